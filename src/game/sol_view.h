@@ -1,0 +1,168 @@
+#pragma once
+
+#include <string>
+
+#include "game/card.h"
+#include "game/sol_doc.h"
+#include "platform/platform.h"
+
+// Table geometry shared by drawing, hit-testing and the movers.
+namespace table {
+constexpr int kCardWidth = 71;
+constexpr int kCardHeight = 96;
+constexpr int kColumns = 8;
+constexpr int kRows = 21;
+constexpr int kCellRow = 20;  // row 20: reserve cells (columns 0..3), home cells (4..7)
+constexpr int kCells = 4;
+constexpr int kRowStep = 18;
+constexpr int kColumnTop = 110;
+
+constexpr int ColumnX(int column) {
+    return 4 + 78 * column;
+}
+constexpr int RowY(int row) {
+    return kColumnTop + kRowStep * row;
+}
+constexpr int ReserveX(int cell) {
+    return 70 * cell;
+}
+constexpr int HomeX(int cell) {
+    return 340 + 70 * cell;
+}
+}  // namespace table
+
+// Selection codes held in m_nSelected.
+constexpr int kNothingSelected = 0;
+constexpr int kFirstReserveSelection = 151;  // 151..154: reserve cell 0..3
+
+// The bitmap passed with the invert flag to mark the selection.
+constexpr int kSelectionMark = 500;
+
+// Timers of the view.
+constexpr int kGameTimer = 0;
+constexpr int kStartupTimer = 1;
+constexpr int kTickMilliseconds = 100;
+
+// The game: the whole table and every rule of play. The members are the game
+// state itself and are read and written directly by the handlers, which are
+// split over game/, render/, moves/, score/ and settings/.
+class CSolView {
+public:
+    CSolView(const CSolDoc& document, Platform platform);
+    CSolView(const CSolView&) = delete;
+    CSolView& operator=(const CSolView&) = delete;
+
+    // --- game/: dealing and the game commands ---
+    void DealCards(int nGame);
+    void StartGame();
+    int PickRandomGame();
+    void OnNewGame();
+    void OnSelectGame();
+    void OnRestartGame();
+
+    // --- render/: drawing primitives, painting and status texts ---
+    void DrawCard(int nBitmap, int x, int y, int cx, int cy, bool bInvert);
+    void EraseRect(int left, int right, int top, int bottom);
+    void DrawCellFrames();
+    void DrawKingBox();
+    // The view window's class: double-clicks on, the table colour behind it.
+    // Returns that background colour for the window being created.
+    ColorRef PreCreateWindow();
+    void OnPaint();
+    void DrawClock();
+    void UpdateMoveCount();
+
+    // --- moves/: mouse input, selection and the move rules ---
+    void OnLButtonDown(unsigned nFlags, int x, int y);
+    void OnLButtonUp(unsigned nFlags, int x, int y);
+    void OnMouseMove(unsigned nFlags, int x, int y);
+    void OnRButtonDown(unsigned nFlags, int x, int y);
+    void OnRButtonUp(unsigned nFlags, int x, int y);
+    void OnLButtonDblClk(unsigned nFlags, int x, int y);
+    void OnRButtonDblClk(unsigned nFlags, int x, int y);
+    void ClickColumn(int x, int y);
+    void ToggleColumnSelection(int k);
+    void ClickReserveCell(int x, int y);
+    void ClickHomeCell(int x, int y);
+    void ClickEmptyColumn(int k);
+    void MoveCellCardToColumn(int k);
+    void MoveCardToEmptyColumn(int k);
+    void MoveRunToEmptyColumn(int k, int n);
+    void MoveRunToColumn(int nTarget);
+    void MoveRun(int L, int nTarget);
+    void SendCardHome(int nSource, int nSuit);
+    void AutoPlay();
+    void AutoMoveToHome(int nFrom, int nHome);
+
+    // --- score/: timer tick, game end, statistics ---
+    void OnInitialUpdate();
+    void OnTimer(unsigned nIDEvent);
+    void OnGameWon();
+    void CheckGameLost();
+    void OnStatistics();
+
+    // --- settings/: options and colours ---
+    void OnOptions();
+    void OnCardColor();
+    void OnBackgroundColor();
+    void OnDefaultColor();
+
+    // --- the game state, in declaration order ---
+    std::string m_strWndClass;
+    CursorHandle m_hArrowCursor = kArrowCursor;
+    CursorHandle m_hDropCursor = kDropCursor;
+    CursorHandle m_hEmptyCursor = kEmptyCursor;
+    int m_nMovesLeft = 10;
+    int m_bFirstTick = 1;
+    int m_Blue = 128;
+    int m_Green = 0;
+    int m_Red = 0;
+    int t_Time[3] = {};
+    int t_Game[3] = {};
+    std::string t_Name[3];
+    int m_nSeconds = 0;
+    int m_bNoGameYet = 1;
+    int m_bWon = 0;
+    int m_Lost = 0;
+    int m_Won = 0;
+    int m_DblClk = 1;
+    int m_Rclk = 1;
+    int m_Show = 1;
+    int m_nCardColor = 0;
+    int m_nGameNumber = 0;
+    ColorRef m_crBackground = MakeColorRef(0, 0, 128);
+    int m_nAutoSource = 0;
+    int m_nNextGame = 0;
+    int m_nReplayGame = 0;
+    int m_nCardCode = 0;
+    int m_bAutoPlay = 0;
+    int m_nPeekRow = 0;
+    int m_nPeekColumn = 0;
+    int m_bPeeking = 0;
+    int m_nMinHome = 0;
+    int m_bKingTurned = 0;
+    int m_bPointerRight = 0;
+    int m_bMouseDown = 0;
+    int m_nSelected = kNothingSelected;
+    int m_nTop[table::kColumns] = {};
+    int m_bCellUsed[table::kCells] = {};
+    int m_bPlaying = 0;
+    int m_nFree[12] = {};
+    Card m_Cards[table::kColumns][table::kRows] = {};
+
+    // Clock ticks counted toward the next second; kept across games, so the
+    // first second of a game comes after 1 to 11 ticks.
+    int m_nTickDivider = 0;
+
+    const CSolDoc* m_pDocument;
+
+private:
+    void ReadProfile();
+    void WriteStatistics();
+
+    // The free-place list: empty reserve cells, then empty columns other than
+    // `excludedColumn`. Fills m_nFree and returns the count.
+    int BuildFreeList(int excludedColumn);
+
+    Platform m_platform;
+};

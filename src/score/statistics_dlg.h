@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+class DialogHost;
+
+// "Statistics": the best times and the games won and lost.
+class CStatisticsDlg {
+public:
+    int m_nBestTime[3] = {};
+    int m_nBestGame[3] = {};
+    std::string m_strBestName[3];
+    int m_nLost = 0;
+    int m_nWon = 0;
+
+    // The text shown in the statistics field (static 1000).
+    std::string m_strText;
+
+    void OnInitDialog();
+    // The "Clear" button: asks first, then empties the table in the dialog only.
+    void OnClear(DialogHost& dialogs);
+
+private:
+    std::string FormatText() const;
+};
+
+// "Clear Statistics": Yes (OK) or No (Cancel).
+class CClearStatsDlg {};

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/game_dialogs.h"
+#include "game/sol_view.h"
+#include "moves/move_choice_dlg.h"
+#include "platform/platform.h"
+#include "score/game_end_dlgs.h"
+#include "score/statistics_dlg.h"
+#include "settings/about_dlg.h"
+#include "settings/options_dlg.h"
+
+// A surface that keeps a log of every drawing call, one readable line each:
+//   "blt 12 4,110 80x100 copy", "fill 0,0-640,480 0,0,128",
+//   "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
+class RecordingSurface : public Surface {
+public:
+    Rect client{0, 0, 632, 407};
+    std::vector<std::string> calls;
+
+    Rect ClientRect() const override { return client; }
+    void BitBlt(int x, int y, int cx, int cy, int bitmapId, RasterOp op) override;
+    void FillRect(const Rect& rect, ColorRef colour) override;
+    void Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mode) override;
+    void TextOut(int x, int y, const std::string& text) override;
+
+    // The log since the last call, emptied.
+    std::vector<std::string> Take() { return std::exchange(calls, {}); }
+};
+
+// Window services that remember what was asked of them.
+class FakeWindow : public WindowServices {
+public:
+    std::map<int, int> timers;  // running timer id -> period
+    std::string title;
+    CursorHandle pointer = kArrowCursor;
+    std::vector<std::pair<std::string, std::string>> messages;  // text, caption
+    std::vector<int> sleeps;
+    std::int64_t now = 1'000'000;
+    // Answer of the colour chooser; empty means Cancel.
+    std::function<bool(ColorRef initial, ColorRef& chosen)> chooseColor;
+    // Runs while a message box is open, as the box's own message loop would.
+    std::function<void()> duringMessageBox;
+
+    void SetTimer(int id, int periodMs) override { timers[id] = periodMs; }
+    void KillTimer(int id) override { timers.erase(id); }
+    void SetMainTitle(const std::string& text) override { title = text; }
+    void SetPointer(CursorHandle cursor) override { pointer = cursor; }
+    void MessageBox(const std::string& text, const std::string& caption) override;
+    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    bool ChooseColor(ColorRef initial, ColorRef& chosen) override;
+    std::int64_t CurrentTimeSeconds() override { return now; }
+};
+
+// Dialogs answered by the test. A dialog without an answer fails the test and
+// is cancelled. `shown` counts the dialogs opened, by class name.
+class ScriptedDialogs : public DialogHost {
+public:
+    template <class Dlg>
+    using Answer = std::function<int(Dlg&)>;
+
+    Answer<CNewGameDlg> newGame;
+    Answer<CRestartDlg> restart;
+    Answer<CSelectGameDlg> selectGame;
+    Answer<CMoveChoiceDlg> moveChoice;
+    Answer<CHighScoreDlg> highScore;
+    Answer<CGameWonDlg> gameWon;
+    Answer<CGameLostDlg> gameLost;
+    Answer<CStatisticsDlg> statistics;
+    Answer<CClearStatsDlg> clearStats;
+    Answer<COptionsDlg> options;
+    Answer<CAboutDlg> about;
+    std::map<std::string, int> shown;
+
+    int DoModal(CNewGameDlg& dlg) override { return Run("CNewGameDlg", newGame, dlg); }
+    int DoModal(CRestartDlg& dlg) override { return Run("CRestartDlg", restart, dlg); }
+    int DoModal(CSelectGameDlg& dlg) override { return Run("CSelectGameDlg", selectGame, dlg); }
+    int DoModal(CMoveChoiceDlg& dlg) override { return Run("CMoveChoiceDlg", moveChoice, dlg); }
+    int DoModal(CHighScoreDlg& dlg) override { return Run("CHighScoreDlg", highScore, dlg); }
+    int DoModal(CGameWonDlg& dlg) override { return Run("CGameWonDlg", gameWon, dlg); }
+    int DoModal(CGameLostDlg& dlg) override { return Run("CGameLostDlg", gameLost, dlg); }
+    int DoModal(CStatisticsDlg& dlg) override { return Run("CStatisticsDlg", statistics, dlg); }
+    int DoModal(CClearStatsDlg& dlg) override { return Run("CClearStatsDlg", clearStats, dlg); }
+    int DoModal(COptionsDlg& dlg) override { return Run("COptionsDlg", options, dlg); }
+    int DoModal(CAboutDlg& dlg) override { return Run("CAboutDlg", about, dlg); }
+
+private:
+    template <class Dlg>
+    int Run(const std::string& name, Answer<Dlg>& answer, Dlg& dlg) {
+        ++shown[name];
+        if (!answer) {
+            Unexpected(name);
+            return IDCANCEL;
+        }
+        return answer(dlg);
+    }
+    static void Unexpected(const std::string& name);
+};
+
+// A profile held in memory, with a log of the writes in order ("Status/m_Won=3").
+class MemoryProfile : public Profile {
+public:
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::vector<std::string> writes;
+    std::vector<std::string> reads;
+
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) override;
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value) override;
+    bool WriteProfileString(std::string_view section, std::string_view key,
+                            std::string_view value) override;
+};
+
+// A view on fake platform parts, ready to drive.
+struct FakeTable {
+    CSolDoc doc;
+    RecordingSurface surface;
+    FakeWindow window;
+    ScriptedDialogs dialogs;
+    MemoryProfile profile;
+    std::unique_ptr<CSolView> view;
+
+    FakeTable() { Construct(); }
+    // Builds a new view on the same platform parts (a restart of the program).
+    void Construct() {
+        view = std::make_unique<CSolView>(doc, Platform{surface, window, dialogs, profile});
+    }
+    // Deals `game` the way Select Game does, without any dialog.
+    void Deal(int game) {
+        view->m_nNextGame = view->m_nReplayGame = game;
+        view->StartGame();
+    }
+    // Empties the whole table: no cards anywhere, a game in play.
+    void ClearTable();
+    // Puts `cards` into column `k` from row 0 up, e.g. Column(0, {{13, 1}, {12, 2}}).
+    void Column(int k, const std::vector<Card>& cards);
+};
