@@ -12,7 +12,7 @@ class CRestartDlg {};
 
 // "Select Game": the player types a game number.
 class CSelectGameDlg {
-public:
+  public:
     // Text of the edit control; empty when the dialog opens.
     std::string m_strEdit;
     // The accepted game number, valid after OK.

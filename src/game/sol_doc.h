@@ -4,7 +4,7 @@
 
 // The document: the constant tables that turn a game number into a deal.
 class CSolDoc {
-public:
+  public:
     static const Card m_BaseCards[52];
     static const int m_Perm[30][52];
 

@@ -47,7 +47,7 @@ constexpr int kTickMilliseconds = 100;
 // state itself and are read and written directly by the handlers, which are
 // split over game/, render/, moves/, score/ and settings/.
 class CSolView {
-public:
+  public:
     CSolView(const CSolDoc& document, Platform platform);
     CSolView(const CSolView&) = delete;
     CSolView& operator=(const CSolView&) = delete;
@@ -156,7 +156,7 @@ public:
 
     const CSolDoc* m_pDocument;
 
-private:
+  private:
     void ReadProfile();
     void WriteStatistics();
 

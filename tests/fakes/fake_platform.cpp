@@ -25,7 +25,8 @@ const char* OpName(RasterOp op) {
 
 void RecordingSurface::BitBlt(int x, int y, int cx, int cy, int bitmapId, RasterOp op) {
     std::ostringstream out;
-    out << "blt " << bitmapId << ' ' << x << ',' << y << ' ' << cx << 'x' << cy << ' ' << OpName(op);
+    out << "blt " << bitmapId << ' ' << x << ',' << y << ' ' << cx << 'x' << cy << ' '
+        << OpName(op);
     calls.push_back(out.str());
 }
 

@@ -22,7 +22,7 @@
 //   "blt 12 4,110 80x100 copy", "fill 0,0-640,480 0,0,128",
 //   "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
 class RecordingSurface : public Surface {
-public:
+  public:
     Rect client{0, 0, 632, 407};
     std::vector<std::string> calls;
 
@@ -38,7 +38,7 @@ public:
 
 // Window services that remember what was asked of them.
 class FakeWindow : public WindowServices {
-public:
+  public:
     std::map<int, int> timers;  // running timer id -> period
     std::string title;
     CursorHandle pointer = kArrowCursor;
@@ -63,7 +63,7 @@ public:
 // Dialogs answered by the test. A dialog without an answer fails the test and
 // is cancelled. `shown` counts the dialogs opened, by class name.
 class ScriptedDialogs : public DialogHost {
-public:
+  public:
     template <class Dlg>
     using Answer = std::function<int(Dlg&)>;
 
@@ -92,7 +92,7 @@ public:
     int DoModal(COptionsDlg& dlg) override { return Run("COptionsDlg", options, dlg); }
     int DoModal(CAboutDlg& dlg) override { return Run("CAboutDlg", about, dlg); }
 
-private:
+  private:
     template <class Dlg>
     int Run(const std::string& name, Answer<Dlg>& answer, Dlg& dlg) {
         ++shown[name];
@@ -107,7 +107,7 @@ private:
 
 // A profile held in memory, with a log of the writes in order ("Status/m_Won=3").
 class MemoryProfile : public Profile {
-public:
+  public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::string> writes;
     std::vector<std::string> reads;

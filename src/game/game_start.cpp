@@ -1,0 +1,108 @@
+#include "game/game_dialogs.h"
+#include "game/sol_view.h"
+#include "platform/random15.h"
+
+namespace {
+constexpr int kDealtTops[table::kColumns] = {6, 6, 6, 6, 5, 5, 5, 5};
+// A pick that comes out as 0 deals this game instead: 0 is never offered.
+constexpr int kGameInsteadOfZero = 1560;
+}  // namespace
+
+void CSolView::DealCards(int nGame) {
+    int k = 0;
+    for (int column = 0; column < table::kColumns; ++column) {
+        for (int row = 0; row <= m_nTop[column]; ++row, ++k) {
+            const Card card = m_pDocument->DealtCard(nGame, k);
+            m_Cards[column][row] = card;
+            m_nCardCode = CardCode(card);
+            DrawCard(m_nCardCode, table::ColumnX(column), table::RowY(row), 80, 100, false);
+        }
+    }
+}
+
+void CSolView::StartGame() {
+    m_nSeconds = 0;
+    m_platform.window.SetMainTitle("Kelmora #" + std::to_string(m_nNextGame));
+
+    // The game on the table counts now: won only if it was won, lost otherwise.
+    if (m_bNoGameYet == 0) {
+        if (m_bWon == 1) {
+            ++m_Won;
+        } else {
+            ++m_Lost;
+        }
+    }
+    m_bWon = 0;
+    WriteStatistics();
+
+    m_bWon = 0;
+    m_bNoGameYet = 0;
+    m_bAutoPlay = 0;
+    m_platform.window.SetTimer(kGameTimer, kTickMilliseconds);
+    m_bPlaying = 1;
+    m_nSelected = kNothingSelected;
+
+    const Rect client = m_platform.surface.ClientRect();
+    EraseRect(client.left, client.right, client.top, client.bottom);
+
+    for (int column = 0; column < table::kColumns; ++column) {
+        m_Cards[column][table::kCellRow] = Card{};
+        m_nTop[column] = kDealtTops[column];
+    }
+    for (int& used : m_bCellUsed) {
+        used = 0;
+    }
+    m_nGameNumber = m_nNextGame;
+
+    DrawKingBox();
+    DrawCellFrames();
+    DealCards(m_nGameNumber);
+    UpdateMoveCount();
+}
+
+int CSolView::PickRandomGame() {
+    Random15 random(static_cast<std::uint32_t>(m_platform.window.CurrentTimeSeconds()));
+    int n = random.Next() + random.Next();
+    if (n > CSolDoc::kLastGameNumber) {
+        n = random.Next();
+    }
+    return n == 0 ? kGameInsteadOfZero : n;
+}
+
+void CSolView::OnNewGame() {
+    // Only a game still open to play is worth a question.
+    if (m_bNoGameYet == 0 && m_bWon == 0) {
+        CNewGameDlg dlg;
+        if (m_platform.dialogs.DoModal(dlg) != IDOK) {
+            return;
+        }
+    }
+    m_nNextGame = m_nReplayGame = PickRandomGame();
+    StartGame();
+}
+
+void CSolView::OnSelectGame() {
+    CSelectGameDlg dlg;
+    if (m_platform.dialogs.DoModal(dlg) != IDOK) {
+        return;
+    }
+    m_nNextGame = m_nReplayGame = dlg.m_nGame;
+    StartGame();
+}
+
+void CSolView::OnRestartGame() {
+    if (m_bPlaying == 0) {
+        return;
+    }
+    // Reached with a won game only from the won dialog's "Same Game": no question.
+    if (m_bWon == 1) {
+        StartGame();
+        return;
+    }
+    CRestartDlg dlg;
+    if (m_platform.dialogs.DoModal(dlg) != IDOK) {
+        return;
+    }
+    m_nNextGame = m_nReplayGame;
+    StartGame();
+}
