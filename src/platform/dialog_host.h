@@ -21,7 +21,7 @@ constexpr int IDCANCEL = 2;
 // writes the controls back into the members, and returns the dialog's result.
 // Timer ticks of the view keep arriving while a dialog is open.
 class DialogHost {
-public:
+  public:
     virtual ~DialogHost() = default;
 
     virtual int DoModal(CNewGameDlg& dlg) = 0;

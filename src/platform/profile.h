@@ -7,7 +7,7 @@
 // section. Reads give the default for anything missing or unreadable; a write
 // that fails changes nothing and is not an error the player needs to see.
 class Profile {
-public:
+  public:
     virtual ~Profile() = default;
 
     virtual int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) = 0;

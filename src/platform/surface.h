@@ -30,7 +30,7 @@ enum class PenMode {
 // The view's client area as a drawing surface. Every call draws at once and
 // is visible without any later repaint.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual Rect ClientRect() const = 0;

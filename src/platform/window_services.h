@@ -13,7 +13,7 @@ constexpr CursorHandle kEmptyCursor = 226;
 
 // Services of the window that shows the view and of the program around it.
 class WindowServices {
-public:
+  public:
     virtual ~WindowServices() = default;
 
     // Starts, or restarts, the view's timer `id`; its ticks reach CSolView::OnTimer.
