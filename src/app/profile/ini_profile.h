@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/profile.h"
+
+// The player's settings and statistics in a text file of "[Section]" and
+// "key=value" lines. Nothing is cached: every read looks at the file as it is
+// now, and every write re-reads it, changes the one key and replaces the file
+// as a whole, so keys written meanwhile by another running game survive and
+// an interrupted write never leaves a half-written file.
+class IniProfile : public Profile {
+  public:
+    explicit IniProfile(std::filesystem::path path);
+
+    // $XDG_CONFIG_HOME/kelmora/kelmora.ini when XDG_CONFIG_HOME is an absolute
+    // path, else ~/.config/kelmora/kelmora.ini.
+    static std::filesystem::path DefaultPath();
+
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) override;
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value) override;
+    bool WriteProfileString(std::string_view section, std::string_view key,
+                            std::string_view value) override;
+
+  private:
+    std::optional<std::string> ReadStoredValue(std::string_view section,
+                                               std::string_view key) const;
+    bool WriteStoredValue(std::string_view section, std::string_view key,
+                          std::string_view storedValue);
+
+    std::filesystem::path m_path;
+};
