@@ -24,6 +24,9 @@ const char* OpName(RasterOp op) {
 }  // namespace
 
 void RecordingSurface::BitBlt(int x, int y, int cx, int cy, int bitmapId, RasterOp op) {
+    if (!keepLog) {
+        return;
+    }
     std::ostringstream out;
     out << "blt " << bitmapId << ' ' << x << ',' << y << ' ' << cx << 'x' << cy << ' '
         << OpName(op);
@@ -31,6 +34,9 @@ void RecordingSurface::BitBlt(int x, int y, int cx, int cy, int bitmapId, Raster
 }
 
 void RecordingSurface::FillRect(const Rect& r, ColorRef colour) {
+    if (!keepLog) {
+        return;
+    }
     std::ostringstream out;
     out << "fill " << r.left << ',' << r.top << '-' << r.right << ',' << r.bottom << ' '
         << Colour(colour);
@@ -38,6 +44,9 @@ void RecordingSurface::FillRect(const Rect& r, ColorRef colour) {
 }
 
 void RecordingSurface::Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mode) {
+    if (!keepLog) {
+        return;
+    }
     std::ostringstream out;
     out << "line " << x0 << ',' << y0 << '-' << x1 << ',' << y1 << ' ' << Colour(pen) << ' '
         << (mode == PenMode::Copy ? "copy" : "notcopy");
@@ -45,6 +54,9 @@ void RecordingSurface::Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMod
 }
 
 void RecordingSurface::TextOut(int x, int y, const std::string& text) {
+    if (!keepLog) {
+        return;
+    }
     std::ostringstream out;
     out << "text " << x << ',' << y << ' ' << text;
     calls.push_back(out.str());

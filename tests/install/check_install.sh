@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the desktop files there.
+set -euo pipefail
+build_dir=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build_dir" --prefix "$prefix" > /dev/null
+
+expected=(
+    bin/kelmora
+    share/applications/org.kelmora.Kelmora.desktop
+    share/metainfo/org.kelmora.Kelmora.metainfo.xml
+)
+for size in 16 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/org.kelmora.Kelmora.png")
+done
+for file in "${expected[@]}"; do
+    [ -s "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
+done
+[ -x "$prefix/bin/kelmora" ] || { echo "bin/kelmora is not executable"; exit 1; }
+
+desktop-file-validate "$prefix/share/applications/org.kelmora.Kelmora.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.kelmora.Kelmora.metainfo.xml"
+echo "install layout and desktop files are valid"
