@@ -1,0 +1,155 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/command_strings.h"
+#include "app/lock_key_panes.h"
+#include "app/view_widget.h"
+
+namespace {
+// The main window opens at the top left corner of the screen, 640 x 480.
+constexpr QPoint kFramePosition(0, 0);
+constexpr QSize kFrameSize(640, 480);
+constexpr QSize kToolBarButton(16, 15);
+
+// The title of a fresh window, until the game's first tick names it.
+const char* const kNewDocumentTitle = "Untitled - Kelmora";
+
+// The toolbar, left to right; 0 stands for a separator.
+constexpr int kToolBarLayout[] = {
+    command::kNewGame,
+    command::kSelectGame,
+    command::kRestartGame,
+    0,
+    command::kOptions,
+    command::kStatistics,
+    0,
+    command::kCardColor,
+    command::kBackgroundColor,
+    command::kDefaultColor,
+    0,
+    command::kAbout,
+};
+}  // namespace
+
+CMainFrame::CMainFrame(const CSolDoc& document)
+    : m_wndStatusBar(new QStatusBar(this)),
+      m_wndToolBar(new QToolBar(this)),
+      m_viewWidget(new ViewWidget(this)),
+      m_windowServices(this, m_viewWidget),
+      m_dialogs(this, m_windowServices),
+      m_profile(IniProfile::DefaultPath()),
+      m_view(document,
+             Platform{m_viewWidget->DrawingSurface(), m_windowServices, m_dialogs, m_profile}) {
+    setWindowTitle(QString::fromLatin1(kNewDocumentTitle));
+    move(kFramePosition);
+    resize(kFrameSize);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+
+    m_windowServices.SetTimerHandler([this](int id) { m_view.OnTimer(static_cast<unsigned>(id)); });
+    m_viewWidget->SetView(&m_view);
+    setCentralWidget(m_viewWidget);
+}
+
+void CMainFrame::InitialUpdate() {
+    m_view.OnInitialUpdate();
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    AddViewCommand(game, command::kNewGame, QStringLiteral("&New Game"), &CSolView::OnNewGame);
+    AddViewCommand(game, command::kSelectGame, QStringLiteral("&Select Game..."),
+                   &CSolView::OnSelectGame);
+    AddViewCommand(game, command::kRestartGame, QStringLiteral("&Restart Game"),
+                   &CSolView::OnRestartGame);
+    game->addSeparator();
+    AddViewCommand(game, command::kOptions, QStringLiteral("&Options..."), &CSolView::OnOptions);
+    AddViewCommand(game, command::kStatistics, QStringLiteral("S&tatistics.."),
+                   &CSolView::OnStatistics);
+    game->addSeparator();
+    connect(AddCommand(game, command::kExit, QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    // The toolbar's own toggle stays in step however the toolbar is closed.
+    QAction* toolBar = m_wndToolBar->toggleViewAction();
+    toolBar->setText(QStringLiteral("&Tool Bar"));
+    toolBar->setData(command::kToggleToolBar);
+    view->addAction(toolBar);
+    QAction* statusBar = AddCommand(view, command::kToggleStatusBar, QStringLiteral("&Statusbar"));
+    statusBar->setCheckable(true);
+    statusBar->setChecked(true);
+    connect(statusBar, &QAction::toggled, m_wndStatusBar, &QWidget::setVisible);
+
+    QMenu* colour = menuBar()->addMenu(QStringLiteral("&Color"));
+    AddViewCommand(colour, command::kCardColor, QStringLiteral("&Card Color"),
+                   &CSolView::OnCardColor);
+    AddViewCommand(colour, command::kDefaultColor, QStringLiteral("&Default Color"),
+                   &CSolView::OnDefaultColor);
+    AddViewCommand(colour, command::kBackgroundColor, QStringLiteral("&Back Gnd Color"),
+                   &CSolView::OnBackgroundColor);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    connect(AddCommand(help, command::kAbout, QStringLiteral("&About Kelmora...")),
+            &QAction::triggered, this, &CMainFrame::aboutRequested);
+}
+
+void CMainFrame::CreateToolBar() {
+    m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
+    m_wndToolBar->setIconSize(kToolBarButton);
+    m_wndToolBar->setMovable(true);
+    m_wndToolBar->setFloatable(true);
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const int id : kToolBarLayout) {
+        if (id == 0) {
+            m_wndToolBar->addSeparator();
+            continue;
+        }
+        QAction* action = Command(id);
+        action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.png").arg(id)));
+        action->setIconVisibleInMenu(false);
+        m_wndToolBar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+void CMainFrame::CreateStatusBar() {
+    // The message pane gives way to a command's prompt while one is shown.
+    m_wndStatusBar->addWidget(new QLabel(IdleStatusText(), m_wndStatusBar), 1);
+    new LockKeyPanes(m_wndStatusBar);
+    setStatusBar(m_wndStatusBar);
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    const CommandPrompt prompt = PromptFor(id);
+    action->setStatusTip(prompt.statusTip);
+    if (!prompt.toolTip.isEmpty()) {
+        action->setToolTip(prompt.toolTip);
+    }
+    menu->addAction(action);
+    return action;
+}
+
+void CMainFrame::AddViewCommand(QMenu* menu, int id, const QString& text, ViewCommand handler) {
+    QAction* action = AddCommand(menu, id, text);
+    connect(action, &QAction::triggered, this, [this, handler] { (m_view.*handler)(); });
+}
+
+QAction* CMainFrame::Command(int id) const {
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->data().toInt() == id) {
+            return action;
+        }
+    }
+    return nullptr;
+}

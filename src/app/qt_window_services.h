@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QCursor>
+#include <QObject>
+#include <functional>
+#include <map>
+
+#include "platform/window_services.h"
+
+class QTimerEvent;
+class QWidget;
+
+// The window services of the main window and its view: view timers by id,
+// the title, the pointer shape, message boxes, the blocking wait, the colour
+// chooser and the clock.
+class QtWindowServices : public QObject, public WindowServices {
+    Q_OBJECT
+
+  public:
+    using TimerHandler = std::function<void(int id)>;
+
+    // `mainWindow` carries the title and owns the boxes; `view` shows the
+    // pointer shapes and is brought up to date before each wait.
+    QtWindowServices(QWidget* mainWindow, QWidget* view);
+
+    // Where the ticks of every timer go.
+    void SetTimerHandler(TimerHandler handler) { m_onTimer = std::move(handler); }
+
+    void SetTimer(int id, int periodMs) override;
+    void KillTimer(int id) override;
+    void SetMainTitle(const std::string& title) override;
+    void SetPointer(CursorHandle cursor) override;
+    void MessageBox(const std::string& text, const std::string& caption) override;
+    void Sleep(int milliseconds) override;
+    bool ChooseColor(ColorRef initial, ColorRef& chosen) override;
+    std::int64_t CurrentTimeSeconds() override;
+
+  protected:
+    void timerEvent(QTimerEvent* event) override;
+
+  private:
+    QWidget* m_mainWindow;
+    QWidget* m_view;
+    std::map<int, QBasicTimer> m_timers;
+    std::map<CursorHandle, QCursor> m_cursors;
+    TimerHandler m_onTimer;
+};
