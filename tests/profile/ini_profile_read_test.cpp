@@ -44,12 +44,15 @@ struct IntegerCase {
     int expected;
 };
 
+void PrintTo(const IntegerCase& integer, std::ostream* out) {
+    *out << ::testing::PrintToString(integer.stored) << " reads as " << integer.expected;
+}
+
 class ProfileIntegers : public ProfileFolder, public ::testing::WithParamInterface<IntegerCase> {};
 
 TEST_P(ProfileIntegers, ReadLikeTheOldProfileReader) {
     WriteFile("[Status]\nm_Won=" + GetParam().stored + "\n");
-    EXPECT_EQ(IniProfile(path).GetProfileInt("Status", "m_Won", 77), GetParam().expected)
-        << "stored as \"" << GetParam().stored << "\"";
+    EXPECT_EQ(IniProfile(path).GetProfileInt("Status", "m_Won", 77), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(LeadingDigitsCount, ProfileIntegers,

@@ -31,20 +31,15 @@ TEST_F(ProfileAtStartUp, FreshProfileGivesANavyTableTheClockAndBothShortcuts) {
 
 TEST_F(ProfileAtStartUp, StoredSettingsAndStatisticsReachTheView) {
     WriteFile(
-        "[Color]\nm_Red=300\nm_Green=-1\n[Options]\nm_Show=0\nDblClk=0\n"
-        "[Status]\nm_Won=12\nm_Lost=3\n[Time]\nt_Time2=95\n[Game]\nt_Game2=31465\n"
-        "[Name]\nt_Name1=  \nt_Name2=Ann\\nLee\n");
+        "[Color]\nm_Red=300\nm_Green=-1\n[Options]\nDblClk=0\n"
+        "[Time]\nt_Time2=95\n[Name]\nt_Name1=  \nt_Name2=Ann\\nLee\n");
     IniProfile profile(path);
     const ViewOnFile game(profile);
     EXPECT_EQ(game.view.m_Red, 300);
     EXPECT_EQ(game.view.m_crBackground, MakeColorRef(44, 255, 128));
-    EXPECT_EQ(game.view.m_Show, 0);
     EXPECT_EQ(game.view.m_DblClk, 0);
     EXPECT_EQ(game.view.m_Rclk, 1);
-    EXPECT_EQ(game.view.m_Won, 12);
-    EXPECT_EQ(game.view.m_Lost, 3);
     EXPECT_EQ(game.view.t_Time[1], 95);
-    EXPECT_EQ(game.view.t_Game[1], 31465);
     EXPECT_EQ(game.view.t_Name[0], "  ");
     EXPECT_EQ(game.view.t_Name[1], "Ann\nLee");
 }

@@ -37,8 +37,9 @@ TEST_F(ProfileWriting, StringsAreStoredEscapedAndIntegersAsDecimals) {
     EXPECT_EQ(profile.GetProfileInt("Status", "m_Lost", 0), INT_MIN);
 }
 
-TEST_F(ProfileWriting, ChangesOneKeyAndKeepsEveryOtherLine) {
+TEST_F(ProfileWriting, ChangesOneKeyAndKeepsEveryOtherLineAndThePermissions) {
     WriteFile("; my notes\n[Color]\r\nm_Red=1\r\n\n[Options]\nm_Show=0\nunknown line");
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
     IniProfile profile(path);
     ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Green", 2));
     ASSERT_TRUE(profile.WriteProfileInt("color", "M_RED", 3));
@@ -46,6 +47,9 @@ TEST_F(ProfileWriting, ChangesOneKeyAndKeepsEveryOtherLine) {
     EXPECT_EQ(ReadFile(),
               "; my notes\n[Color]\r\nM_RED=3\nm_Green=2\n\n[Options]\nm_Show=0\nunknown line\n"
               "\n[Status]\nm_Won=4\n");
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0644u);
 }
 
 TEST_F(ProfileWriting, DuplicatesAreReadAndChangedTheSameWay) {
@@ -68,15 +72,6 @@ TEST_F(ProfileWriting, FirstWriteCreatesTheFoldersAndAPrivateFile) {
     struct stat status {};
     ASSERT_EQ(::stat(nested.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
-}
-
-TEST_F(ProfileWriting, KeepsThePermissionsOfTheOldFile) {
-    WriteFile("[Color]\nm_Red=1\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
-    ASSERT_TRUE(IniProfile(path).WriteProfileInt("Color", "m_Red", 2));
-    struct stat status {};
-    ASSERT_EQ(::stat(path.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0644u);
 }
 
 TEST_F(ProfileWriting, KeysOfAnotherRunningGameSurvive) {
@@ -111,6 +106,10 @@ class FileSizeLimit {
 };
 
 enum class Obstacle { ReadOnlyFolder, FullDisk };
+
+void PrintTo(Obstacle obstacle, std::ostream* out) {
+    *out << (obstacle == Obstacle::ReadOnlyFolder ? "read-only folder" : "full disk");
+}
 
 class FailedWrite : public ProfileFolder, public ::testing::WithParamInterface<Obstacle> {};
 
