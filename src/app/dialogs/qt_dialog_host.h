@@ -9,7 +9,7 @@ class WindowServices;
 // fills them from the core dialog object, lets the object's handlers decide,
 // and writes the controls back. QDialog::exec() keeps the view's timers ticking.
 class QtDialogHost : public DialogHost {
-public:
+  public:
     // `owner` is the main window; `window` answers message boxes and waits.
     QtDialogHost(QWidget* owner, WindowServices& window);
 
@@ -25,7 +25,7 @@ public:
     int DoModal(COptionsDlg& dlg) override;
     int DoModal(CAboutDlg& dlg) override;
 
-private:
+  private:
     QWidget* m_owner;
     WindowServices& m_window;
 };

@@ -1,0 +1,67 @@
+#include "dialogs/about_dialog.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimerEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/dialog_host.h"
+#include "settings/about_dlg.h"
+
+namespace {
+constexpr int kTickerId = 1016;
+
+// As wide as the widest frame, so that the dialog keeps its size while the
+// sentence scrolls through.
+int WidestFrame(const CAboutDlg& dlg, const QFontMetrics& metrics) {
+    int widest = 0;
+    for (const std::string& frame : dlg.m_strFrames) {
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(frame)));
+    }
+    return widest;
+}
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window)
+    : ModalDialog(owner, QStringLiteral("About Kelmora"), DialogIcon::Application),
+      m_dlg(dlg),
+      m_window(window),
+      m_ticker(new QLabel(this)),
+      m_timerId(startTimer(CAboutDlg::kTickerPeriodMs)) {
+    m_dlg.OnInitDialog();
+
+    m_ticker->setObjectName(QString::number(kTickerId));
+    m_ticker->setTextFormat(Qt::PlainText);
+    m_ticker->setFixedWidth(WidestFrame(m_dlg, m_ticker->fontMetrics()));
+    m_ticker->setFixedHeight(m_ticker->fontMetrics().height());
+    ShowTicker();
+
+    auto* version = new QLabel(QStringLiteral("Kelmora Version 1.0"), this);
+    version->setTextFormat(Qt::PlainText);
+
+    Body()->addWidget(m_ticker);
+    Body()->addSpacing(12);
+    Body()->addWidget(version);
+
+    QPushButton* ok = AddButton(QStringLiteral("OK"), IDOK);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        killTimer(m_timerId);
+        done(IDOK);
+    });
+}
+
+void AboutDialog::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_timerId) {
+        ModalDialog::timerEvent(event);
+        return;
+    }
+    m_dlg.OnTimer(CAboutDlg::kTickerTimer, m_window);
+    ShowTicker();
+}
+
+void AboutDialog::ShowTicker() {
+    m_ticker->setText(QString::fromStdString(m_dlg.m_strTicker));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QBoxLayout;
+class QHBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+
+// Which picture stands at the left of a dialog.
+enum class DialogIcon {
+    Application,  // icon 128, the program's own
+    Question,     // icon 211, for the "Are you sure" questions
+};
+
+// A fixed-size modal dialog: its icon at the top left, its contents beside the
+// icon, its buttons in a row at the bottom right. Escape and the close box end
+// it with IDCANCEL, as the game expects, rather than Qt's 0.
+class ModalDialog : public QDialog {
+  public:
+    ModalDialog(QWidget* owner, const QString& title, DialogIcon icon);
+
+    // Where the dialog's own controls go, top to bottom.
+    QVBoxLayout* Body() const { return m_body; }
+
+    // A button in the bottom row, named by its control id.
+    QPushButton* AddButton(const QString& text, int id);
+    // A bottom-row button that ends the dialog with its control id as result.
+    QPushButton* AddClosingButton(const QString& text, int id);
+
+    void reject() override;
+
+  private:
+    QVBoxLayout* m_body;
+    QHBoxLayout* m_buttons;
+};
+
+// A push button named by its control id.
+QPushButton* MakeButton(const QString& text, int id, QWidget* parent);

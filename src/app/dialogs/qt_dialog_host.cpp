@@ -1,0 +1,219 @@
+#include "dialogs/qt_dialog_host.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/modal_dialog.h"
+#include "dialogs/statistics_dialog.h"
+#include "game/game_dialogs.h"
+#include "moves/move_choice_dlg.h"
+#include "score/game_end_dlgs.h"
+#include "score/statistics_dlg.h"
+#include "settings/about_dlg.h"
+#include "settings/options_dlg.h"
+
+namespace {
+constexpr int kEditId = 1000;
+constexpr int kNewGameRadioId = 1002;
+constexpr int kSameGameRadioId = 1003;
+constexpr int kSelectGameRadioId = 1004;
+constexpr int kShowTimerId = 1007;
+constexpr int kLeftDoubleClickId = 1009;
+constexpr int kSameGameCheckId = 1017;
+constexpr int kRightDoubleClickId = 1017;
+constexpr int kMoveSingleCardId = 1018;
+constexpr int kMoveColumnId = 1019;
+
+QLabel* AddText(ModalDialog& dialog, const QString& text) {
+    auto* label = new QLabel(text, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    dialog.Body()->addWidget(label);
+    return label;
+}
+
+QLineEdit* AddEdit(ModalDialog& dialog, const std::string& text) {
+    auto* edit = new QLineEdit(QString::fromStdString(text), &dialog);
+    edit->setObjectName(QString::number(kEditId));
+    dialog.Body()->addWidget(edit);
+    return edit;
+}
+
+QCheckBox* AddCheckBox(ModalDialog& dialog, const QString& text, int id, int checked) {
+    auto* box = new QCheckBox(text, &dialog);
+    box->setObjectName(QString::number(id));
+    box->setChecked(checked == 1);
+    dialog.Body()->addWidget(box);
+    return box;
+}
+
+// A dialog opened from inside another one (Clear Statistics from Statistics)
+// belongs to that one, so it stacks and centres over it.
+QWidget* OwnerFor(QWidget* mainWindow) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : mainWindow;
+}
+
+// The confirmations: a question with "Yes" (OK, default) and "No" (Cancel).
+int AskYesNo(QWidget* owner, const QString& title, const QString& question) {
+    ModalDialog dialog(owner, title, DialogIcon::Question);
+    AddText(dialog, question);
+    dialog.AddClosingButton(QStringLiteral("Yes"), IDOK)->setDefault(true);
+    dialog.AddClosingButton(QStringLiteral("No"), IDCANCEL);
+    return dialog.exec();
+}
+}  // namespace
+
+QtDialogHost::QtDialogHost(QWidget* owner, WindowServices& window)
+    : m_owner(owner), m_window(window) {}
+
+int QtDialogHost::DoModal(CNewGameDlg&) {
+    return AskYesNo(OwnerFor(m_owner), QStringLiteral("New Game"),
+                    QStringLiteral("Are you sure you want to start a new Game ?"));
+}
+
+int QtDialogHost::DoModal(CRestartDlg&) {
+    return AskYesNo(OwnerFor(m_owner), QStringLiteral("Restart Game"),
+                    QStringLiteral("Are you sure you want to restart the Game ?"));
+}
+
+int QtDialogHost::DoModal(CClearStatsDlg&) {
+    return AskYesNo(OwnerFor(m_owner), QStringLiteral("Clear Statistics"),
+                    QStringLiteral("Are you sure you want to clear all statistics ?"));
+}
+
+int QtDialogHost::DoModal(CSelectGameDlg& dlg) {
+    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Select Game"), DialogIcon::Application);
+    AddText(dialog, QStringLiteral("Select a Game Number between 0 & 45900 "));
+    QLineEdit* edit = AddEdit(dialog, dlg.m_strEdit);
+
+    QPushButton* ok = dialog.AddButton(QStringLiteral("OK"), IDOK);
+    ok->setDefault(true);
+    dialog.AddClosingButton(QStringLiteral("Cancel"), IDCANCEL);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
+        dlg.m_strEdit = edit->text().toStdString();
+        if (dlg.OnOK(m_window)) {
+            dialog.done(IDOK);
+        } else {
+            edit->setText(QString::fromStdString(dlg.m_strEdit));
+        }
+    });
+    return dialog.exec();
+}
+
+int QtDialogHost::DoModal(CMoveChoiceDlg& dlg) {
+    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Select"), DialogIcon::Application);
+    QPushButton* column = MakeButton(QStringLiteral("Move Column"), kMoveColumnId, &dialog);
+    QPushButton* single =
+        MakeButton(QStringLiteral("Move Single Card"), kMoveSingleCardId, &dialog);
+    QPushButton* cancel = MakeButton(QStringLiteral("Cancel"), IDCANCEL, &dialog);
+    for (QPushButton* button : {column, single, cancel}) {
+        dialog.Body()->addWidget(button);
+    }
+    column->setDefault(true);
+    QObject::connect(column, &QPushButton::clicked, &dialog, [&] {
+        dlg.OnMoveColumn();
+        dialog.done(CMoveChoiceDlg::kMoved);
+    });
+    QObject::connect(single, &QPushButton::clicked, &dialog, [&] {
+        dlg.OnMoveSingleCard();
+        dialog.done(CMoveChoiceDlg::kMoved);
+    });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &ModalDialog::reject);
+    return dialog.exec();
+}
+
+int QtDialogHost::DoModal(CHighScoreDlg& dlg) {
+    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("High Score"), DialogIcon::Application);
+    AddText(dialog,
+            QStringLiteral(
+                "Congratulations, You have achieved a high score!\nPlease Enter your Name: "));
+    QLineEdit* edit = AddEdit(dialog, dlg.m_strName);
+    dialog.AddClosingButton(QStringLiteral("OK"), IDOK)->setDefault(true);
+
+    const int result = dialog.exec();
+    if (result == IDOK) {
+        dlg.m_strName = edit->text().toStdString();
+    }
+    return result;
+}
+
+int QtDialogHost::DoModal(CGameWonDlg& dlg) {
+    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Game Over"), DialogIcon::Application);
+    AddText(dialog, QStringLiteral("Congratulations ,You Win!"));
+
+    struct Choice {
+        int id;
+        QString text;
+        int choice;
+    };
+    const Choice choices[] = {
+        {kNewGameRadioId, QStringLiteral("New Game"), CGameWonDlg::kNewGame},
+        {kSameGameRadioId, QStringLiteral("Same Game"), CGameWonDlg::kSameGame},
+        {kSelectGameRadioId, QStringLiteral("Select Game"), CGameWonDlg::kSelectGame},
+    };
+    dlg.OnInitDialog();
+    for (const Choice& choice : choices) {
+        auto* radio = new QRadioButton(choice.text, &dialog);
+        radio->setObjectName(QString::number(choice.id));
+        radio->setChecked(choice.choice == dlg.m_nChoice);
+        dialog.Body()->addWidget(radio);
+        QObject::connect(radio, &QRadioButton::clicked, &dialog,
+                         [&dlg, value = choice.choice] { dlg.m_nChoice = value; });
+    }
+    dialog.AddClosingButton(QStringLiteral("OK"), IDOK)->setDefault(true);
+    return dialog.exec();
+}
+
+int QtDialogHost::DoModal(CGameLostDlg& dlg) {
+    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Game Over"), DialogIcon::Question);
+    AddText(dialog, QStringLiteral("Sorry, you lose.\nDo you want to play again ?"));
+    QCheckBox* sameGame =
+        AddCheckBox(dialog, QStringLiteral("Same Game"), kSameGameCheckId, dlg.m_bSameGame);
+    dialog.AddClosingButton(QStringLiteral("Yes"), IDOK)->setDefault(true);
+    dialog.AddClosingButton(QStringLiteral("No"), IDCANCEL);
+
+    const int result = dialog.exec();
+    if (result == IDOK) {
+        dlg.m_bSameGame = sameGame->isChecked() ? 1 : 0;
+    }
+    return result;
+}
+
+int QtDialogHost::DoModal(CStatisticsDlg& dlg) {
+    StatisticsDialog dialog(OwnerFor(m_owner), dlg, *this);
+    return dialog.exec();
+}
+
+int QtDialogHost::DoModal(COptionsDlg& dlg) {
+    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Options"), DialogIcon::Application);
+    QCheckBox* leftDoubleClick =
+        AddCheckBox(dialog, QStringLiteral("LButton Double Click moves card to left cell"),
+                    kLeftDoubleClickId, dlg.m_bDblClk);
+    QCheckBox* rightDoubleClick =
+        AddCheckBox(dialog, QStringLiteral("Rbutton Double Click moves card to right cell"),
+                    kRightDoubleClickId, dlg.m_bRclk);
+    QCheckBox* showTimer =
+        AddCheckBox(dialog, QStringLiteral("Displays Timer in the client area of the window "),
+                    kShowTimerId, dlg.m_bShow);
+    dialog.AddClosingButton(QStringLiteral("OK"), IDOK)->setDefault(true);
+    dialog.AddClosingButton(QStringLiteral("Cancel"), IDCANCEL);
+
+    const int result = dialog.exec();
+    if (result == IDOK) {
+        dlg.m_bShow = showTimer->isChecked() ? 1 : 0;
+        dlg.m_bDblClk = leftDoubleClick->isChecked() ? 1 : 0;
+        dlg.m_bRclk = rightDoubleClick->isChecked() ? 1 : 0;
+    }
+    return result;
+}
+
+int QtDialogHost::DoModal(CAboutDlg& dlg) {
+    AboutDialog dialog(OwnerFor(m_owner), dlg, m_window);
+    return dialog.exec();
+}
