@@ -9,13 +9,3 @@ void CSolView::OnRButtonDown(unsigned, int, int) {}
 void CSolView::OnRButtonUp(unsigned, int, int) {}
 void CSolView::OnLButtonDblClk(unsigned, int, int) {}
 void CSolView::OnRButtonDblClk(unsigned, int, int) {}
-void CSolView::OnInitialUpdate() {}
-void CSolView::OnTimer(unsigned) {}
-void CSolView::OnStatistics() {}
-void CSolView::OnOptions() {}
-void CSolView::OnCardColor() {}
-void CSolView::OnBackgroundColor() {}
-void CSolView::OnDefaultColor() {}
-void CSolView::CheckGameLost() {}
-void CSolView::OnGameWon() {}
-void CSolView::AutoPlay() {}

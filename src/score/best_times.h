@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// The three best times, best first; a time of 0 marks an empty slot.
+struct BestTimes {
+    int (&times)[3];
+    int (&games)[3];
+    std::string (&names)[3];
+};
+
+// Enters a winning time `seconds` of game `game` into the table: it takes the
+// first slot that is empty or holds a strictly longer time, pushing the slots
+// below it down (the last one drops out). A time equal to a stored one goes
+// below it. Returns the slot taken, or -1 when the time does not qualify.
+int EnterBestTime(BestTimes table, int seconds, int game);
+
+// The name kept for a slot when the player declines to give one.
+std::string UnnamedBestTime(int slot);

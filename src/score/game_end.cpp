@@ -1,0 +1,65 @@
+#include "game/sol_view.h"
+#include "platform/dialog_host.h"
+#include "score/best_times.h"
+#include "score/game_end_dlgs.h"
+
+void CSolView::OnGameWon() {
+    m_platform.window.KillTimer(kGameTimer);
+    EraseRect(0, table::ReserveX(table::kCells), 0, 95);
+    DrawCellFrames();
+
+    // The table stays on the screen but takes no more input.
+    m_bPlaying = 0;
+    m_bAutoPlay = 0;
+    m_nSelected = kNothingSelected;
+    m_bWon = 1;
+
+    const int slot = EnterBestTime(BestTimes{t_Time, t_Game, t_Name}, m_nSeconds, m_nNextGame);
+    if (slot >= 0) {
+        CHighScoreDlg nameDlg;
+        t_Name[slot] =
+            m_platform.dialogs.DoModal(nameDlg) == IDOK ? nameDlg.m_strName : UnnamedBestTime(slot);
+    }
+
+    CGameWonDlg wonDlg;
+    if (m_platform.dialogs.DoModal(wonDlg) != IDOK) {
+        return;
+    }
+    switch (wonDlg.m_nChoice) {
+        case CGameWonDlg::kNewGame:
+            OnNewGame();
+            break;
+        case CGameWonDlg::kSelectGame:
+            OnSelectGame();
+            break;
+        case CGameWonDlg::kSameGame:
+            // Restart deals only a game in play; the won game counts as one here.
+            m_bPlaying = 1;
+            OnRestartGame();
+            break;
+        default:
+            break;
+    }
+}
+
+void CSolView::CheckGameLost() {
+    if (m_nMovesLeft != 0) {
+        return;
+    }
+    m_platform.window.KillTimer(kGameTimer);
+    m_bPlaying = 0;
+    m_bAutoPlay = 0;
+    m_nSelected = kNothingSelected;
+    m_bWon = 0;
+
+    CGameLostDlg lostDlg;
+    if (m_platform.dialogs.DoModal(lostDlg) != IDOK) {
+        return;
+    }
+    if (lostDlg.m_bSameGame == 1) {
+        m_nNextGame = m_nReplayGame;
+    } else {
+        m_nNextGame = m_nReplayGame = PickRandomGame();
+    }
+    StartGame();
+}

@@ -1,0 +1,26 @@
+#include "game/sol_view.h"
+#include "platform/dialog_host.h"
+#include "score/statistics_dlg.h"
+
+void CSolView::OnStatistics() {
+    CStatisticsDlg dlg;
+    dlg.m_nWon = m_Won;
+    dlg.m_nLost = m_Lost;
+    for (int slot = 0; slot < 3; ++slot) {
+        dlg.m_strBestName[slot] = t_Name[slot];
+        dlg.m_nBestTime[slot] = t_Time[slot];
+        dlg.m_nBestGame[slot] = t_Game[slot];
+    }
+    // Only OK keeps what the dialog did, a Clear included.
+    if (m_platform.dialogs.DoModal(dlg) != IDOK) {
+        return;
+    }
+    m_Won = dlg.m_nWon;
+    m_Lost = dlg.m_nLost;
+    for (int slot = 0; slot < 3; ++slot) {
+        t_Name[slot] = dlg.m_strBestName[slot];
+        t_Time[slot] = dlg.m_nBestTime[slot];
+        t_Game[slot] = dlg.m_nBestGame[slot];
+    }
+    WriteStatistics();
+}
