@@ -1,0 +1,92 @@
+#include <string>
+
+#include "game/sol_view.h"
+#include "moves/move_steps.h"
+#include "moves/table_hits.h"
+
+namespace {
+constexpr int kKingTurnMilliseconds = 400;
+constexpr int kKingTurns = 2;
+}  // namespace
+
+void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
+    if (m_bPlaying == 0) {
+        return;
+    }
+    if (hits::InKingBox(x, y)) {
+        // The king looks left and right twice, then the game number is shown.
+        for (int turn = 0; turn < kKingTurns; ++turn) {
+            m_platform.window.Sleep(kKingTurnMilliseconds);
+            m_bPointerRight = 0;
+            DrawKingBox();
+            m_platform.window.Sleep(kKingTurnMilliseconds);
+            m_bPointerRight = 1;
+            DrawKingBox();
+        }
+        m_platform.window.MessageBox(std::to_string(m_nGameNumber), "Game Number");
+        return;
+    }
+    if (m_DblClk == 0) {
+        return;
+    }
+
+    int cell = 0;
+    while (cell < table::kCells && m_bCellUsed[cell] != 0) {
+        ++cell;
+    }
+    if (cell == table::kCells) {
+        return;
+    }
+    const int column = hits::ColumnAt(*this, x, y);
+    const bool mayMove = m_nSelected == kNothingSelected || m_nSelected == column + 1;
+    if (column < 0 || !mayMove || m_nTop[column] < 0) {
+        return;
+    }
+    const Card card = moves::TopCard(*this, column);
+    moves::ReserveCell(*this, cell) = card;
+    moves::DrawFace(*this, card, table::ReserveX(cell), 0, 70, 100);
+    m_bCellUsed[cell] = 1;
+    moves::LiftTopCard(*this, column, moves::kEmptiedToUpperRow, 100);
+    moves::EndMove(*this);
+}
+
+void CSolView::OnRButtonDblClk(unsigned, int x, int y) {
+    if (m_bPlaying == 0 || m_Rclk == 0 || m_nSelected != kNothingSelected) {
+        return;
+    }
+    m_nAutoSource = 0;
+    for (int k = 0; k < table::kColumns; ++k) {
+        if (m_nTop[k] >= 0 && hits::InTopCard(*this, k, x, y)) {
+            const Card card = moves::TopCard(*this, k);
+            if (moves::GoesHome(*this, card)) {
+                SendCardHome(k, card.nSuit);
+            }
+        }
+    }
+    m_nAutoSource = 1;
+    for (int cell = 0; cell < table::kCells; ++cell) {
+        // An empty cell holds {0, 0}, which never goes home.
+        const Card card = moves::ReserveCell(*this, cell);
+        if (hits::InReserveCard(cell, x, y) && moves::GoesHome(*this, card)) {
+            SendCardHome(cell, card.nSuit);
+        }
+    }
+    CheckGameLost();
+}
+
+void CSolView::SendCardHome(int nSource, int nSuit) {
+    const bool fromCell = m_nAutoSource == 1;
+    if (!fromCell && m_nTop[nSource] < 0) {
+        return;
+    }
+    const Card card =
+        fromCell ? moves::ReserveCell(*this, nSource) : moves::TopCard(*this, nSource);
+    moves::DrawFace(*this, card, table::HomeX(nSuit), 0, moves::kBoxWidth, moves::kBoxHeight);
+    moves::HomeCell(*this, nSuit) = card;
+    if (fromCell) {
+        moves::ClearReserveCell(*this, nSource);
+    } else {
+        moves::LiftTopCard(*this, nSource, moves::kEmptiedToUpperRow, moves::kBoxHeight);
+    }
+    moves::EndMove(*this);
+}

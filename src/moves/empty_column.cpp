@@ -1,0 +1,106 @@
+#include <algorithm>
+
+#include "game/sol_view.h"
+#include "moves/free_places.h"
+#include "moves/move_choice_dlg.h"
+#include "moves/move_steps.h"
+#include "moves/run_rules.h"
+
+namespace {
+// How far down the source column is erased after a run of length L (index L)
+// has gone into an empty column: to y = emptied when the source is now empty,
+// else from its new top row's strip down to y = kept + 18 * that row.
+struct SourceErase {
+    int emptied;
+    int kept;
+};
+constexpr SourceErase kSourceErase[moves::kLongestRun + 1] = {
+    {0, 0}, {0, 0}, {270, 270}, {270, 270}, {270, 290}, {310, 310},
+};
+}  // namespace
+
+void CSolView::ClickEmptyColumn(int k) {
+    if (m_nTop[k] != -1 || m_bMouseDown != 1) {
+        return;
+    }
+
+    if (moves::IsReserveSelection(m_nSelected)) {
+        const int cell = m_nSelected - kFirstReserveSelection;
+        const Card card = moves::ReserveCell(*this, cell);
+        m_nTop[k] = 0;
+        moves::DrawFace(*this, card, table::ColumnX(k), table::kColumnTop, moves::kBoxWidth,
+                        moves::kBoxHeight);
+        m_Cards[k][0] = card;
+        moves::ClearReserveCell(*this, cell);
+        moves::EndMove(*this);
+        return;
+    }
+
+    if (!moves::IsColumnSelection(m_nSelected) || m_nTop[m_nSelected - 1] < 0) {
+        return;
+    }
+    const int source = m_nSelected - 1;
+    const int top = m_nTop[source];
+    const int freePlaces = BuildFreeList(k);
+    if (freePlaces < 1 || moves::TopRunLength(*this, source, 2) < 2) {
+        MoveCardToEmptyColumn(k);
+        return;
+    }
+
+    // The player says whether the run or the top card alone is meant. Timer
+    // ticks go on meanwhile; if automatic play has taken the selection away,
+    // the answer no longer applies.
+    CMoveChoiceDlg dlg;
+    const int result = m_platform.dialogs.DoModal(dlg);
+    if (m_nSelected != source + 1) {
+        m_nSelected = kNothingSelected;
+        return;
+    }
+    if (result != CMoveChoiceDlg::kMoved) {
+        moves::DrawColumnCard(*this, source, top, moves::kBoxHeight);
+        m_nSelected = kNothingSelected;
+    } else if (dlg.m_bMoveColumn == 1) {
+        MoveRunToEmptyColumn(k, freePlaces);
+    } else {
+        MoveCardToEmptyColumn(k);
+    }
+}
+
+void CSolView::MoveRunToEmptyColumn(int k, int n) {
+    if (!moves::IsColumnSelection(m_nSelected) || m_nTop[k] != -1) {
+        return;
+    }
+    const int source = m_nSelected - 1;
+    // Never park more cards than the list really has places for.
+    const int freePlaces = std::min(n, BuildFreeList(k));
+    const int length =
+        std::min(freePlaces + 1, moves::TopRunLength(*this, source, moves::kLongestRun));
+    if (length < 2) {
+        return;
+    }
+    const int sourceTop = m_nTop[source];
+
+    // The upper cards wait in the free places while the whole run, lowest card
+    // first, is stacked into the empty column.
+    moves::ParkCards(*this, source, length - 1);
+    for (int row = sourceTop - length + 1; row <= sourceTop; ++row) {
+        const int targetRow = ++m_nTop[k];
+        moves::DrawFace(*this, m_Cards[source][row], table::ColumnX(k), table::RowY(targetRow),
+                        moves::kBoxWidth, moves::kBoxHeight);
+        m_Cards[k][targetRow] = m_Cards[source][row];
+        m_Cards[source][row] = Card{};
+    }
+    moves::ClearParkedCards(*this, length - 1);
+    m_nTop[source] = std::max(sourceTop - length, -1);
+
+    const int newTop = m_nTop[source];
+    const SourceErase erase = kSourceErase[length];
+    if (newTop >= 0) {
+        moves::EraseColumnBand(*this, source, 185 + table::kRowStep * newTop,
+                               erase.kept + table::kRowStep * newTop);
+        moves::DrawColumnCard(*this, source, newTop, moves::kBoxHeight);
+    } else {
+        moves::EraseColumnBand(*this, source, table::kColumnTop, erase.emptied);
+    }
+    moves::EndMove(*this);
+}

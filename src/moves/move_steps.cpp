@@ -1,0 +1,45 @@
+#include "moves/move_steps.h"
+
+#include <algorithm>
+
+namespace moves {
+
+void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy) {
+    view.m_nCardCode = CardCode(card);
+    view.DrawCard(view.m_nCardCode, x, y, cx, cy, false);
+}
+
+void DrawColumnCard(CSolView& view, int k, int row, int cy) {
+    DrawFace(view, view.m_Cards[k][row], table::ColumnX(k), table::RowY(row), kBoxWidth, cy);
+}
+
+void EraseColumnBand(CSolView& view, int k, int top, int bottom) {
+    view.EraseRect(table::ColumnX(k), table::ColumnX(k) + kBoxWidth, top, bottom);
+}
+
+void LiftTopCard(CSolView& view, int k, int emptiedBottom, int redrawHeight) {
+    const int top = view.m_nTop[k];
+    // The new top card, drawn 18 pixels higher, covers the rest of the old box.
+    EraseColumnBand(view, k, 185 + table::kRowStep * top, 210 + table::kRowStep * top);
+    view.m_Cards[k][top] = Card{};
+    view.m_nTop[k] = std::max(top - 1, -1);
+    if (view.m_nTop[k] == -1) {
+        EraseColumnBand(view, k, table::kColumnTop, emptiedBottom);
+    } else {
+        DrawColumnCard(view, k, view.m_nTop[k], redrawHeight);
+    }
+}
+
+void ClearReserveCell(CSolView& view, int j) {
+    view.EraseRect(table::ReserveX(j), table::ReserveX(j) + 70, 0, 95);
+    view.DrawCellFrames();
+    ReserveCell(view, j) = Card{};
+    view.m_bCellUsed[j] = 0;
+}
+
+void EndMove(CSolView& view) {
+    view.m_nSelected = kNothingSelected;
+    view.m_bMouseDown = 0;
+}
+
+}  // namespace moves

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "game/sol_view.h"
+
+// The small steps every move is made of: reading places, drawing a card face,
+// taking a column's top card away, emptying a reserve cell.
+namespace moves {
+
+// The box a card is drawn in on a column or a home cell, and the box of the
+// selection mark (which inverts exactly one card).
+constexpr int kBoxWidth = 75;
+constexpr int kBoxHeight = 95;
+
+// How far down a column is erased when its last card leaves for a cell.
+constexpr int kEmptiedToUpperRow = 210;
+
+constexpr bool IsColumnSelection(int code) {
+    return code >= 1 && code <= table::kColumns;
+}
+constexpr bool IsReserveSelection(int code) {
+    return code >= kFirstReserveSelection && code < kFirstReserveSelection + table::kCells;
+}
+
+inline Card& ReserveCell(CSolView& view, int j) {
+    return view.m_Cards[j][table::kCellRow];
+}
+inline Card& HomeCell(CSolView& view, int suit) {
+    return view.m_Cards[table::kCells + suit][table::kCellRow];
+}
+inline Card& TopCard(CSolView& view, int k) {
+    return view.m_Cards[k][view.m_nTop[k]];
+}
+
+// The next card for its home cell: one rank above what the cell of its suit holds.
+inline bool GoesHome(CSolView& view, const Card& card) {
+    return card.nRank - 1 == HomeCell(view, card.nSuit).nRank;
+}
+
+// Whether column k can take `count` more cards without reaching the cell row.
+inline bool HasRoomFor(const CSolView& view, int k, int count) {
+    return view.m_nTop[k] + count < table::kCellRow;
+}
+
+// Draws `card` face up into the box, noting it as the card drawn last.
+void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy);
+
+// Draws the card in `row` of column k at its place, `cy` pixels high.
+void DrawColumnCard(CSolView& view, int k, int row, int cy);
+
+// Fills a band of column k, the full card box wide, with the table colour.
+void EraseColumnBand(CSolView& view, int k, int top, int bottom);
+
+// Column k's top card has been drawn at its new place: erases the strip it
+// leaves, takes it off the column and shows the column's new end, either the
+// new top card (`redrawHeight` pixels high) or an empty column erased down to
+// `emptiedBottom`.
+void LiftTopCard(CSolView& view, int k, int emptiedBottom, int redrawHeight);
+
+// Reserve cell j's card has been drawn at its new place: erases the cell,
+// restores the frames and marks the cell free.
+void ClearReserveCell(CSolView& view, int j);
+
+// A completed move leaves nothing selected and the press used up.
+void EndMove(CSolView& view);
+
+}  // namespace moves

@@ -1,0 +1,89 @@
+#include <algorithm>
+
+#include "game/sol_view.h"
+#include "moves/free_places.h"
+#include "moves/move_steps.h"
+#include "moves/run_rules.h"
+
+namespace {
+// How far down the source column is erased after a run of length L (index L)
+// has left it: to y = emptied when it is now empty, else to y = kept + 18 * its
+// new top row.
+struct SourceErase {
+    int emptied;
+    int kept;
+};
+constexpr SourceErase kSourceErase[moves::kLongestRun + 1] = {
+    {0, 0}, {210, 228}, {230, 248}, {250, 268}, {270, 288}, {310, 328},
+};
+}  // namespace
+
+int CSolView::BuildFreeList(int excludedColumn) {
+    int count = 0;
+    for (int cell = 0; cell < table::kCells; ++cell) {
+        if (m_bCellUsed[cell] == 0) {
+            m_nFree[count++] = cell;
+        }
+    }
+    for (int column = 0; column < table::kColumns; ++column) {
+        if (m_nTop[column] == -1 && column != excludedColumn) {
+            m_nFree[count++] = moves::kFirstFreeColumnCode + column;
+        }
+    }
+    return count;
+}
+
+void CSolView::MoveRunToColumn(int nTarget) {
+    const int freePlaces = BuildFreeList(moves::kNoColumnExcluded);
+    if (!moves::IsColumnSelection(m_nSelected)) {
+        return;
+    }
+    const int length = moves::FittingRunLength(*this, m_nSelected - 1, nTarget, freePlaces);
+    if (length > 0) {
+        MoveRun(length, nTarget);
+    }
+}
+
+void CSolView::MoveRun(int L, int nTarget) {
+    if (!moves::IsColumnSelection(m_nSelected) || L < 1 || L > moves::kLongestRun) {
+        return;
+    }
+    const int source = m_nSelected - 1;
+    const int sourceTop = m_nTop[source];
+    const int bottomRow = sourceTop - L + 1;
+    if (source == nTarget || bottomRow < 0 || m_nTop[nTarget] < 0 ||
+        !moves::HasRoomFor(*this, nTarget, L) || BuildFreeList(moves::kNoColumnExcluded) < L - 1 ||
+        !FitsOn(m_Cards[source][bottomRow], moves::TopCard(*this, nTarget))) {
+        return;
+    }
+
+    // The upper cards wait in the free places; the deeper ones go straight
+    // across, and the top card follows once the free places are cleared.
+    moves::ParkCards(*this, source, L - 1);
+    for (int row = bottomRow; row <= sourceTop; ++row) {
+        if (row == sourceTop && L > 1) {
+            moves::ClearParkedCards(*this, L - 1);
+        }
+        const int targetRow = m_nTop[nTarget] + 1;
+        moves::DrawFace(*this, m_Cards[source][row], table::ColumnX(nTarget),
+                        table::RowY(targetRow), moves::kBoxWidth, moves::kBoxHeight);
+        m_nTop[nTarget] = targetRow;
+        m_Cards[nTarget][targetRow] = m_Cards[source][row];
+        m_Cards[source][row] = Card{};
+    }
+    m_nTop[source] = std::max(sourceTop - L, -1);
+
+    const int newTop = m_nTop[source];
+    const SourceErase erase = kSourceErase[L];
+    // A single card always clears the strip it leaves, even from a column it empties.
+    if (L == 1 || newTop >= 0) {
+        moves::EraseColumnBand(*this, source, 203 + table::kRowStep * newTop,
+                               erase.kept + table::kRowStep * newTop);
+    }
+    if (newTop >= 0) {
+        moves::DrawColumnCard(*this, source, newTop, moves::kBoxHeight);
+    } else {
+        moves::EraseColumnBand(*this, source, table::kColumnTop, erase.emptied);
+    }
+    moves::EndMove(*this);
+}

@@ -1,0 +1,102 @@
+#include "game/sol_view.h"
+#include "moves/move_steps.h"
+#include "moves/table_hits.h"
+
+namespace {
+// How far down a column is erased when its last card leaves for another column.
+constexpr int kEmptiedToColumn = 230;
+}  // namespace
+
+void CSolView::ClickReserveCell(int x, int y) {
+    const int cell = hits::ReserveCellAt(x, y);
+    if (cell < 0) {
+        return;
+    }
+
+    // The selected column's top card goes into the pressed cell if it is free.
+    if (moves::IsColumnSelection(m_nSelected) && m_bCellUsed[cell] == 0 &&
+        m_nTop[m_nSelected - 1] >= 0) {
+        const int source = m_nSelected - 1;
+        const Card card = moves::TopCard(*this, source);
+        moves::ReserveCell(*this, cell) = card;
+        moves::DrawFace(*this, card, table::ReserveX(cell), 0, 70, 100);
+        m_bCellUsed[cell] = 1;
+        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow, moves::kBoxHeight);
+        moves::EndMove(*this);
+        return;
+    }
+
+    if (m_bMouseDown != 1 || m_bCellUsed[cell] != 1) {
+        return;
+    }
+    if (m_nSelected == kNothingSelected) {
+        DrawCard(kSelectionMark, table::ReserveX(cell), 0, moves::kBoxWidth, moves::kBoxHeight,
+                 true);
+        m_bMouseDown = 0;
+        m_nSelected = kFirstReserveSelection + cell;
+    } else if (m_nSelected == kFirstReserveSelection + cell) {
+        moves::DrawFace(*this, moves::ReserveCell(*this, cell), table::ReserveX(cell), 0,
+                        moves::kBoxWidth, moves::kBoxHeight);
+        moves::EndMove(*this);
+    }
+}
+
+void CSolView::ClickHomeCell(int x, int y) {
+    // Only the leftmost home cell under the point is tried, even where two overlap.
+    const int home = hits::HomeCellAt(x, y);
+    if (home < 0) {
+        return;
+    }
+
+    const bool fromCell = moves::IsReserveSelection(m_nSelected);
+    if (!fromCell && !(moves::IsColumnSelection(m_nSelected) && m_nTop[m_nSelected - 1] >= 0)) {
+        return;
+    }
+    const int cell = m_nSelected - kFirstReserveSelection;
+    const int source = m_nSelected - 1;
+    const Card card = fromCell ? moves::ReserveCell(*this, cell) : moves::TopCard(*this, source);
+    if (card.nSuit != home || !moves::GoesHome(*this, card)) {
+        return;
+    }
+    moves::HomeCell(*this, home) = card;
+    moves::DrawFace(*this, card, table::HomeX(home), 0, 70, 100);
+    if (fromCell) {
+        moves::ClearReserveCell(*this, cell);
+    } else {
+        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow, moves::kBoxHeight);
+    }
+    moves::EndMove(*this);
+}
+
+void CSolView::MoveCellCardToColumn(int k) {
+    if (!moves::IsReserveSelection(m_nSelected) || m_nTop[k] < 0 ||
+        !moves::HasRoomFor(*this, k, 1)) {
+        return;
+    }
+    const int cell = m_nSelected - kFirstReserveSelection;
+    const Card card = moves::ReserveCell(*this, cell);
+    const int top = m_nTop[k];
+    if (!FitsOn(card, m_Cards[k][top])) {
+        return;
+    }
+    moves::DrawFace(*this, card, table::ColumnX(k), table::RowY(top + 1), moves::kBoxWidth,
+                    moves::kBoxHeight);
+    m_nTop[k] = top + 1;
+    m_Cards[k][top + 1] = card;
+    moves::ClearReserveCell(*this, cell);
+    moves::EndMove(*this);
+}
+
+void CSolView::MoveCardToEmptyColumn(int k) {
+    if (!moves::IsColumnSelection(m_nSelected) || m_nTop[k] != -1 || m_nTop[m_nSelected - 1] < 0) {
+        return;
+    }
+    const int source = m_nSelected - 1;
+    const Card card = moves::TopCard(*this, source);
+    m_nTop[k] = 0;
+    moves::DrawFace(*this, card, table::ColumnX(k), table::kColumnTop, moves::kBoxWidth,
+                    moves::kBoxHeight);
+    m_Cards[k][0] = card;
+    moves::LiftTopCard(*this, source, kEmptiedToColumn, moves::kBoxHeight);
+    moves::EndMove(*this);
+}
