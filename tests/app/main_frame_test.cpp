@@ -1,0 +1,219 @@
+// The main window as the program starts it: geometry, menus, toolbar, status
+// bar, the empty table and the first tick.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/sol_app.h"
+#include "app/view_widget.h"
+
+namespace {
+// One menu entry as "text id", or "-" for a separator.
+QStringList Entries(const QMenu* menu) {
+    QStringList entries;
+    for (const QAction* action : menu->actions()) {
+        entries << (action->isSeparator()
+                        ? QStringLiteral("-")
+                        : QStringLiteral("%1 %2").arg(action->text()).arg(action->data().toInt()));
+    }
+    return entries;
+}
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir m_config;
+    std::unique_ptr<CSolApp> m_app;
+    CMainFrame* m_frame = nullptr;
+
+    QAction* Command(int id) const {
+        for (QAction* action : m_frame->findChildren<QAction*>()) {
+            if (!action->isSeparator() && action->data().toInt() == id) {
+                return action;
+            }
+        }
+        return nullptr;
+    }
+    QLabel* Pane(const QString& text) const {
+        for (QLabel* label : m_frame->statusBar()->findChildren<QLabel*>()) {
+            if (label->text() == text || label->objectName() == text) {
+                return label;
+            }
+        }
+        return nullptr;
+    }
+
+  private slots:
+    void initTestCase() {
+        // Never the player's own profile.
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        m_app = std::make_unique<CSolApp>();
+        QVERIFY(m_app->InitInstance());
+        m_frame = m_app->MainFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    }
+
+    void opensAtTheTopLeftAt640By480() {
+        QCOMPARE(m_frame->pos(), QPoint(0, 0));
+        QCOMPARE(m_frame->size(), QSize(640, 480));
+        QVERIFY(m_frame->maximumSize().width() > 640);  // resizable
+    }
+
+    void theTitleIsKelmoraAfterTheFirstTick() {
+        QTRY_COMPARE(m_frame->windowTitle(), QStringLiteral("Kelmora"));
+    }
+
+    void theEmptyTableShowsItsColourAndOutlines() {
+        auto* view = qobject_cast<ViewWidget*>(m_frame->centralWidget());
+        QVERIFY(view);
+        QCOMPARE(view->Image().size(), view->size());
+        QCOMPARE(view->Image().pixel(300, 250) | 0xff000000, qRgb(0, 0, 128));
+        // The outlines of the cells arrive with the first tick.
+        QTRY_COMPARE(view->Image().pixel(0, 0) | 0xff000000, qRgb(255, 255, 127));
+    }
+
+    void menusHaveEveryItemWithItsCommandId() {
+        const QList<QAction*> popups = m_frame->menuBar()->actions();
+        QStringList titles;
+        for (const QAction* popup : popups) {
+            titles << popup->text();
+        }
+        QCOMPARE(titles, (QStringList{"&Game", "&View", "&Color", "&Help"}));
+        QCOMPARE(
+            Entries(popups[0]->menu()),
+            (QStringList{"&New Game 32771", "&Select Game... 32774", "&Restart Game 32775", "-",
+                         "&Options... 32773", "S&tatistics.. 32796", "-", "E&xit 57665"}));
+        QCOMPARE(Entries(popups[1]->menu()), (QStringList{"&Tool Bar 59392", "&Statusbar 59393"}));
+        QCOMPARE(
+            Entries(popups[2]->menu()),
+            (QStringList{"&Card Color 32791", "&Default Color 32794", "&Back Gnd Color 32792"}));
+        QCOMPARE(Entries(popups[3]->menu()), (QStringList{"&About Kelmora... 57664"}));
+    }
+
+    void toolbarHasNineButtonsInFourGroups() {
+        auto* toolBar = m_frame->findChild<QToolBar*>();
+        QVERIFY(toolBar);
+        QStringList layout;
+        for (QAction* action : toolBar->actions()) {
+            if (action->isSeparator()) {
+                layout << QStringLiteral("|");
+                continue;
+            }
+            auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
+            QVERIFY(button);
+            QVERIFY(!action->icon().pixmap(QSize(16, 15)).isNull());
+            layout << QStringLiteral("%1 %2").arg(action->data().toInt()).arg(button->toolTip());
+        }
+        QCOMPARE(layout, (QStringList{"32771 New Game", "32774 Select Game", "32775 Restart Game",
+                                      "|", "32773 Options", "32796 Statistics", "|",
+                                      "32791 Card Color", "32792 BackGround Color",
+                                      "32794 Default Color", "|", "57664 About"}));
+        QCOMPARE(toolBar->iconSize(), QSize(16, 15));
+        QVERIFY(toolBar->isMovable());
+        QVERIFY(toolBar->isFloatable());
+        QCOMPARE(toolBar->allowedAreas(), Qt::AllToolBarAreas);
+        QCOMPARE(m_frame->toolBarArea(toolBar), Qt::TopToolBarArea);
+    }
+
+    void statusBarShowsReadyAndTheLockKeyPanes() {
+        QLabel* ready = Pane(QStringLiteral("Ready"));
+        QVERIFY(ready);
+        QVERIFY(ready->isVisible());
+        int right = ready->geometry().right();
+        for (const QString& name :
+             {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
+            QLabel* pane = Pane(name);
+            QVERIFY2(pane, qPrintable(name));
+            QVERIFY(pane->isVisible());
+            QVERIFY(pane->geometry().left() > right);
+            right = pane->geometry().right();
+        }
+    }
+
+    void hoveringACommandShowsItsPromptInsteadOfReady_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("new game") << 32771 << "Starts a New Game";
+        QTest::newRow("options") << 32773 << "Displays Options Dialog Box";
+        QTest::newRow("select") << 32774 << "Selects a New Game";
+        QTest::newRow("restart") << 32775 << "Restarts the Game";
+        QTest::newRow("card colour") << 32791 << "Sets the Card Color";
+        QTest::newRow("background") << 32792 << "Sets the BackGround Color";
+        QTest::newRow("default") << 32794 << "Set Card and Background Color to Default";
+        QTest::newRow("statistics") << 32796 << "Displays Statistics Dialog Box";
+        QTest::newRow("exit") << 57665 << "Quit the application; prompts to save documents";
+    }
+
+    void hoveringACommandShowsItsPromptInsteadOfReady() {
+        QFETCH(int, id);
+        QFETCH(QString, prompt);
+        QAction* action = Command(id);
+        QVERIFY(action);
+        QCOMPARE(action->statusTip(), prompt);
+
+        action->showStatusText(m_frame);
+        QCOMPARE(m_frame->statusBar()->currentMessage(), prompt);
+        QVERIFY(!Pane(QStringLiteral("Ready"))->isVisible());
+
+        QStatusTipEvent leave{QString()};
+        QApplication::sendEvent(m_frame, &leave);
+        QVERIFY(m_frame->statusBar()->currentMessage().isEmpty());
+        QVERIFY(Pane(QStringLiteral("Ready"))->isVisible());
+    }
+
+    void viewMenuHidesAndShowsTheBars() {
+        auto* toolBar = m_frame->findChild<QToolBar*>();
+        QAction* toolBarItem = Command(59392);
+        QAction* statusBarItem = Command(59393);
+        QVERIFY(toolBarItem->isCheckable() && toolBarItem->isChecked());
+        QVERIFY(statusBarItem->isCheckable() && statusBarItem->isChecked());
+
+        toolBarItem->trigger();
+        QVERIFY(!toolBar->isVisible());
+        toolBarItem->trigger();
+        QVERIFY(toolBar->isVisible());
+
+        // Closed some other way, the item follows.
+        toolBar->close();
+        QVERIFY(!toolBarItem->isChecked());
+        toolBar->show();
+        QVERIFY(toolBarItem->isChecked());
+
+        statusBarItem->trigger();
+        QVERIFY(!m_frame->statusBar()->isVisible());
+        statusBarItem->trigger();
+        QVERIFY(m_frame->statusBar()->isVisible());
+    }
+
+    void aboutOpensAModalBoxOwnedByTheMainWindow() {
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            owner = QApplication::activeModalWidget()->parentWidget();
+            QApplication::activeModalWidget()->close();
+        });
+        Command(57664)->trigger();
+        QCOMPARE(owner, m_frame);
+    }
+
+    void exitClosesTheMainWindow() {
+        Command(57665)->trigger();
+        QVERIFY(!m_frame->isVisible());
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"

@@ -1,0 +1,170 @@
+// The window services: view timers, title, pointer shapes, boxes and waits.
+#include <QApplication>
+#include <QColorDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+#include <functional>
+#include <vector>
+
+#include "app/qt_window_services.h"
+
+namespace {
+// Runs `handle` on the next modal box to open, from inside its own loop.
+void WhenModalOpens(std::function<void(QWidget*)> handle) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, handle] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            handle(modal);
+        }
+    });
+    poll->start(10);
+}
+
+// A view that counts how often it is painted.
+class CountingView : public QWidget {
+  public:
+    int paints = 0;
+
+  protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+}  // namespace
+
+class WindowServicesTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QWidget m_main;
+    CountingView* m_view = new CountingView;
+    QtWindowServices m_services{&m_main, m_view};
+    std::vector<int> m_ticks;
+
+  private slots:
+    void initTestCase() {
+        m_view->setParent(&m_main);
+        m_main.resize(200, 100);
+        m_main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_main));
+        m_services.SetTimerHandler([this](int id) { m_ticks.push_back(id); });
+    }
+
+    void init() { m_ticks.clear(); }
+
+    void cleanup() {
+        m_services.KillTimer(0);
+        m_services.KillTimer(1);
+    }
+
+    void eachTimerTicksWithItsOwnId() {
+        m_services.SetTimer(0, 5);
+        m_services.SetTimer(1, 5);
+        QTRY_VERIFY(std::count(m_ticks.begin(), m_ticks.end(), 0) >= 2);
+        QTRY_VERIFY(std::count(m_ticks.begin(), m_ticks.end(), 1) >= 2);
+    }
+
+    void aTimerStoppedInItsOwnTickTicksOnce() {
+        m_services.SetTimerHandler([this](int id) {
+            m_ticks.push_back(id);
+            m_services.KillTimer(id);
+        });
+        m_services.SetTimer(1, 5);
+        QTRY_COMPARE(m_ticks.size(), std::size_t{1});
+        QTest::qWait(50);
+        QCOMPARE(m_ticks, std::vector<int>{1});
+        m_services.SetTimerHandler([this](int id) { m_ticks.push_back(id); });
+    }
+
+    void settingARunningTimerAgainRestartsIt() {
+        m_services.SetTimer(0, 5);
+        m_services.SetTimer(0, 3'600'000);
+        QTest::qWait(100);
+        QVERIFY(m_ticks.empty());
+    }
+
+    void stoppingATimerThatNeverRanDoesNothing() {
+        m_services.KillTimer(7);
+        QTest::qWait(20);
+        QVERIFY(m_ticks.empty());
+    }
+
+    void titleGoesToTheMainWindow() {
+        m_services.SetMainTitle("Kelmora #12345");
+        QCOMPARE(m_main.windowTitle(), QStringLiteral("Kelmora #12345"));
+    }
+
+    void pointerShapesHaveTheirHotSpots() {
+        m_services.SetPointer(kDropCursor);
+        QCOMPARE(m_view->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(m_view->cursor().hotSpot(), QPoint(13, 25));
+        QVERIFY(!m_view->cursor().pixmap().isNull());
+
+        m_services.SetPointer(kEmptyCursor);
+        QCOMPARE(m_view->cursor().hotSpot(), QPoint(14, 6));
+        QVERIFY(!m_view->cursor().pixmap().isNull());
+
+        m_services.SetPointer(kArrowCursor);
+        QCOMPARE(m_view->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void messageBoxHasTheCaptionAndOneOkButton() {
+        QString caption, text;
+        QWidget* owner = nullptr;
+        int buttons = 0;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            caption = box->windowTitle();
+            text = box->text();
+            owner = box->parentWidget();
+            buttons = static_cast<int>(box->buttons().size());
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+
+        m_services.MessageBox("0", "Game Number");
+
+        QCOMPARE(caption, QStringLiteral("Game Number"));
+        QCOMPARE(text, QStringLiteral("0"));
+        QCOMPARE(owner, &m_main);
+        QCOMPARE(buttons, 1);
+        QCOMPARE(icon, QMessageBox::NoIcon);
+    }
+
+    void colourChooserStartsAtTheGivenColour() {
+        QColor opened;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QColorDialog*>(modal);
+            QVERIFY(dialog);
+            opened = dialog->currentColor();
+            dialog->setCurrentColor(QColor(10, 20, 30));
+            dialog->accept();
+        });
+        ColorRef chosen;
+        QVERIFY(m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen));
+        QCOMPARE(opened, QColor(0, 0, 128));
+        QCOMPARE(chosen, MakeColorRef(10, 20, 30));
+    }
+
+    void cancellingTheColourChooserKeepsTheColour() {
+        WhenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        ColorRef chosen = MakeColorRef(1, 2, 3);
+        QVERIFY(!m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen));
+        QCOMPARE(chosen, MakeColorRef(1, 2, 3));
+    }
+
+    void aWaitShowsTheDrawingFirst() {
+        m_view->update();
+        const int before = m_view->paints;
+        m_services.Sleep(1);  // no event loop runs in between
+        QCOMPARE(m_view->paints, before + 1);
+    }
+};
+
+QTEST_MAIN(WindowServicesTest)
+#include "window_services_test.moc"
