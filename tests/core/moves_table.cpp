@@ -1,5 +1,6 @@
 #include "moves_table.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace moves_test {
@@ -44,15 +45,15 @@ void TableBuilder::Spares(const std::vector<int>& columns) {
             rest.push_back(Card{(code - 1) % 13 + 1, (code - 1) / 13});
         }
     }
+    // Shared out evenly, so that every spare column holds cards.
+    const std::size_t share = (rest.size() + columns.size() - 1) / columns.size();
+    ASSERT_LE(share, 19u) << "not enough spare columns";
     std::size_t next = 0;
     for (int k : columns) {
-        std::vector<Card> column;
-        while (next < rest.size() && column.size() < 19) {
-            column.push_back(rest[next++]);
-        }
-        m_table.Column(k, column);
+        const std::size_t end = std::min(next + share, rest.size());
+        m_table.Column(k, std::vector<Card>(rest.begin() + next, rest.begin() + end));
+        next = end;
     }
-    ASSERT_EQ(next, rest.size()) << "not enough spare columns";
 }
 
 void ExpectEachCardOnce(const CSolView& view) {

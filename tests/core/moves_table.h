@@ -17,7 +17,8 @@ constexpr int kHearts = 2;
 constexpr int kDiamonds = 3;
 
 // Lays out a whole deck: the cards a test names go where it says, every other
-// card fills the spare columns, 19 at most to a column, in code order.
+// card is shared out over the spare columns in code order, 19 at most to a
+// column.
 class TableBuilder {
   public:
     explicit TableBuilder(FakeTable& table);
