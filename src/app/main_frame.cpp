@@ -55,7 +55,7 @@ CMainFrame::CMainFrame(const CSolDoc& document)
     CreateStatusBar();
 
     m_windowServices.SetTimerHandler([this](int id) { m_view.OnTimer(static_cast<unsigned>(id)); });
-    m_viewWidget->SetView(&m_view);
+    m_viewWidget->SetView(m_view);
     setCentralWidget(m_viewWidget);
 }
 

@@ -43,12 +43,10 @@ ViewWidget::ViewWidget(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ViewWidget::SetView(CSolView* view) {
-    m_view = view;
-    if (m_view) {
-        const ColorRef table = m_view->PreCreateWindow();
-        m_background = QColor(table.red, table.green, table.blue);
-    }
+void ViewWidget::SetView(CSolView& view) {
+    m_view = &view;
+    const ColorRef table = m_view->PreCreateWindow();
+    m_background = QColor(table.red, table.green, table.blue);
     m_surface.Reset(size(), m_background);
 }
 

@@ -24,7 +24,7 @@ class ViewWidget : public QWidget {
 
     // The game that draws here. Its table colour fills the area from now on
     // before each full repaint.
-    void SetView(CSolView* view);
+    void SetView(CSolView& view);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -32,7 +32,7 @@ class ViewWidgetTest : public QObject {
         CSolView view{doc, Platform{widget.DrawingSurface(), window, dialogs, profile}};
 
         Game() {
-            widget.SetView(&view);
+            widget.SetView(view);
             widget.resize(632, 407);
             widget.show();
             view.m_nNextGame = view.m_nReplayGame = 1;
