@@ -35,42 +35,41 @@ TEST(StatisticsText, ShowsEachSlotOnItsOwnLine) {
         dlg.m_strBestName[slot] = names[slot];
     }
     dlg.OnInitDialog();
-    EXPECT_EQ(
-        dlg.m_strText,
-        "#1234\t\t95\tAnn\n#45899\t\t120\t  \n#7\t\t300\tBo & Co\n\n\n34%\n\nWon   12\nLost    23");
+    EXPECT_EQ(dlg.m_strText,
+              "#1234\t\t95\tAnn\n#45899\t\t120\t  \n#7\t\t300\tBo & Co\n"
+              "\n\n34%\n\nWon   12\nLost    23");
 }
 
-TEST(StatisticsText, PercentageDropsTheRemainder) {
+TEST(StatisticsText, PercentageDropsTheRemainderAndNeverOverflows) {
     EXPECT_EQ(PercentLine(Counts(1, 2)), "33");
     EXPECT_EQ(PercentLine(Counts(2, 1)), "66");
     EXPECT_EQ(PercentLine(Counts(0, 5)), "0");
     EXPECT_EQ(PercentLine(Counts(5, 0)), "100");
     EXPECT_EQ(PercentLine(Counts(12, 23)), "34");
-}
-
-TEST(StatisticsText, LargeCountsDoNotOverflow) {
     EXPECT_EQ(PercentLine(Counts(2'000'000'000, 0)), "100");
     EXPECT_EQ(PercentLine(Counts(1'000'000'000, 1'000'000'000)), "50");
 }
 
-struct StatisticsClear : ::testing::Test {
+TEST(StatisticsClear, AsksFirstAndEmptiesOnlyOnYes) {
     ScriptedDialogs dialogs;
     CStatisticsDlg dlg = Counts(3, 4);
-
-    void SetUp() override {
-        for (int slot = 0; slot < 3; ++slot) {
-            dlg.m_nBestTime[slot] = 100 + slot;
-            dlg.m_nBestGame[slot] = 200 + slot;
-            dlg.m_strBestName[slot] = "Player";
-        }
-        dlg.OnInitDialog();
+    for (int slot = 0; slot < 3; ++slot) {
+        dlg.m_nBestTime[slot] = 100 + slot;
+        dlg.m_nBestGame[slot] = 200 + slot;
+        dlg.m_strBestName[slot] = "Player";
     }
-};
+    dlg.OnInitDialog();
+    const std::string before = dlg.m_strText;
 
-TEST_F(StatisticsClear, YesEmptiesEverythingAndReformats) {
+    dialogs.clearStats = [](CClearStatsDlg&) { return IDCANCEL; };
+    dlg.OnClear(dialogs);
+    EXPECT_EQ(dlg.m_nWon, 3);
+    EXPECT_EQ(dlg.m_nBestGame[2], 202);
+    EXPECT_EQ(dlg.m_strText, before);
+
     dialogs.clearStats = [](CClearStatsDlg&) { return IDOK; };
     dlg.OnClear(dialogs);
-    EXPECT_EQ(dialogs.shown["CClearStatsDlg"], 1);
+    EXPECT_EQ(dialogs.shown["CClearStatsDlg"], 2);
     for (int slot = 0; slot < 3; ++slot) {
         EXPECT_EQ(dlg.m_nBestTime[slot], 0);
         EXPECT_EQ(dlg.m_nBestGame[slot], 0);
@@ -79,17 +78,6 @@ TEST_F(StatisticsClear, YesEmptiesEverythingAndReformats) {
     EXPECT_EQ(dlg.m_nWon, 0);
     EXPECT_EQ(dlg.m_nLost, 0);
     EXPECT_EQ(dlg.m_strText, "#0\t\t0\t \n#0\t\t0\t \n#0\t\t0\t \n\n\n0%\n\nWon   0\nLost    0");
-}
-
-TEST_F(StatisticsClear, NoKeepsEverything) {
-    const std::string before = dlg.m_strText;
-    dialogs.clearStats = [](CClearStatsDlg&) { return IDCANCEL; };
-    dlg.OnClear(dialogs);
-    EXPECT_EQ(dialogs.shown["CClearStatsDlg"], 1);
-    EXPECT_EQ(dlg.m_nWon, 3);
-    EXPECT_EQ(dlg.m_nBestGame[2], 202);
-    EXPECT_EQ(dlg.m_strBestName[0], "Player");
-    EXPECT_EQ(dlg.m_strText, before);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <string>
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/modal_dialog.h"
@@ -30,11 +31,10 @@ constexpr int kRightDoubleClickId = 1017;
 constexpr int kMoveSingleCardId = 1018;
 constexpr int kMoveColumnId = 1019;
 
-QLabel* AddText(ModalDialog& dialog, const QString& text) {
+void AddText(ModalDialog& dialog, const QString& text) {
     auto* label = new QLabel(text, &dialog);
     label->setTextFormat(Qt::PlainText);
     dialog.Body()->addWidget(label);
-    return label;
 }
 
 QLineEdit* AddEdit(ModalDialog& dialog, const std::string& text) {
