@@ -102,10 +102,7 @@ TEST(LeftDoubleClick, MovesNothingWhenItCannot) {
         FakeTable t;
         TableBuilder builder(t);
         builder.Column(0, {{6, kSpades}}).Column(1, {{7, kSpades}});
-        const Card fillers[] = {{1, kDiamonds}, {2, kDiamonds}, {3, kDiamonds}, {4, kDiamonds}};
-        for (int cell = 0; cell < c.usedCells; ++cell) {
-            builder.Reserve(cell, fillers[cell]);
-        }
+        builder.UsedCells(c.usedCells);
         builder.Spares({5, 6, 7});
         t.view->m_DblClk = c.dblClk;
         if (c.selectedColumn >= 0) {

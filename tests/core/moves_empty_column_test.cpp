@@ -20,10 +20,7 @@ constexpr int kDestination = 1;
 void LayOut(FakeTable& t, const std::vector<Card>& source, int usedCells, int emptyColumns) {
     TableBuilder builder(t);
     builder.Column(0, source);
-    const Card fillers[] = {{1, kDiamonds}, {2, kDiamonds}, {3, kDiamonds}, {4, kDiamonds}};
-    for (int cell = 0; cell < usedCells; ++cell) {
-        builder.Reserve(cell, fillers[cell]);
-    }
+    builder.UsedCells(usedCells);
     std::vector<int> spares;
     for (int k = emptyColumns + 1; k < table::kColumns; ++k) {
         spares.push_back(k);

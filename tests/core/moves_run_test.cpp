@@ -119,10 +119,7 @@ void LayOutWithFreePlaces(FakeTable& t, std::vector<Card> run, std::vector<Card>
         builder.Column(1 + static_cast<int>(i),
                        {{13, kDiamonds - static_cast<int>(i)}, targets[i]});
     }
-    const Card fillers[] = {{1, kClubs}, {2, kClubs}, {3, kClubs}, {4, kClubs}};
-    for (int cell = 0; cell < usedCells; ++cell) {
-        builder.Reserve(cell, fillers[cell]);
-    }
+    builder.UsedCells(usedCells);
     std::vector<int> spares;
     for (int k = 1 + static_cast<int>(targets.size()) + emptyColumns; k < table::kColumns; ++k) {
         spares.push_back(k);

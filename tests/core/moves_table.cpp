@@ -30,6 +30,13 @@ TableBuilder& TableBuilder::Reserve(int cell, Card card) {
     return *this;
 }
 
+TableBuilder& TableBuilder::UsedCells(int count) {
+    for (int cell = 0; cell < count; ++cell) {
+        Reserve(cell, Card{cell + 1, kDiamonds});
+    }
+    return *this;
+}
+
 TableBuilder& TableBuilder::Home(int suit, int rank) {
     for (int r = 1; r <= rank; ++r) {
         Place(Card{r, suit});

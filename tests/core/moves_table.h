@@ -24,6 +24,8 @@ class TableBuilder {
     explicit TableBuilder(FakeTable& table);
     TableBuilder& Column(int k, const std::vector<Card>& cards);
     TableBuilder& Reserve(int cell, Card card);
+    // Fills reserve cells 0 .. count - 1 with the Ace to Four of diamonds.
+    TableBuilder& UsedCells(int count);
     TableBuilder& Home(int suit, int rank);
     void Spares(const std::vector<int>& columns);
 
