@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+
+namespace artgen {
+
+// The application icon at `size` x `size` pixels: a crowned, bearded king in front of a
+// playing card, on a transparent ground.
+QImage AppIcon(int size);
+
+// The confirmation icon, 32 x 32: a white question mark in a round blue badge.
+QImage QuestionBadge();
+
+}  // namespace artgen

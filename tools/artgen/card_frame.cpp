@@ -1,0 +1,58 @@
+#include "card_frame.h"
+
+#include <iterator>
+
+#include "palette.h"
+#include "rank_glyphs.h"
+
+namespace artgen {
+namespace {
+
+// How many border-coloured pixels start each of the first rows of the top left corner;
+// the other three corners are its mirror images.
+constexpr int kCornerRun[] = {kCardWidth, 3, 2};
+
+// The corner index is centred on this column; the rank starts on row 2, the suit on row 10.
+constexpr int kIndexMiddle = 13;
+constexpr int kRankTop = 2;
+constexpr int kSuitTop = kRankTop + kRankGlyphHeight + 1;
+
+void SetMirrored(QImage& card, int x, int y, QRgb colour) {
+    const int right = kCardWidth - 1 - x;
+    const int bottom = kCardHeight - 1 - y;
+    card.setPixel(x, y, colour);
+    card.setPixel(right, y, colour);
+    card.setPixel(x, bottom, colour);
+    card.setPixel(right, bottom, colour);
+}
+
+}  // namespace
+
+QImage BlankCard(QRgb border) {
+    QImage card(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    card.fill(colour::kWhite);
+    for (int y = 0; y < kCardHeight; ++y) {
+        SetMirrored(card, 0, y, border);
+    }
+    for (int row = 0; row < static_cast<int>(std::size(kCornerRun)); ++row) {
+        for (int x = 0; x < kCornerRun[row]; ++x) {
+            SetMirrored(card, x, row, border);
+        }
+    }
+    return card;
+}
+
+void PaintBothWays(QImage& card, const Mask& mask, int x, int y, QRgb ink) {
+    mask.PaintOnto(card, x, y, ink);
+    mask.Rotated180().PaintOnto(card, kCardWidth - x - mask.Width(),
+                                kCardHeight - y - mask.Height(), ink);
+}
+
+void PaintCornerIndex(QImage& card, int rank, Suit suit, QRgb ink) {
+    const Mask glyph = RankGlyph(rank);
+    const Mask sign = SmallSuitSign(suit);
+    PaintBothWays(card, glyph, (kIndexMiddle - glyph.Width()) / 2, kRankTop, ink);
+    PaintBothWays(card, sign, (kIndexMiddle - sign.Width()) / 2, kSuitTop, ink);
+}
+
+}  // namespace artgen
