@@ -20,11 +20,12 @@ namespace {
 using artgen::ResourceWriter;
 
 void WriteCardFaces(ResourceWriter& writer) {
-    for (int suit = 0; suit < 4; ++suit) {
+    for (int suitIndex = 0; suitIndex < 4; ++suitIndex) {
+        const auto suit = static_cast<artgen::Suit>(suitIndex);
         for (int rank = 1; rank <= 13; ++rank) {
-            const auto s = static_cast<artgen::Suit>(suit);
-            writer.Write(QStringLiteral("bitmaps/%1.png").arg(suit * 13 + rank),
-                         rank <= 10 ? artgen::PlainCard(rank, s) : artgen::CourtCard(rank, s));
+            writer.Write(
+                QStringLiteral("bitmaps/%1.png").arg(suitIndex * 13 + rank),
+                rank <= 10 ? artgen::PlainCard(rank, suit) : artgen::CourtCard(rank, suit));
         }
     }
 }

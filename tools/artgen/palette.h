@@ -2,18 +2,16 @@
 
 #include <QColor>
 
-#include <array>
-
 namespace artgen {
 
-// The sixteen standard colours: the only ones the court cards and the king icon use.
+// The standard colours, the only ones the card faces, the king icon and the toolbar use,
+// and the fully transparent ground of cursors and toolbar pictures.
 namespace colour {
 constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kMaroon = 0xff800000;
 constexpr QRgb kGreen = 0xff008000;
 constexpr QRgb kOlive = 0xff808000;
 constexpr QRgb kNavy = 0xff000080;
-constexpr QRgb kPurple = 0xff800080;
 constexpr QRgb kTeal = 0xff008080;
 constexpr QRgb kSilver = 0xffc0c0c0;
 constexpr QRgb kGray = 0xff808080;
@@ -26,11 +24,5 @@ constexpr QRgb kAqua = 0xff00ffff;
 constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kClear = 0x00000000;
 }  // namespace colour
-
-constexpr std::array<QRgb, 16> kStandardColours = {
-    colour::kBlack, colour::kMaroon,  colour::kGreen, colour::kOlive,
-    colour::kNavy,  colour::kPurple,  colour::kTeal,  colour::kSilver,
-    colour::kGray,  colour::kRed,     colour::kLime,  colour::kYellow,
-    colour::kBlue,  colour::kFuchsia, colour::kAqua,  colour::kWhite};
 
 }  // namespace artgen

@@ -8,8 +8,6 @@
 namespace artgen {
 namespace {
 
-constexpr int kPipWidth = 11;
-constexpr int kPipHeight = 12;
 constexpr int kColumnOffset = 15;  // from the middle of the card to a side column
 constexpr int kTopPipRow = 9;
 
@@ -26,19 +24,35 @@ int PipTop(double down, int height) {
     return kTopPipRow + static_cast<int>(std::lround(down * (lowestTop - kTopPipRow)));
 }
 
+// Odd widths keep every sign centred on a pixel column; diamonds are the slimmest.
+QSize PipSize(Suit suit) {
+    return suit == Suit::Diamonds ? QSize(9, 12) : QSize(11, 12);
+}
+
 // The one large sign of an Ace; the spade is the grandest, as is the custom.
+QSize AceSize(Suit suit) {
+    switch (suit) {
+        case Suit::Spades:
+            return {35, 39};
+        case Suit::Diamonds:
+            return {25, 31};
+        default:
+            return {29, 31};
+    }
+}
+
 void PaintAce(QImage& card, Suit suit, QRgb ink) {
-    const int width = suit == Suit::Spades ? 35 : 29;
-    const int height = suit == Suit::Spades ? 39 : 31;
-    SuitSign(suit, width, height)
-        .PaintOnto(card, (kCardWidth - width) / 2, (kCardHeight - height) / 2, ink);
+    const QSize size = AceSize(suit);
+    SuitSign(suit, size.width(), size.height())
+        .PaintOnto(card, (kCardWidth - size.width()) / 2, (kCardHeight - size.height()) / 2, ink);
 }
 
 void PaintPips(QImage& card, int rank, Suit suit, QRgb ink) {
-    const Mask pip = SuitSign(suit, kPipWidth, kPipHeight);
+    const QSize size = PipSize(suit);
+    const Mask pip = SuitSign(suit, size.width(), size.height());
     for (const PipPlace& place : PipPlaces(rank)) {
-        const int x = PipLeft(place.column, kPipWidth);
-        const int y = PipTop(place.down, kPipHeight);
+        const int x = PipLeft(place.column, size.width());
+        const int y = PipTop(place.down, size.height());
         if (place.paired) {
             PaintBothWays(card, pip, x, y, ink);
         } else {

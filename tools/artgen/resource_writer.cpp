@@ -8,47 +8,45 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <set>
 #include <vector>
 
 namespace artgen {
 namespace {
 
-std::vector<QRgb> DistinctColours(const QImage& image, std::size_t limit) {
-    std::vector<QRgb> colours;
+// The image's colours in ascending order, or nothing when there are too many for a palette.
+std::optional<std::vector<QRgb>> PaletteOf(const QImage& image) {
+    constexpr std::size_t kMostColours = 256;
+    std::set<QRgb> colours;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (std::find(colours.begin(), colours.end(), pixel) == colours.end()) {
-                colours.push_back(pixel);
-                if (colours.size() > limit) {
-                    return colours;
-                }
+            colours.insert(image.pixel(x, y));
+            if (colours.size() > kMostColours) {
+                return std::nullopt;
             }
         }
     }
-    std::sort(colours.begin(), colours.end());
-    return colours;
+    return std::vector<QRgb>(colours.begin(), colours.end());
 }
 
 // A palette image with exactly the same colours, or the image itself when it has
 // transparency or too many colours for a palette.
 QImage Compact(const QImage& image) {
-    if (image.hasAlphaChannel()) {
-        return image;
-    }
-    const std::vector<QRgb> colours = DistinctColours(image, 256);
-    if (colours.size() > 256) {
+    const auto colours = image.hasAlphaChannel() ? std::nullopt : PaletteOf(image);
+    if (!colours) {
         return image;
     }
     const QImage::Format format =
-        colours.size() <= 2 ? QImage::Format_Mono : QImage::Format_Indexed8;
+        colours->size() <= 2 ? QImage::Format_Mono : QImage::Format_Indexed8;
     QImage indexed(image.size(), format);
-    indexed.setColorTable(QList<QRgb>(colours.begin(), colours.end()));
+    indexed.setColorTable(QList<QRgb>(colours->begin(), colours->end()));
     indexed.fill(0);  // also clears the unused bits at the end of each row, which are stored
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const auto entry = std::lower_bound(colours.begin(), colours.end(), image.pixel(x, y));
-            indexed.setPixel(x, y, static_cast<uint>(entry - colours.begin()));
+            const auto entry =
+                std::lower_bound(colours->begin(), colours->end(), image.pixel(x, y));
+            indexed.setPixel(x, y, static_cast<uint>(entry - colours->begin()));
         }
     }
     return indexed;

@@ -48,11 +48,11 @@ bool InClub(double u, double v) {
            InStem(u, v, 0.55);
 }
 
-// A lozenge with gently hollowed sides.
+// A lozenge with straight sides.
 bool InDiamond(double u, double v) {
     const double across = std::fabs(u) / 0.5;
     const double down = std::fabs(v - 0.5) / 0.5;
-    return std::pow(across, 0.9) + std::pow(down, 0.9) <= 1.0;
+    return across + down <= 1.0;
 }
 
 }  // namespace
