@@ -12,8 +12,9 @@ namespace {
 // the other three corners are its mirror images.
 constexpr int kCornerRun[] = {kCardWidth, 3, 2};
 
-// The corner index is centred on this column; the rank starts on row 2, the suit on row 10.
-constexpr int kIndexMiddle = 13;
+// The corner index is centred across the first 13 columns; the rank starts on row 2, the
+// suit sign on row 10 and ends on row 16.
+constexpr int kIndexColumns = 13;
 constexpr int kRankTop = 2;
 constexpr int kSuitTop = kRankTop + kRankGlyphHeight + 1;
 
@@ -51,8 +52,8 @@ void PaintBothWays(QImage& card, const Mask& mask, int x, int y, QRgb ink) {
 void PaintCornerIndex(QImage& card, int rank, Suit suit, QRgb ink) {
     const Mask glyph = RankGlyph(rank);
     const Mask sign = SmallSuitSign(suit);
-    PaintBothWays(card, glyph, (kIndexMiddle - glyph.Width()) / 2, kRankTop, ink);
-    PaintBothWays(card, sign, (kIndexMiddle - sign.Width()) / 2, kSuitTop, ink);
+    PaintBothWays(card, glyph, (kIndexColumns - glyph.Width()) / 2, kRankTop, ink);
+    PaintBothWays(card, sign, (kIndexColumns - sign.Width()) / 2, kSuitTop, ink);
 }
 
 }  // namespace artgen
