@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "game/sol_view.h"
@@ -7,6 +9,8 @@
 namespace {
 constexpr int kKingTurnMilliseconds = 400;
 constexpr int kKingTurns = 2;
+// The card a left double-click uncovers is drawn in a box as tall as the cell's.
+constexpr int kUncoveredCardHeight = 100;
 }  // namespace
 
 void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
@@ -30,13 +34,11 @@ void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
         return;
     }
 
-    int cell = 0;
-    while (cell < table::kCells && m_bCellUsed[cell] != 0) {
-        ++cell;
-    }
-    if (cell == table::kCells) {
+    const int* const freeCell = std::ranges::find(m_bCellUsed, 0);
+    if (freeCell == std::end(m_bCellUsed)) {
         return;
     }
+    const int cell = static_cast<int>(freeCell - m_bCellUsed);
     const int column = hits::ColumnAt(*this, x, y);
     const bool mayMove = m_nSelected == kNothingSelected || m_nSelected == column + 1;
     if (column < 0 || !mayMove || m_nTop[column] < 0) {
@@ -44,9 +46,10 @@ void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
     }
     const Card card = moves::TopCard(*this, column);
     moves::ReserveCell(*this, cell) = card;
-    moves::DrawFace(*this, card, table::ReserveX(cell), 0, 70, 100);
+    moves::DrawFace(*this, card, table::ReserveX(cell), 0, moves::kCellBoxWidth,
+                    moves::kCellBoxHeight);
     m_bCellUsed[cell] = 1;
-    moves::LiftTopCard(*this, column, moves::kEmptiedToUpperRow, 100);
+    moves::LiftTopCard(*this, column, moves::kEmptiedToUpperRow, kUncoveredCardHeight);
     moves::EndMove(*this);
 }
 

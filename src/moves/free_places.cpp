@@ -19,7 +19,7 @@ void ParkCards(CSolView& view, int source, int count) {
         const int code = view.m_nFree[i];
         const Card& card = view.m_Cards[source][top - i];
         if (IsReserveCode(code)) {
-            DrawFace(view, card, table::ReserveX(code), 0, 70, kBoxHeight);
+            DrawFace(view, card, table::ReserveX(code), 0, kCellBoxWidth, kBoxHeight);
         } else {
             DrawFace(view, card, table::ColumnX(ColumnOf(code)), table::kColumnTop, kBoxWidth,
                      kBoxHeight);

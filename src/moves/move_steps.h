@@ -10,6 +10,9 @@ namespace moves {
 // selection mark (which inverts exactly one card).
 constexpr int kBoxWidth = 75;
 constexpr int kBoxHeight = 95;
+// The box a card is drawn in when a press puts it into a cell of the upper row.
+constexpr int kCellBoxWidth = 70;
+constexpr int kCellBoxHeight = 100;
 
 // How far down a column is erased when its last card leaves for a cell.
 constexpr int kEmptiedToUpperRow = 210;

@@ -19,7 +19,8 @@ void CSolView::ClickReserveCell(int x, int y) {
         const int source = m_nSelected - 1;
         const Card card = moves::TopCard(*this, source);
         moves::ReserveCell(*this, cell) = card;
-        moves::DrawFace(*this, card, table::ReserveX(cell), 0, 70, 100);
+        moves::DrawFace(*this, card, table::ReserveX(cell), 0, moves::kCellBoxWidth,
+                        moves::kCellBoxHeight);
         m_bCellUsed[cell] = 1;
         moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow, moves::kBoxHeight);
         moves::EndMove(*this);
@@ -59,7 +60,8 @@ void CSolView::ClickHomeCell(int x, int y) {
         return;
     }
     moves::HomeCell(*this, home) = card;
-    moves::DrawFace(*this, card, table::HomeX(home), 0, 70, 100);
+    moves::DrawFace(*this, card, table::HomeX(home), 0, moves::kCellBoxWidth,
+                    moves::kCellBoxHeight);
     if (fromCell) {
         moves::ClearReserveCell(*this, cell);
     } else {

@@ -223,13 +223,4 @@ TEST(RunMoveParking, WithNoFreeCellTheLeftmostEmptyColumnComesFirst) {
     ExpectEachCardOnce(*t.view);
 }
 
-TEST(RunMoveLimits, KingOnTopNeverMovesOntoAColumn) {
-    FakeTable t;
-    LayOutWithFreePlaces(t, {{13, kHearts}}, {{12, kSpades}}, 0, 0);
-    SelectColumn(t, 0);
-    PressColumn(t, 1);
-    EXPECT_EQ(t.view->m_nSelected, 1);
-    EXPECT_EQ(t.view->m_nTop[0], 1);
-}
-
 }  // namespace

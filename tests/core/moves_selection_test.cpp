@@ -109,19 +109,6 @@ TEST(LeftPress, SelectingAndDeselectingDrawTheMarkAndThenTheCard) {
     EXPECT_EQ(t.surface.Take(), std::vector<std::string>{Face(kEightOfClubs, 0, 0, 75, 95)});
 }
 
-TEST(LeftPress, RefusedMoveKeepsTheSelectionForAnotherTry) {
-    FakeTable t;
-    LayOutPressTable(t);
-    SelectColumn(t, 2);
-    t.surface.Take();
-    PressColumn(t, 3);  // a spare column whose top does not take the Eight
-    EXPECT_TRUE(t.surface.Take().empty());
-    EXPECT_EQ(t.view->m_nSelected, kColumnCode);
-    EXPECT_EQ(t.view->m_bMouseDown, 1);
-    PressColumn(t, 2);
-    EXPECT_EQ(t.view->m_nSelected, 0);
-}
-
 TEST(LeftPress, EdgesOfTheRectanglesHitNothing) {
     FakeTable t;
     t.Deal(1);
