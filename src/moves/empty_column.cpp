@@ -7,14 +7,8 @@
 #include "moves/run_rules.h"
 
 namespace {
-// How far down the source column is erased after a run of length L (index L)
-// has gone into an empty column: to y = emptied when the source is now empty,
-// else from its new top row's strip down to y = kept + 18 * that row.
-struct SourceErase {
-    int emptied;
-    int kept;
-};
-constexpr SourceErase kSourceErase[moves::kLongestRun + 1] = {
+// By run length L (the index): the source's erase depths after a move into an empty column.
+constexpr moves::SourceErase kSourceErase[moves::kLongestRun + 1] = {
     {0, 0}, {0, 0}, {270, 270}, {270, 270}, {270, 290}, {310, 310},
 };
 }  // namespace
@@ -94,7 +88,7 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
     m_nTop[source] = std::max(sourceTop - length, -1);
 
     const int newTop = m_nTop[source];
-    const SourceErase erase = kSourceErase[length];
+    const moves::SourceErase erase = kSourceErase[length];
     if (newTop >= 0) {
         moves::EraseColumnBand(*this, source, 185 + table::kRowStep * newTop,
                                erase.kept + table::kRowStep * newTop);

@@ -6,14 +6,8 @@
 #include "moves/run_rules.h"
 
 namespace {
-// How far down the source column is erased after a run of length L (index L)
-// has left it: to y = emptied when it is now empty, else to y = kept + 18 * its
-// new top row.
-struct SourceErase {
-    int emptied;
-    int kept;
-};
-constexpr SourceErase kSourceErase[moves::kLongestRun + 1] = {
+// By run length L (the index): the source's erase depths after a move onto another column.
+constexpr moves::SourceErase kSourceErase[moves::kLongestRun + 1] = {
     {0, 0}, {210, 228}, {230, 248}, {250, 268}, {270, 288}, {310, 328},
 };
 }  // namespace
@@ -74,7 +68,7 @@ void CSolView::MoveRun(int L, int nTarget) {
     m_nTop[source] = std::max(sourceTop - L, -1);
 
     const int newTop = m_nTop[source];
-    const SourceErase erase = kSourceErase[L];
+    const moves::SourceErase erase = kSourceErase[L];
     // A single card always clears the strip it leaves, even from a column it empties.
     if (L == 1 || newTop >= 0) {
         moves::EraseColumnBand(*this, source, 203 + table::kRowStep * newTop,
