@@ -34,11 +34,11 @@ void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
         return;
     }
 
-    const int* const freeCell = std::ranges::find(m_bCellUsed, 0);
-    if (freeCell == std::end(m_bCellUsed)) {
+    const int* const firstFree = std::ranges::find(m_bCellUsed, 0);
+    if (firstFree == std::end(m_bCellUsed)) {
         return;
     }
-    const int cell = static_cast<int>(freeCell - m_bCellUsed);
+    const int cell = static_cast<int>(firstFree - m_bCellUsed);
     const int column = hits::ColumnAt(*this, x, y);
     const bool mayMove = m_nSelected == kNothingSelected || m_nSelected == column + 1;
     if (column < 0 || !mayMove || m_nTop[column] < 0) {

@@ -50,7 +50,7 @@ TEST(KingBoxDoubleClick, EdgesOfTheBoxDoNothing) {
     EXPECT_TRUE(t.window.messages.empty());
 }
 
-TEST(LeftDoubleClick, SendsTheTopCardToTheLowestFreeCell) {
+TEST(LeftDoubleClick, SendsTheTopCardToTheLowestEmptyReserveCell) {
     FakeTable t;
     const Card under{9, kClubs}, top{4, kHearts};
     TableBuilder(t)

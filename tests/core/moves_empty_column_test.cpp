@@ -42,7 +42,7 @@ Log PressDestination(FakeTable& t) {
     return Steps(t.surface.Take());
 }
 
-TEST(ColumnToEmptyColumn, RunOfTwoIsCarriedThroughTheFreeCell) {
+TEST(ColumnToEmptyColumn, RunOfTwoIsCarriedThroughTheEmptyReserveCell) {
     FakeTable t;
     LayOut(t, {kBase, k9H, k8S}, 3, 1);
     t.dialogs.moveChoice = Choose(true);

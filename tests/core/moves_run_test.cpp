@@ -210,7 +210,7 @@ TEST(RunMoveParking, SkipsTheUsedCellAndLeavesTheOthersFree) {
     ExpectEachCardOnce(*t.view);
 }
 
-TEST(RunMoveParking, WithNoFreeCellTheLeftmostEmptyColumnComesFirst) {
+TEST(RunMoveParking, WithNoEmptyReserveCellTheLeftmostEmptyColumnComesFirst) {
     FakeTable t;
     LayOutWithFreePlaces(t, {k7H, k6S, k5H}, {{8, kClubs}}, 4, 2);
     const Log log = MoveFromColumnZeroToOne(t);
