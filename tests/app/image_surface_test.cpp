@@ -119,10 +119,10 @@ class ImageSurfaceTest : public QObject {
 
         table.surface.BitBlt(4, 110, 80, 100, tint, RasterOp::MergePaint);
 
-        QCOMPARE(Pixel(table.Image(), 4, 110), evenPixel);   // x + y even
-        QCOMPARE(Pixel(table.Image(), 5, 110), oddPixel);    // x + y odd
-        QCOMPARE(Pixel(table.Image(), 74, 205), evenPixel);  // far corner
-        QCOMPARE(Pixel(table.Image(), 75, 110), kNavy);      // beyond the tint
+        QCOMPARE(Pixel(table.Image(), 4, 110), evenPixel);  // tint pixel (0, 0)
+        QCOMPARE(Pixel(table.Image(), 5, 110), oddPixel);   // tint pixel (1, 0)
+        QCOMPARE(Pixel(table.Image(), 74, 205), oddPixel);  // tint pixel (70, 95)
+        QCOMPARE(Pixel(table.Image(), 75, 110), kNavy);     // beyond the tint
     }
 
     void cellFramesAreTheInverseOfTheTable_data() {
