@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev libgl-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core desktop-file-utils appstream)
 
 install_missing() {
