@@ -17,6 +17,8 @@ namespace {
 constexpr QPoint kFramePosition(0, 0);
 constexpr QSize kFrameSize(640, 480);
 constexpr QSize kToolBarButton(16, 15);
+// Puts "Ready" exactly where the status bar writes the prompts that replace it.
+constexpr QMargins kMessagePaneMargins(4, 0, 0, 3);
 
 // The title of a fresh window, until the game's first tick names it.
 const char* const kNewDocumentTitle = "Untitled - Kelmora";
@@ -123,7 +125,9 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     // The message pane gives way to a command's prompt while one is shown.
-    m_wndStatusBar->addWidget(new QLabel(IdleStatusText(), m_wndStatusBar), 1);
+    auto* messagePane = new QLabel(IdleStatusText(), m_wndStatusBar);
+    messagePane->setContentsMargins(kMessagePaneMargins);
+    m_wndStatusBar->addWidget(messagePane, 1);
     new LockKeyPanes(m_wndStatusBar);
     setStatusBar(m_wndStatusBar);
 }
