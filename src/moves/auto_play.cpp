@@ -100,6 +100,7 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
 
         const int left = table::ColumnX(nFrom);
         const int right = left + kCardBoxWidth;
+        // The part of the leaving card that the card below it does not cover.
         EraseRect(left, right, 185 + table::kRowStep * top, 210 + table::kRowStep * top);
         card = Card{};
         m_nTop[nFrom] = std::max(top - 1, -1);
