@@ -96,7 +96,8 @@ std::string NumberText(FuzzRandom& random) {
 }
 
 std::string IntegerValue(FuzzRandom& random) {
-    static constexpr std::string_view kSigns[] = {"", "", "", "-", "+", "+-", "--", "- ", "++"};
+    static constexpr std::string_view kSigns[] = {"",  "",  "",   "",   "",   "",
+                                                  "-", "+", "+-", "--", "- ", "++"};
     static constexpr std::string_view kTails[] = {"",   "",  "",   "abc", " 12", "e5",
                                                   ".5", "x", "\r", " ",   "\t",  "\xd9\xa3"};
     std::string value = Blanks(random) + std::string(PickFrom(random, kSigns)) +
@@ -134,8 +135,14 @@ std::string JunkLine(FuzzRandom& random) {
     return line;
 }
 
-std::string SectionLine(FuzzRandom& random) {
-    const std::string name = Disguised(random, PickFrom(random, kSectionNames));
+// Mostly a section the game uses.
+std::string_view SectionName(FuzzRandom& random) {
+    return OneIn(random, 3) ? PickFrom(random, kSectionNames)
+                            : kGameKeys[Below(random, kGameKeyCount)].section;
+}
+
+std::string SectionLine(FuzzRandom& random, std::string_view section) {
+    const std::string name = Disguised(random, section);
     std::string line;
     switch (Below(random, 10)) {
         case 0:
@@ -156,11 +163,29 @@ std::string SectionLine(FuzzRandom& random) {
     return Blanks(random) + line + Blanks(random);
 }
 
-std::string EntryLine(FuzzRandom& random) {
-    const std::string key = OneIn(random, 6)
-                                ? Disguised(random, PickFrom(random, kJunkKeys))
-                                : Disguised(random, kGameKeys[Below(random, kGameKeyCount)].name);
-    const std::string value = OneIn(random, 3) ? TextValue(random) : IntegerValue(random);
+// Mostly a key of the section it stands in, as in a file the game wrote, now
+// and then a key of another section.
+const GameKey& PickKey(FuzzRandom& random, std::string_view section) {
+    std::vector<const GameKey*> ofSection;
+    for (const GameKey& key : kGameKeys) {
+        if (key.section == section) {
+            ofSection.push_back(&key);
+        }
+    }
+    if (!ofSection.empty() && !OneIn(random, 4)) {
+        return *ofSection[Below(random, ofSection.size())];
+    }
+    return kGameKeys[Below(random, kGameKeyCount)];
+}
+
+std::string EntryLine(FuzzRandom& random, std::string_view section) {
+    const GameKey& gameKey = PickKey(random, section);
+    const bool unknownKey = OneIn(random, 6);
+    const std::string key =
+        Disguised(random, unknownKey ? PickFrom(random, kJunkKeys) : gameKey.name);
+    // Now and then a value of the other kind.
+    const bool asText = gameKey.HoldsText() != OneIn(random, 6);
+    const std::string value = asText ? TextValue(random) : IntegerValue(random);
     switch (Below(random, 12)) {
         case 0:
             return key + value;  // no '='
@@ -264,10 +289,14 @@ void Mutate(FuzzRandom& random, std::string& text) {
         case 4:
             text.resize(at);
             break;
-        case 5:
-            text.insert(at, "\n" + (OneIn(random, 2) ? SectionLine(random) : EntryLine(random)) +
+        case 5: {
+            const std::string_view section = SectionName(random);
+            text.insert(at, "\n" +
+                                (OneIn(random, 2) ? SectionLine(random, section)
+                                                  : EntryLine(random, section)) +
                                 LineEnd(random));
             break;
+        }
         case 6:
             if (OneIn(random, 20)) {
                 text.insert(at, OverlongLine(random));
@@ -310,15 +339,17 @@ std::string RandomBytes(FuzzRandom& random) {
 std::string RandomProfileText(FuzzRandom& random) {
     const std::size_t lineCount = 1 + Below(random, 60);
     const std::size_t overlongAt = OneIn(random, 25) ? Below(random, lineCount) : lineCount;
+    std::string_view section;  // of the last header written
     std::string text;
     for (std::size_t i = 0; i < lineCount; ++i) {
         const std::size_t kind = Below(random, 20);
         if (i == overlongAt) {
             text += OverlongLine(random);
         } else if (kind < 5) {
-            text += SectionLine(random);
+            section = SectionName(random);
+            text += SectionLine(random, section);
         } else if (kind < 16) {
-            text += EntryLine(random);
+            text += EntryLine(random, section);
         } else if (kind < 18) {
             text += OneIn(random, 2) ? "" : "; " + TextValue(random);
         } else {
