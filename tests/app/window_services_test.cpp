@@ -86,12 +86,6 @@ class WindowServicesTest : public QObject {
         QVERIFY(m_ticks.empty());
     }
 
-    void stoppingATimerThatNeverRanDoesNothing() {
-        m_services.KillTimer(7);
-        QTest::qWait(20);
-        QVERIFY(m_ticks.empty());
-    }
-
     void titleGoesToTheMainWindow() {
         m_services.SetMainTitle("Kelmora #12345");
         QCOMPARE(m_main.windowTitle(), QStringLiteral("Kelmora #12345"));
