@@ -26,6 +26,8 @@ class CMainFrame : public QMainWindow {
     // The game's first step once the window is on screen.
     void InitialUpdate();
     DialogHost& Dialogs() { return m_dialogs; }
+    // The game this window shows, for tests that play it through the window.
+    CSolView& View() { return m_view; }
 
   signals:
     // "&About Kelmora...": the application answers it.
