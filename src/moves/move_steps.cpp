@@ -42,4 +42,18 @@ void EndMove(CSolView& view) {
     view.m_bMouseDown = 0;
 }
 
+void DropSelection(CSolView& view, int markGoneWith) {
+    const int selected = view.m_nSelected;
+    EndMove(view);
+    if (selected == markGoneWith) {
+        return;
+    }
+    if (IsReserveSelection(selected)) {
+        const int cell = selected - kFirstReserveSelection;
+        DrawFace(view, ReserveCell(view, cell), table::ReserveX(cell), 0, kBoxWidth, kBoxHeight);
+    } else if (IsColumnSelection(selected) && view.m_nTop[selected - 1] >= 0) {
+        DrawColumnCard(view, selected - 1, view.m_nTop[selected - 1], kBoxHeight);
+    }
+}
+
 }  // namespace moves

@@ -66,4 +66,10 @@ void ClearReserveCell(CSolView& view, int j);
 // A completed move leaves nothing selected and the press used up.
 void EndMove(CSolView& view);
 
+// Ends whatever selection there is from outside the player's own move. Unless
+// the mark went away with the card that moved from the selected place
+// (`markGoneWith`, a selection code), the marked card is drawn again plainly,
+// so the table never shows a selection that no longer exists.
+void DropSelection(CSolView& view, int markGoneWith);
+
 }  // namespace moves

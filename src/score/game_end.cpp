@@ -1,4 +1,5 @@
 #include "game/sol_view.h"
+#include "moves/move_steps.h"
 #include "platform/dialog_host.h"
 #include "score/best_times.h"
 #include "score/game_end_dlgs.h"
@@ -49,7 +50,8 @@ void CSolView::CheckGameLost() {
     m_platform.window.KillTimer(kGameTimer);
     m_bPlaying = 0;
     m_bAutoPlay = 0;
-    m_nSelected = kNothingSelected;
+    // The lost table stays on the screen: it must not show a selection that has ended.
+    moves::DropSelection(*this, kNothingSelected);
     m_bWon = 0;
 
     CGameLostDlg lostDlg;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -187,6 +189,15 @@ TEST_F(StuckGame, LossIsDeclaredOnTheNextTick) {
     EXPECT_EQ(t.view->m_bPlaying, 0);
     EXPECT_EQ(t.view->m_bAutoPlay, 0);
     EXPECT_EQ(t.view->m_bWon, 0);
+}
+
+TEST_F(StuckGame, ASelectionLeftOnTheLostTableLosesItsMark) {
+    t.view->m_nSelected = 3;  // column 3's lone Nine of spades, drawn inverted
+    t.surface.Take();
+    t.view->OnTimer(kGameTimer);
+    const auto calls = t.surface.Take();
+    EXPECT_EQ(t.view->m_nSelected, 0);
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "blt 22 160,110 75x95 copy"), calls.end());
 }
 
 TEST_F(StuckGame, YesWithSameGameDealsTheSameNumber) {
