@@ -50,6 +50,10 @@ struct FuzzSource {
     int files;
 };
 
+void PrintTo(const FuzzSource& source, std::ostream* out) {
+    *out << source.name;
+}
+
 class FuzzedProfile : public ProfileFolder, public ::testing::WithParamInterface<FuzzSource> {
   protected:
     void ExpectValues(const GameKeyValues& actual, const GameKeyValues& expected,

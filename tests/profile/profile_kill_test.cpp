@@ -114,7 +114,7 @@ TEST_F(KilledWriter, LeavesAWholeProfileAndAtMostTheTemporaryFileItWasFilling) {
 
         const std::string text = ReadFile();
         const auto found = std::ranges::find(states, text);
-        ASSERT_NE(found, states.end())
+        ASSERT_TRUE(found != states.end())
             << "neither the old nor the new file, " << text.size() << " bytes:\n"
             << text.substr(0, 300);
         state = static_cast<std::size_t>(found - states.begin());
