@@ -3,7 +3,7 @@
 // "Select": whether a run or only the top card goes into an empty column.
 // Both move buttons end the dialog with result 0; Cancel with IDCANCEL.
 class CMoveChoiceDlg {
-public:
+  public:
     // 1 after "Move Column", 0 after "Move Single Card".
     int m_bMoveColumn = 0;
 

@@ -4,13 +4,13 @@
 
 // "High Score": the name to go with a new best time.
 class CHighScoreDlg {
-public:
+  public:
     std::string m_strName;
 };
 
 // "Game Over" after a win: what to play next.
 class CGameWonDlg {
-public:
+  public:
     static constexpr int kNewGame = 1;
     static constexpr int kSelectGame = 2;
     static constexpr int kSameGame = 3;
@@ -23,6 +23,6 @@ public:
 
 // "Game Over" after a loss: play again, the same deal or a new one.
 class CGameLostDlg {
-public:
+  public:
     int m_bSameGame = 0;
 };

@@ -6,7 +6,7 @@ class DialogHost;
 
 // "Statistics": the best times and the games won and lost.
 class CStatisticsDlg {
-public:
+  public:
     int m_nBestTime[3] = {};
     int m_nBestGame[3] = {};
     std::string m_strBestName[3];
@@ -20,7 +20,7 @@ public:
     // The "Clear" button: asks first, then empties the table in the dialog only.
     void OnClear(DialogHost& dialogs);
 
-private:
+  private:
     std::string FormatText() const;
 };
 

@@ -7,7 +7,7 @@ class WindowServices;
 
 // "About Kelmora" with its one-line ticker.
 class CAboutDlg {
-public:
+  public:
     static constexpr int kTickerTimer = 1;
     static constexpr int kTickerPeriodMs = 100;
 

@@ -2,7 +2,7 @@
 
 // "Options": the three check boxes.
 class COptionsDlg {
-public:
+  public:
     int m_bDblClk = 0;
     int m_bShow = 0;
     int m_bRclk = 0;
