@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QTemporaryDir>
+
+#include "app/sol_app.h"
+#include "play/table_spots.h"
+
+class ViewWidget;
+
+// The whole program as a player starts it, on a profile of its own in a
+// temporary folder, played with real mouse events on its view widget.
+class PlayWindow {
+  public:
+    PlayWindow();
+
+    bool Started() const { return m_started; }
+    CMainFrame& Frame() const { return *m_app.MainFrame(); }
+    ViewWidget& Table() const;
+    CSolView& Game() const { return Frame().View(); }
+    QString ProfilePath() const;
+
+    // Runs a menu or toolbar command, found by its command id.
+    void Trigger(int commandId) const;
+    // Deals `number` through "Select Game...", typing it into the dialog.
+    void SelectGame(int number) const;
+
+    // A left press and its release, straight to the view widget.
+    void Click(QPoint at) const;
+    void Click(play::Spot at) const { Click(QPoint(at.x, at.y)); }
+    // A double-click through the window system, which delivers press,
+    // release, double-click and release.
+    void DoubleClick(Qt::MouseButton button, play::Spot at) const;
+
+  private:
+    QTemporaryDir m_config;
+    bool m_started = false;
+    CSolApp m_app;
+};
