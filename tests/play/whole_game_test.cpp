@@ -1,0 +1,96 @@
+// One whole game, from a dealt number to the won dialogs and the next game,
+// played only with mouse events on the real view widget. The moves are found
+// beforehand by a search that plays a second game on fake platform parts.
+#include <QLineEdit>
+#include <QSettings>
+#include <QtTest>
+#include <optional>
+
+#include "dialogs/modal_driver.h"
+#include "play/dialog_answers.h"
+#include "play/game_solver.h"
+#include "play/play_window.h"
+
+namespace {
+// A deal the search wins in well under a second, with a few "Select" questions
+// on the way.
+constexpr int kDealtGame = 18;
+constexpr int kSearchLimit = 20000;
+constexpr int kSettleMs = 5000;
+constexpr int kMoveSingleCard = 1018;
+constexpr int kNameEdit = 1000;
+constexpr int kNewGameRadio = 1002;
+const QString kPlayer = QStringLiteral("Tester");
+}  // namespace
+
+class WholeGameTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aDealtGameIsPlayedToTheWinAndCountedAtTheNextGame() {
+        const std::optional<play::Solution> solution = play::SolveGame(kDealtGame, kSearchLimit);
+        QVERIFY2(solution, "the search found no win");
+
+        PlayWindow window;
+        QVERIFY(window.Started());
+        window.SelectGame(kDealtGame);
+        CSolView& game = window.Game();
+
+        // The won flow opens its dialogs from a timer tick.
+        QStringList answered;
+        int secondsAtWin = -1;
+        int cardsHomeAtWin = 0;
+        WhenOpens(&window.Frame(), QStringLiteral("High Score"), [&](QDialog& dialog) {
+            answered << dialog.windowTitle();
+            secondsAtWin = game.m_nSeconds;
+            cardsHomeAtWin = play::CardsHome(play::PositionOf(game));
+            auto* name = Find<QLineEdit>(dialog, kNameEdit);
+            QVERIFY(name);
+            QTest::keyClicks(name, kPlayer);
+            Click(dialog, IDOK);
+        });
+        WhenOpens(&window.Frame(), QStringLiteral("Game Over"), [&](QDialog& dialog) {
+            answered << dialog.windowTitle();
+            Click(dialog, kNewGameRadio);
+            Click(dialog, IDOK);
+        });
+
+        // A press on bare table switches automatic play on.
+        window.Click(play::kBareTable);
+        QTRY_VERIFY_WITH_TIMEOUT(play::PositionOf(game) == solution->opening, kSettleMs);
+        for (std::size_t i = 0; i < solution->moves.size(); ++i) {
+            const play::PlayerMove& move = solution->moves[i];
+            window.Click(move.from);
+            if (move.asksMoveChoice) {
+                WhenShown([](QDialog& dialog) { Click(dialog, kMoveSingleCard); });
+            }
+            window.Click(move.to);
+            if (i + 1 < solution->moves.size()) {
+                QTRY_VERIFY2_WITH_TIMEOUT(play::PositionOf(game) == move.after,
+                                          qPrintable(QStringLiteral("move %1").arg(i + 1)),
+                                          kSettleMs);
+            }
+        }
+
+        // The last card home ends the game; "New Game" deals the next one,
+        // which counts the win.
+        QTRY_COMPARE_WITH_TIMEOUT(game.m_Won, 1, kSettleMs);
+        QCOMPARE(answered, (QStringList{"High Score", "Game Over"}));
+        QCOMPARE(cardsHomeAtWin, 52);
+        QVERIFY(secondsAtWin > 0);
+        QCOMPARE(game.m_Lost, 0);
+        QCOMPARE(game.m_bPlaying, 1);
+        QCOMPARE(window.Frame().windowTitle(),
+                 QStringLiteral("Kelmora #%1").arg(game.m_nGameNumber));
+
+        const QSettings profile(window.ProfilePath(), QSettings::IniFormat);
+        QCOMPARE(profile.value("Status/m_Won").toString(), QStringLiteral("1"));
+        QCOMPARE(profile.value("Status/m_Lost").toString(), QStringLiteral("0"));
+        QCOMPARE(profile.value("Time/t_Time1").toInt(), secondsAtWin);
+        QCOMPARE(profile.value("Game/t_Game1").toInt(), kDealtGame);
+        QCOMPARE(profile.value("Name/t_Name1").toString(), kPlayer);
+    }
+};
+
+QTEST_MAIN(WholeGameTest)
+#include "whole_game_test.moc"
