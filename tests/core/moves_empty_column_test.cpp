@@ -1,31 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "moves/move_choice_dlg.h"
 #include "moves_table.h"
 
 namespace {
 
 using namespace moves_test;
-using Log = std::vector<std::string>;
 
 constexpr Card kBase{12, kClubs};
-constexpr Card k9H{9, kHearts}, k8S{8, kSpades};
+constexpr Card k10H{10, kHearts}, k9H{9, kHearts}, k8S{8, kSpades}, k8H{8, kHearts};
 constexpr int kDestination = 1;
+using Cards = std::vector<Card>;
 
 // Column 0 holds `source`; the first `usedCells` reserve cells are filled;
 // columns 1 .. emptyColumns are empty (column 1 is where the press goes).
 void LayOut(FakeTable& t, const std::vector<Card>& source, int usedCells, int emptyColumns) {
-    TableBuilder builder(t);
-    builder.Column(0, source);
-    builder.UsedCells(usedCells);
-    std::vector<int> spares;
-    for (int k = emptyColumns + 1; k < table::kColumns; ++k) {
-        spares.push_back(k);
-    }
-    builder.Spares(spares);
+    TableBuilder(t).Column(0, source).UsedCells(usedCells).Spares(1 + emptyColumns);
 }
 
 ScriptedDialogs::Answer<CMoveChoiceDlg> Choose(bool column) {
@@ -35,120 +25,65 @@ ScriptedDialogs::Answer<CMoveChoiceDlg> Choose(bool column) {
     };
 }
 
-Log PressDestination(FakeTable& t) {
-    SelectColumn(t, 0);
-    t.surface.Take();
-    PressColumn(t, kDestination);
-    return Steps(t.surface.Take());
-}
-
-TEST(ColumnToEmptyColumn, RunOfTwoIsCarriedThroughTheEmptyReserveCell) {
-    FakeTable t;
-    LayOut(t, {kBase, k9H, k8S}, 3, 1);
-    t.dialogs.moveChoice = Choose(true);
-    EXPECT_EQ(PressDestination(t),
-              (Log{Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110, 75, 95),
-                   Face(k8S, 82, 128, 75, 95), Erase(210, 280, 0, 95), "frames",
-                   Erase(4, 79, 185, 270), Face(kBase, 4, 110, 75, 95)}));
-    EXPECT_EQ(t.dialogs.shown["CMoveChoiceDlg"], 1);
-    EXPECT_EQ(t.view->m_nTop[kDestination], 1);
-    EXPECT_EQ(t.view->m_Cards[kDestination][0], k9H);
-    EXPECT_EQ(t.view->m_nSelected, 0);
-    EXPECT_EQ(t.view->m_bCellUsed[3], 0);
-    ExpectEachCardOnce(*t.view);
-}
-
-TEST(ColumnToEmptyColumn, TopCardAloneWithoutAskingWhenNoRunCouldMove) {
+TEST(ColumnToEmptyColumn, AsksOnlyWhenARunCouldMoveAndCarriesWhatTheFreePlacesAllow) {
     struct Case {
-        std::string what;
-        std::vector<Card> source;
+        const char* what;
+        Cards source;
         int usedCells, emptyColumns;
+        bool asks, column;  // whether the choice is asked; "Move Column" or the single card
+        int moved;
+        Log drawnLast;  // the end of what the move draws
     };
     const Case cases[] = {
-        {"no free place besides the destination", {kBase, k9H, k8S}, 4, 1},
-        {"top two of the same colour", {kBase, k9H, {8, kHearts}}, 0, 2},
-        {"a single card", {k8S}, 0, 1},
+        {"a run of two through the one free reserve cell", Cards{kBase, k9H, k8S}, 3, 1, true, true,
+         2,
+         Log{Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110, 75, 95), Face(k8S, 82, 128, 75, 95),
+             Erase(210, 280, 0, 95), "frames", Erase(4, 79, 185, 270),
+             Face(kBase, 4, 110, 75, 95)}},
+        {"the single card chosen", Cards{kBase, k9H, k8S}, 0, 1, true, false, 1,
+         Log{Face(k8S, 82, 110, 75, 95), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 75, 95)}},
+        {"no free place besides the destination", Cards{kBase, k9H, k8S}, 4, 1, false, true, 1,
+         Log{Face(k8S, 82, 110, 75, 95), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 75, 95)}},
+        {"top two of the same colour", Cards{kBase, k9H, k8H}, 0, 2, false, true, 1,
+         Log{Face(k8H, 82, 110, 75, 95), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 75, 95)}},
+        {"a single card", Cards{k8S}, 0, 1, false, true, 1,
+         Log{Face(k8S, 82, 110, 75, 95), Erase(4, 79, 185, 210), Erase(4, 79, 110, 230)}},
+        {"two free places carry three of a run of four",
+         Cards{kBase, k10H, {9, kSpades}, k8H, {7, kSpades}}, 2, 1, true, true, 3,
+         Log{Erase(4, 79, 203, 288), Face(k10H, 4, 128, 75, 95)}},
+        {"six free places carry five of a run of seven",
+         Cards{{12, kDiamonds}, {11, kSpades}, k10H, {9, kSpades}, k8H, {7, kSpades}, {6, kHearts}},
+         0, 3, true, true, 5, Log{Erase(4, 79, 203, 328), Face({11, kSpades}, 4, 128, 75, 95)}},
+        {"a run that was the whole column erases it down to 270", Cards{k9H, k8S}, 0, 1, true, true,
+         2, Log{Erase(4, 79, 110, 270)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        FakeTable t;  // a dialog would fail the test: none is scripted
+        FakeTable t;
         LayOut(t, c.source, c.usedCells, c.emptyColumns);
-        const Card top = c.source.back();
-        const int row = static_cast<int>(c.source.size()) - 1;
-        const Log log = PressDestination(t);
-        EXPECT_EQ(log.front(), Face(top, 82, 110, 75, 95));
-        EXPECT_EQ(log[1], Erase(4, 79, 185 + 18 * row, 210 + 18 * row));
-        EXPECT_EQ(t.view->m_nTop[kDestination], 0);
-        EXPECT_EQ(t.view->m_nTop[0], row - 1);
+        t.dialogs.moveChoice = Choose(c.column);
+        const Log drawn = Move(t, AtColumn(0), AtColumn(kDestination));
+        ASSERT_GE(drawn.size(), c.drawnLast.size());
+        EXPECT_EQ(Log(drawn.end() - c.drawnLast.size(), drawn.end()), c.drawnLast);
+        EXPECT_EQ(t.dialogs.shown["CMoveChoiceDlg"], c.asks ? 1 : 0);
+        const int size = static_cast<int>(c.source.size());
+        EXPECT_EQ(t.view->m_nTop[0], size - 1 - c.moved);
+        EXPECT_EQ(t.view->m_nTop[kDestination], c.moved - 1);
+        EXPECT_EQ(t.view->m_Cards[kDestination][0], c.source[size - c.moved]);
+        EXPECT_EQ(t.view->m_nSelected, 0);
         ExpectEachCardOnce(*t.view);
     }
-}
-
-TEST(ColumnToEmptyColumn, SingleCardChosenInTheDialog) {
-    FakeTable t;
-    LayOut(t, {kBase, k9H, k8S}, 0, 1);
-    t.dialogs.moveChoice = Choose(false);
-    PressDestination(t);
-    EXPECT_EQ(t.view->m_nTop[kDestination], 0);
-    EXPECT_EQ(t.view->m_Cards[kDestination][0], k8S);
-    EXPECT_EQ(t.view->m_nTop[0], 1);
-    ExpectEachCardOnce(*t.view);
-}
-
-TEST(ColumnToEmptyColumn, SixFreePlacesCarryFiveOfARunOfSeven) {
-    FakeTable t;
-    LayOut(t,
-           {{12, kDiamonds},
-            {11, kSpades},
-            {10, kHearts},
-            {9, kSpades},
-            {8, kHearts},
-            {7, kSpades},
-            {6, kHearts}},
-           0, 3);
-    t.dialogs.moveChoice = Choose(true);
-    const Log log = PressDestination(t);
-    EXPECT_EQ(t.view->m_nTop[kDestination], 4);
-    EXPECT_EQ(t.view->m_Cards[kDestination][0], Card(10, kHearts));
-    EXPECT_EQ(t.view->m_nTop[0], 1);
-    EXPECT_EQ(log.end()[-2], Erase(4, 79, 203, 328));
-    EXPECT_EQ(log.back(), Face({11, kSpades}, 4, 128, 75, 95));
-    ExpectEachCardOnce(*t.view);
-}
-
-TEST(ColumnToEmptyColumn, RunOfFourWithTwoFreePlacesCarriesThree) {
-    FakeTable t;
-    const Card ten{10, kHearts};
-    LayOut(t, {kBase, ten, {9, kSpades}, {8, kHearts}, {7, kSpades}}, 2, 1);
-    t.dialogs.moveChoice = Choose(true);
-    const Log log = PressDestination(t);
-    EXPECT_EQ(t.view->m_nTop[kDestination], 2);
-    EXPECT_EQ(t.view->m_nTop[0], 1);
-    EXPECT_EQ(log.end()[-2], Erase(4, 79, 203, 288));
-    EXPECT_EQ(log.back(), Face(ten, 4, 128, 75, 95));
-    ExpectEachCardOnce(*t.view);
-}
-
-TEST(ColumnToEmptyColumn, RunThatWasTheWholeColumnErasesItTo270) {
-    FakeTable t;
-    LayOut(t, {k9H, k8S}, 0, 1);
-    t.dialogs.moveChoice = Choose(true);
-    const Log log = PressDestination(t);
-    EXPECT_EQ(log.back(), Erase(4, 79, 110, 270));
-    EXPECT_EQ(t.view->m_nTop[0], -1);
-    ExpectEachCardOnce(*t.view);
 }
 
 TEST(ColumnToEmptyColumn, CancelOnlyTakesTheMarkAway) {
     FakeTable t;
     LayOut(t, {kBase, k9H, k8S}, 0, 1);
     t.dialogs.moveChoice = [](CMoveChoiceDlg&) { return IDCANCEL; };
-    EXPECT_EQ(PressDestination(t), Log{Face(k8S, 4, 146, 75, 95)});
+    EXPECT_EQ(Move(t, AtColumn(0), AtColumn(kDestination)), Log{Face(k8S, 4, 146, 75, 95)});
     EXPECT_EQ(t.view->m_nSelected, 0);
     EXPECT_EQ(t.view->m_bMouseDown, 1) << "the press stays unused until the release";
     EXPECT_EQ(t.view->m_nTop[0], 2);
     EXPECT_EQ(t.view->m_nTop[kDestination], -1);
-    ExpectEachCardOnce(*t.view);
 }
 
 TEST(ColumnToEmptyColumn, SelectionClearedWhileAskingMovesNothing) {
@@ -159,12 +94,11 @@ TEST(ColumnToEmptyColumn, SelectionClearedWhileAskingMovesNothing) {
             t.view->m_nSelected = kNothingSelected;  // automatic play sent a card home
             return Choose(column)(dlg);
         };
-        EXPECT_TRUE(PressDestination(t).empty());
+        EXPECT_TRUE(Move(t, AtColumn(0), AtColumn(kDestination)).empty());
         EXPECT_EQ(t.view->m_nSelected, 0);
         EXPECT_EQ(t.view->m_nTop[0], 2);
         EXPECT_EQ(t.view->m_nTop[kDestination], -1);
     }
-    ExpectEachCardOnce(*t.view);
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-
 #include "moves_table.h"
 
 namespace {
@@ -27,86 +24,70 @@ void LayOutPressTable(FakeTable& t) {
         .Reserve(2, kQueenOfDiamonds)
         .Home(kClubs, 7)
         .Home(kSpades, 7)
-        .Spares({3, 4, 5, 6, 7});
+        .Spares(3);
 }
 
-struct PressCase {
-    std::string what;
-    int selected;  // selection before the press
-    std::function<void(FakeTable&)> press;
-    int selectedAfter;
-    int column, row;  // a grid place that shows the outcome
-    Card expected;
-};
-
 TEST(LeftPress, DoesWhatTheSelectionAndTargetCallFor) {
-    const PressCase cases[] = {
-        {"nothing, column", 0, [](FakeTable& t) { PressColumn(t, 0); }, 1, 0, 1, kNineOfHearts},
-        {"nothing, empty column", 0, [](FakeTable& t) { PressColumn(t, 1); }, 0, 1, 0, Card{}},
-        {"nothing, filled cell", 0, [](FakeTable& t) { PressReserve(t, 0); }, 151, 0, 20,
-         kEightOfClubs},
-        {"nothing, empty cell", 0, [](FakeTable& t) { PressReserve(t, 1); }, 0, 1, 20, Card{}},
-        {"nothing, home", 0, [](FakeTable& t) { PressHome(t, 1); }, 0, 5, 20, Card{7, kSpades}},
-        {"column, itself", kColumnCode, [](FakeTable& t) { PressColumn(t, 2); }, 0, 2, 1,
-         kEightOfSpades},
-        {"column, fitting column", kColumnCode, [](FakeTable& t) { PressColumn(t, 0); }, 0, 0, 2,
-         kEightOfSpades},
-        {"column, empty column", kColumnCode, [](FakeTable& t) { PressColumn(t, 1); }, 0, 1, 0,
-         kEightOfSpades},
-        {"column, filled cell", kColumnCode, [](FakeTable& t) { PressReserve(t, 0); }, kColumnCode,
-         0, 20, kEightOfClubs},
-        {"column, empty cell", kColumnCode, [](FakeTable& t) { PressReserve(t, 1); }, 0, 1, 20,
-         kEightOfSpades},
-        {"column, home", kColumnCode, [](FakeTable& t) { PressHome(t, 1); }, 0, 5, 20,
-         kEightOfSpades},
-        {"cell, fitting column", kCellCode, [](FakeTable& t) { PressColumn(t, 0); }, 0, 0, 2,
-         kEightOfClubs},
-        {"cell, empty column", kCellCode, [](FakeTable& t) { PressColumn(t, 1); }, 0, 1, 0,
-         kEightOfClubs},
-        {"cell, itself", kCellCode, [](FakeTable& t) { PressReserve(t, 0); }, 0, 0, 20,
-         kEightOfClubs},
-        {"cell, other filled cell", kCellCode, [](FakeTable& t) { PressReserve(t, 2); }, kCellCode,
-         2, 20, kQueenOfDiamonds},
-        {"cell, empty cell", kCellCode, [](FakeTable& t) { PressReserve(t, 1); }, kCellCode, 1, 20,
-         Card{}},
-        {"cell, home", kCellCode, [](FakeTable& t) { PressHome(t, 0); }, 0, 4, 20, kEightOfClubs},
+    struct Case {
+        const char* what;
+        int selected;  // selection before the press
+        Place press;
+        int selectedAfter;
+        int column, row;  // a grid place that shows the outcome
+        Card expected;
     };
-    for (const PressCase& c : cases) {
+    const Case cases[] = {
+        {"nothing, column", 0, AtColumn(0), 1, 0, 1, kNineOfHearts},
+        {"nothing, empty column", 0, AtColumn(1), 0, 1, 0, Card{}},
+        {"nothing, filled cell", 0, AtReserve(0), kCellCode, 0, 20, kEightOfClubs},
+        {"nothing, empty cell", 0, AtReserve(1), 0, 1, 20, Card{}},
+        {"nothing, home", 0, AtHome(1), 0, 5, 20, Card{7, kSpades}},
+        {"column, itself", kColumnCode, AtColumn(2), 0, 2, 1, kEightOfSpades},
+        {"column, fitting column", kColumnCode, AtColumn(0), 0, 0, 2, kEightOfSpades},
+        {"column, empty column", kColumnCode, AtColumn(1), 0, 1, 0, kEightOfSpades},
+        {"column, filled cell", kColumnCode, AtReserve(0), kColumnCode, 0, 20, kEightOfClubs},
+        {"column, empty cell", kColumnCode, AtReserve(1), 0, 1, 20, kEightOfSpades},
+        {"column, home", kColumnCode, AtHome(1), 0, 5, 20, kEightOfSpades},
+        {"cell, fitting column", kCellCode, AtColumn(0), 0, 0, 2, kEightOfClubs},
+        {"cell, empty column", kCellCode, AtColumn(1), 0, 1, 0, kEightOfClubs},
+        {"cell, itself", kCellCode, AtReserve(0), 0, 0, 20, kEightOfClubs},
+        {"cell, other filled cell", kCellCode, AtReserve(2), kCellCode, 2, 20, kQueenOfDiamonds},
+        {"cell, empty cell", kCellCode, AtReserve(1), kCellCode, 1, 20, Card{}},
+        {"cell, home", kCellCode, AtHome(0), 0, 4, 20, kEightOfClubs},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeTable t;
         LayOutPressTable(t);
-        if (c.selected == kColumnCode) {
-            SelectColumn(t, 2);
-        } else if (c.selected == kCellCode) {
-            SelectReserve(t, 0);
+        if (c.selected != 0) {
+            Click(t, c.selected == kColumnCode ? AtColumn(2) : AtReserve(0));
         }
         ASSERT_EQ(t.view->m_nSelected, c.selected);
-        c.press(t);
+        Press(t, c.press);
         EXPECT_EQ(t.view->m_nSelected, c.selectedAfter);
         EXPECT_EQ(t.view->m_Cards[c.column][c.row], c.expected);
         ExpectEachCardOnce(*t.view);
     }
 }
 
-TEST(LeftPress, SelectingAndDeselectingDrawTheMarkAndThenTheCard) {
+TEST(LeftPress, SelectingDrawsTheMarkAndDeselectingTheCard) {
     FakeTable t;
     LayOutPressTable(t);
     t.surface.Take();
-    PressColumn(t, 0);
-    EXPECT_EQ(t.surface.Take(), std::vector<std::string>{Mark(4, 128)});
-    EXPECT_EQ(t.view->m_bMouseDown, 0);
+    Press(t, AtColumn(0));
+    EXPECT_EQ(t.surface.Take(), Log{Mark(4, 128)});
+    EXPECT_EQ(t.view->m_bMouseDown, 0) << "the press is used up";
     t.view->OnLButtonUp(0, 0, 0);
     EXPECT_EQ(t.view->m_bAutoPlay, 0) << "a release with a selection leaves automatic play off";
-    t.surface.Take();
-    PressColumn(t, 0);
-    EXPECT_EQ(t.surface.Take(), std::vector<std::string>{Face(kNineOfHearts, 4, 128, 75, 95)});
-    EXPECT_EQ(t.view->m_nCardCode, CardCode(kNineOfHearts));
+    t.surface.Take();  // the move count
+    Press(t, AtColumn(0));
+    EXPECT_EQ(t.surface.Take(), Log{Face(kNineOfHearts, 4, 128, 75, 95)});
     EXPECT_EQ(t.view->m_nSelected, 0);
 
-    PressReserve(t, 0);
-    EXPECT_EQ(t.surface.Take(), std::vector<std::string>{Mark(0, 0)});
-    PressReserve(t, 0);
-    EXPECT_EQ(t.surface.Take(), std::vector<std::string>{Face(kEightOfClubs, 0, 0, 75, 95)});
+    Press(t, AtReserve(0));
+    EXPECT_EQ(t.surface.Take(), Log{Mark(0, 0)});
+    Press(t, AtReserve(0));
+    EXPECT_EQ(t.surface.Take(), Log{Face(kEightOfClubs, 0, 0, 75, 95)});
 }
 
 TEST(LeftPress, EdgesOfTheRectanglesHitNothing) {
@@ -124,8 +105,8 @@ TEST(LeftPress, EdgesOfTheRectanglesHitNothing) {
         t.view->OnLButtonDown(0, x + 69, 111);
         EXPECT_EQ(t.view->m_nSelected, 0);
     }
+    t.view->m_bCellUsed[0] = t.view->m_bCellUsed[1] = t.view->m_bCellUsed[2] = 1;
     for (auto [px, py] : {std::pair{70, 50}, {140, 50}, {35, 0}, {35, 98}}) {
-        t.view->m_bCellUsed[1] = t.view->m_bCellUsed[2] = t.view->m_bCellUsed[0] = 1;
         t.view->OnLButtonDown(0, px, py);
         EXPECT_EQ(t.view->m_nSelected, 0) << px << ',' << py;
     }
@@ -133,14 +114,13 @@ TEST(LeftPress, EdgesOfTheRectanglesHitNothing) {
 
 TEST(LeftPress, OverlapOfTwoHomeCellsTriesOnlyTheLeftOne) {
     FakeTable t;
-    TableBuilder(t).Column(0, {{1, kSpades}}).Spares({4, 5, 6});
-    SelectColumn(t, 0);
+    TableBuilder(t).Column(0, {{1, kSpades}}).Spares(4);
+    Click(t, AtColumn(0));
     t.view->OnLButtonDown(0, 415, 50);  // home cell 0's right edge, over home cell 1
     EXPECT_EQ(t.view->m_nSelected, 1);
     EXPECT_EQ(t.view->m_Cards[5][20], Card{});
     t.view->OnLButtonDown(0, 425, 50);
     EXPECT_EQ(t.view->m_Cards[5][20], Card(1, kSpades));
-    EXPECT_EQ(t.view->m_nTop[0], -1);
     ExpectEachCardOnce(*t.view);
 }
 
@@ -148,8 +128,7 @@ TEST(LeftRelease, WithNothingSelectedStartsAutomaticPlayAndShowsTheArrow) {
     FakeTable t;
     LayOutPressTable(t);
     t.window.pointer = kDropCursor;
-    PressReserve(t, 1);  // an empty place
-    t.view->OnLButtonUp(0, 0, 0);
+    Click(t, AtReserve(1));  // an empty place
     EXPECT_EQ(t.view->m_bAutoPlay, 1);
     EXPECT_EQ(t.view->m_bMouseDown, 0);
     EXPECT_EQ(t.window.pointer, kArrowCursor);
@@ -160,8 +139,7 @@ TEST(LeftPress, IgnoredWhileNoGameIsInPlay) {
     LayOutPressTable(t);
     t.view->m_bPlaying = 0;
     t.surface.Take();
-    PressColumn(t, 0);
-    t.view->OnLButtonUp(0, 0, 0);
+    Click(t, AtColumn(0));
     EXPECT_EQ(t.view->m_nSelected, 0);
     EXPECT_EQ(t.view->m_bAutoPlay, 0);
     EXPECT_TRUE(t.surface.Take().empty());

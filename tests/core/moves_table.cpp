@@ -1,7 +1,7 @@
 #include "moves_table.h"
 
 #include <algorithm>
-#include <sstream>
+#include <iterator>
 
 namespace moves_test {
 
@@ -16,9 +16,7 @@ void TableBuilder::Place(const Card& card) {
 }
 
 TableBuilder& TableBuilder::Column(int k, const std::vector<Card>& cards) {
-    for (const Card& card : cards) {
-        Place(card);
-    }
+    std::ranges::for_each(cards, [this](const Card& card) { Place(card); });
     m_table.Column(k, cards);
     return *this;
 }
@@ -45,21 +43,20 @@ TableBuilder& TableBuilder::Home(int suit, int rank) {
     return *this;
 }
 
-void TableBuilder::Spares(const std::vector<int>& columns) {
+void TableBuilder::Spares(int firstColumn) {
     std::vector<Card> rest;
     for (int code = 1; code <= 52; ++code) {
         if (!m_placed[code]) {
             rest.push_back(Card{(code - 1) % 13 + 1, (code - 1) / 13});
         }
     }
-    // Shared out evenly, so that every spare column holds cards.
-    const std::size_t share = (rest.size() + columns.size() - 1) / columns.size();
+    const std::size_t columns = table::kColumns - firstColumn;
+    const std::size_t share = (rest.size() + columns - 1) / columns;
     ASSERT_LE(share, 19u) << "not enough spare columns";
-    std::size_t next = 0;
-    for (int k : columns) {
-        const std::size_t end = std::min(next + share, rest.size());
-        m_table.Column(k, std::vector<Card>(rest.begin() + next, rest.begin() + end));
-        next = end;
+    for (int k = firstColumn; k < table::kColumns; ++k) {
+        const std::size_t begin = std::min(share * (k - firstColumn), rest.size());
+        const std::size_t end = std::min(begin + share, rest.size());
+        m_table.Column(k, std::vector<Card>(rest.begin() + begin, rest.begin() + end));
     }
 }
 
@@ -77,17 +74,12 @@ void ExpectEachCardOnce(const CSolView& view) {
     }
     for (int cell = 0; cell < table::kCells; ++cell) {
         const Card& card = view.m_Cards[cell][table::kCellRow];
-        if (view.m_bCellUsed[cell] == 1) {
-            ++seen[CardCode(card)];
-        } else {
-            EXPECT_EQ(card, Card{}) << "stale card in reserve cell " << cell;
-        }
-    }
-    for (int suit = 0; suit < table::kCells; ++suit) {
-        const Card& home = view.m_Cards[table::kCells + suit][table::kCellRow];
+        EXPECT_EQ(view.m_bCellUsed[cell] == 1, card != Card{}) << "reserve cell " << cell;
+        ++seen[CardCode(card)];
+        const Card& home = view.m_Cards[table::kCells + cell][table::kCellRow];
         for (int rank = 1; rank <= home.nRank; ++rank) {
-            EXPECT_EQ(home.nSuit, suit);
-            ++seen[CardCode(Card{rank, suit})];
+            EXPECT_EQ(home.nSuit, cell) << "home cell " << cell;
+            ++seen[CardCode(Card{rank, cell})];
         }
     }
     for (int code = 1; code <= 52; ++code) {
@@ -95,8 +87,39 @@ void ExpectEachCardOnce(const CSolView& view) {
     }
 }
 
-std::vector<std::string> Steps(std::vector<std::string> calls) {
-    std::vector<std::string> steps;
+std::pair<int, int> Middle(const CSolView& view, Place place) {
+    const int i = place.index;
+    switch (place.kind) {
+        case Place::kColumn:
+            return {table::ColumnX(i) + 35,
+                    view.m_nTop[i] < 0 ? 150 : table::RowY(view.m_nTop[i]) + 50};
+        case Place::kReserve:
+            return {table::ReserveX(i) + 35, 50};
+        case Place::kHome:
+            return {table::HomeX(i) + 35, 50};
+    }
+    return {};
+}
+
+void Press(FakeTable& table, Place place) {
+    const auto [x, y] = Middle(*table.view, place);
+    table.view->OnLButtonDown(0, x, y);
+}
+
+void Click(FakeTable& table, Place place) {
+    Press(table, place);
+    table.view->OnLButtonUp(0, 0, 0);
+}
+
+Log Move(FakeTable& table, Place from, Place to) {
+    Click(table, from);
+    table.surface.Take();
+    Press(table, to);
+    return Steps(table.surface.Take());
+}
+
+Log Steps(const Log& calls) {
+    Log steps;
     for (const std::string& call : calls) {
         const bool frameLine = call.starts_with("line ") && call.ends_with(" notcopy");
         if (!frameLine) {
@@ -108,45 +131,30 @@ std::vector<std::string> Steps(std::vector<std::string> calls) {
     return steps;
 }
 
+Log KingsDrawn(FakeTable& table) {
+    Log kings;
+    std::ranges::copy_if(table.surface.Take(), std::back_inserter(kings),
+                         [](const auto& call) { return call == kKingLeft || call == kKingRight; });
+    return kings;
+}
+
+namespace {
+std::string Point(int x, int y) {
+    return std::to_string(x) + ',' + std::to_string(y);
+}
+}  // namespace
+
 std::string Face(const Card& card, int x, int y, int cx, int cy) {
-    std::ostringstream out;
-    out << "blt " << CardCode(card) << ' ' << x << ',' << y << ' ' << cx << 'x' << cy << " copy";
-    return out.str();
+    return "blt " + std::to_string(CardCode(card)) + ' ' + Point(x, y) + ' ' + std::to_string(cx) +
+           'x' + std::to_string(cy) + " copy";
 }
 
 std::string Erase(int left, int right, int top, int bottom) {
-    std::ostringstream out;
-    out << "fill " << left << ',' << top << '-' << right << ',' << bottom << " 0,0,128";
-    return out.str();
+    return "fill " + Point(left, top) + '-' + Point(right, bottom) + " 0,0,128";
 }
 
 std::string Mark(int x, int y) {
-    std::ostringstream out;
-    out << "blt 500 " << x << ',' << y << " 71x96 invert";
-    return out.str();
-}
-
-void PressColumn(FakeTable& table, int k) {
-    const int top = table.view->m_nTop[k];
-    table.view->OnLButtonDown(0, table::ColumnX(k) + 35, top < 0 ? 150 : table::RowY(top) + 50);
-}
-
-void PressReserve(FakeTable& table, int cell) {
-    table.view->OnLButtonDown(0, table::ReserveX(cell) + 35, 50);
-}
-
-void PressHome(FakeTable& table, int home) {
-    table.view->OnLButtonDown(0, table::HomeX(home) + 35, 50);
-}
-
-void SelectColumn(FakeTable& table, int k) {
-    PressColumn(table, k);
-    table.view->OnLButtonUp(0, 0, 0);
-}
-
-void SelectReserve(FakeTable& table, int cell) {
-    PressReserve(table, cell);
-    table.view->OnLButtonUp(0, 0, 0);
+    return "blt 500 " + Point(x, y) + " 71x96 invert";
 }
 
 }  // namespace moves_test

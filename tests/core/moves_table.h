@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -11,14 +12,15 @@
 // was drawn.
 namespace moves_test {
 
+using Log = std::vector<std::string>;
+
 constexpr int kClubs = 0;
 constexpr int kSpades = 1;
 constexpr int kHearts = 2;
 constexpr int kDiamonds = 3;
 
 // Lays out a whole deck: the cards a test names go where it says, every other
-// card is shared out over the spare columns in code order, 19 at most to a
-// column.
+// card is shared out evenly over the spare columns.
 class TableBuilder {
   public:
     explicit TableBuilder(FakeTable& table);
@@ -27,7 +29,8 @@ class TableBuilder {
     // Fills reserve cells 0 .. count - 1 with the Ace to Four of diamonds.
     TableBuilder& UsedCells(int count);
     TableBuilder& Home(int suit, int rank);
-    void Spares(const std::vector<int>& columns);
+    // Columns firstColumn .. 7 take the cards not yet placed.
+    void Spares(int firstColumn);
 
   private:
     FakeTable& m_table;
@@ -39,19 +42,40 @@ class TableBuilder {
 // reserve cells or under a home cell; free slots hold no card.
 void ExpectEachCardOnce(const CSolView& view);
 
+// A place a press can go to: a column (at its top card), a reserve or a home cell.
+struct Place {
+    enum Kind { kColumn, kReserve, kHome } kind;
+    int index;
+};
+constexpr Place AtColumn(int k) {
+    return {Place::kColumn, k};
+}
+constexpr Place AtReserve(int cell) {
+    return {Place::kReserve, cell};
+}
+constexpr Place AtHome(int home) {
+    return {Place::kHome, home};
+}
+
+// The middle of a place: of a column's top card or of an empty column, of a cell.
+std::pair<int, int> Middle(const CSolView& view, Place place);
+// A left press (without release) in the middle of a place.
+void Press(FakeTable& table, Place place);
+// A full click: selects the place, or deselects it.
+void Click(FakeTable& table, Place place);
+// Selects `from`, presses on `to` and returns what the press drew.
+Log Move(FakeTable& table, Place from, Place to);
+
 // The drawing log with each run of cell-frame lines folded into "frames".
-std::vector<std::string> Steps(std::vector<std::string> calls);
+Log Steps(const Log& calls);
+
+// The king pictures drawn since the last look, in order.
+Log KingsDrawn(FakeTable& table);
+constexpr const char* kKingLeft = "blt 1000 295,35 32x32 copy";
+constexpr const char* kKingRight = "blt 2000 295,35 32x32 copy";
 
 std::string Face(const Card& card, int x, int y, int cx, int cy);
 std::string Erase(int left, int right, int top, int bottom);
 std::string Mark(int x, int y);
-
-// A left press (without release) in the middle of a place.
-void PressColumn(FakeTable& table, int k);
-void PressReserve(FakeTable& table, int cell);
-void PressHome(FakeTable& table, int home);
-// Selects column k or reserve cell j with a full click.
-void SelectColumn(FakeTable& table, int k);
-void SelectReserve(FakeTable& table, int cell);
 
 }  // namespace moves_test
