@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <queue>
 #include <string>
 #include <unordered_set>
 #include <utility>
 
 #include "fakes/fake_platform.h"
+#include "moves/move_steps.h"
 
 namespace play {
 namespace {
@@ -15,24 +17,11 @@ namespace {
 constexpr unsigned kLeftButtonDown = 0x0001;
 constexpr int kDeckSize = 52;
 
-const Card& TopOf(const CSolView& view, int k) {
-    return view.m_Cards[k][view.m_nTop[k]];
-}
-
-const Card& CellCard(const CSolView& view, int cell) {
-    return view.m_Cards[cell][table::kCellRow];
-}
-
 // A top card already lying on a card it fits on gains nothing by moving to
 // another column.
 bool SitsOnItsLike(const CSolView& view, int k) {
     const int top = view.m_nTop[k];
     return top >= 1 && FitsOn(view.m_Cards[k][top], view.m_Cards[k][top - 1]);
-}
-
-bool DueHome(const CSolView& view, const Card& card) {
-    return card.nRank != 0 &&
-           card.nRank - 1 == view.m_Cards[table::kCells + card.nSuit][table::kCellRow].nRank;
 }
 
 // A second game, played only through its handlers, the way the window plays it.
@@ -170,7 +159,6 @@ class Search {
         return PlayerMove{from, to, asked, PositionOf(view)};
     }
 
-  private:
     // Columns and cells sorted, so tables that differ only in which column or
     // cell holds what count as one.
     static std::string Key(const Position& position) {
@@ -197,36 +185,38 @@ class Search {
 
     // Moves worth trying, most promising first: home, onto a card, into an
     // empty column, into a free cell.
-    static std::vector<std::pair<Spot, Spot>> Candidates(const CSolView& view) {
-        std::vector<std::pair<Spot, Spot>> moves;
+    static std::vector<std::pair<Spot, Spot>> Candidates(CSolView& view) {
+        std::vector<std::pair<Spot, Spot>> candidates;
         const auto columnHolds = [&](int k) { return view.m_nTop[k] >= 0; };
         const int* emptyColumn = std::ranges::find(view.m_nTop, -1);
         const int* freeCell = std::ranges::find(view.m_bCellUsed, 0);
 
         for (int k = 0; k < table::kColumns; ++k) {
-            if (columnHolds(k) && DueHome(view, TopOf(view, k))) {
-                moves.emplace_back(ColumnSpot(view, k), HomeSpot(TopOf(view, k).nSuit));
+            if (columnHolds(k) && moves::GoesHome(view, moves::TopCard(view, k))) {
+                candidates.emplace_back(ColumnSpot(view, k),
+                                        HomeSpot(moves::TopCard(view, k).nSuit));
             }
         }
         for (int cell = 0; cell < table::kCells; ++cell) {
-            if (DueHome(view, CellCard(view, cell))) {
-                moves.emplace_back(ReserveSpot(cell), HomeSpot(CellCard(view, cell).nSuit));
+            if (moves::GoesHome(view, moves::ReserveCell(view, cell))) {
+                candidates.emplace_back(ReserveSpot(cell),
+                                        HomeSpot(moves::ReserveCell(view, cell).nSuit));
             }
         }
         for (int source = 0; source < table::kColumns; ++source) {
             for (int target = 0; target < table::kColumns; ++target) {
                 if (source != target && columnHolds(source) && columnHolds(target) &&
                     !SitsOnItsLike(view, source) &&
-                    FitsOn(TopOf(view, source), TopOf(view, target))) {
-                    moves.emplace_back(ColumnSpot(view, source), ColumnSpot(view, target));
+                    FitsOn(moves::TopCard(view, source), moves::TopCard(view, target))) {
+                    candidates.emplace_back(ColumnSpot(view, source), ColumnSpot(view, target));
                 }
             }
         }
         for (int cell = 0; cell < table::kCells; ++cell) {
             for (int target = 0; target < table::kColumns; ++target) {
                 if (view.m_bCellUsed[cell] == 1 && columnHolds(target) &&
-                    FitsOn(CellCard(view, cell), TopOf(view, target))) {
-                    moves.emplace_back(ReserveSpot(cell), ColumnSpot(view, target));
+                    FitsOn(moves::ReserveCell(view, cell), moves::TopCard(view, target))) {
+                    candidates.emplace_back(ReserveSpot(cell), ColumnSpot(view, target));
                 }
             }
         }
@@ -234,12 +224,12 @@ class Search {
             const int target = static_cast<int>(emptyColumn - std::begin(view.m_nTop));
             for (int cell = 0; cell < table::kCells; ++cell) {
                 if (view.m_bCellUsed[cell] == 1) {
-                    moves.emplace_back(ReserveSpot(cell), ColumnSpot(view, target));
+                    candidates.emplace_back(ReserveSpot(cell), ColumnSpot(view, target));
                 }
             }
             for (int source = 0; source < table::kColumns; ++source) {
                 if (view.m_nTop[source] >= 1) {
-                    moves.emplace_back(ColumnSpot(view, source), ColumnSpot(view, target));
+                    candidates.emplace_back(ColumnSpot(view, source), ColumnSpot(view, target));
                 }
             }
         }
@@ -247,11 +237,11 @@ class Search {
             const int cell = static_cast<int>(freeCell - std::begin(view.m_bCellUsed));
             for (int source = 0; source < table::kColumns; ++source) {
                 if (columnHolds(source)) {
-                    moves.emplace_back(ColumnSpot(view, source), ReserveSpot(cell));
+                    candidates.emplace_back(ColumnSpot(view, source), ReserveSpot(cell));
                 }
             }
         }
-        return moves;
+        return candidates;
     }
 
     Simulator& m_simulator;

@@ -26,7 +26,7 @@ struct Solution {
     std::vector<PlayerMove> moves;
 };
 
-// Searches game `number` depth first for a win made of single-card moves. Each
+// Searches game `number` best first for a win made of single-card moves. Each
 // candidate is played on a second game on fake platform parts with the very
 // presses and releases a player would make, so the game's own rules decide.
 // Gives up after `positionLimit` distinct positions.

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include "app/view_widget.h"
