@@ -1,93 +1,125 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "moves_table.h"
 
 namespace {
 
 using namespace moves_test;
 
+constexpr Card kKingOfClubs{13, kClubs};
 constexpr Card kNineOfHearts{9, kHearts};
 constexpr Card kEightOfSpades{8, kSpades};
+constexpr Card kFiveOfDiamonds{5, kDiamonds};
 constexpr Card kEightOfClubs{8, kClubs};
 constexpr Card kQueenOfDiamonds{12, kDiamonds};
 constexpr int kColumnCode = 3;  // column 2 selected
 constexpr int kCellCode = 151;  // reserve cell 0 selected
 
 // Column 0 ends with the Nine of hearts, column 1 is empty, column 2 ends with
-// the Eight of spades; reserve cell 0 holds the Eight of clubs, cell 1 is
-// free, cell 2 holds the Queen of diamonds; clubs and spades are home up to 7.
+// the Eight of spades on the King of clubs, column 3 holds the Five of
+// diamonds alone; reserve cell 0 holds the Eight of clubs, cell 2 the Queen of
+// diamonds, cells 1 and 3 are free; clubs and spades are home up to 7.
 void LayOutPressTable(FakeTable& t) {
     TableBuilder(t)
         .Column(0, {{13, kDiamonds}, kNineOfHearts})
-        .Column(2, {{13, kClubs}, kEightOfSpades})
+        .Column(2, {kKingOfClubs, kEightOfSpades})
+        .Column(3, {kFiveOfDiamonds})
         .Reserve(0, kEightOfClubs)
         .Reserve(2, kQueenOfDiamonds)
         .Home(kClubs, 7)
         .Home(kSpades, 7)
-        .Spares(3);
+        .Spares(4);
 }
 
-TEST(LeftPress, DoesWhatTheSelectionAndTargetCallFor) {
+TEST(LeftPress, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
+    const std::string uncoverKing[] = {Erase(160, 235, 203, 228),
+                                       Face(kKingOfClubs, 160, 110, 75, 95)};
+    const std::string clearCell[] = {Erase(0, 70, 0, 95), "frames"};
     struct Case {
         const char* what;
-        int selected;  // selection before the press
+        int selected;  // selection code before the press
         Place press;
         int selectedAfter;
         int column, row;  // a grid place that shows the outcome
         Card expected;
+        Log drawn;
     };
     const Case cases[] = {
-        {"nothing, column", 0, AtColumn(0), 1, 0, 1, kNineOfHearts},
-        {"nothing, empty column", 0, AtColumn(1), 0, 1, 0, Card{}},
-        {"nothing, filled cell", 0, AtReserve(0), kCellCode, 0, 20, kEightOfClubs},
-        {"nothing, empty cell", 0, AtReserve(1), 0, 1, 20, Card{}},
-        {"nothing, home", 0, AtHome(1), 0, 5, 20, Card{7, kSpades}},
-        {"column, itself", kColumnCode, AtColumn(2), 0, 2, 1, kEightOfSpades},
-        {"column, fitting column", kColumnCode, AtColumn(0), 0, 0, 2, kEightOfSpades},
-        {"column, empty column", kColumnCode, AtColumn(1), 0, 1, 0, kEightOfSpades},
-        {"column, filled cell", kColumnCode, AtReserve(0), kColumnCode, 0, 20, kEightOfClubs},
-        {"column, empty cell", kColumnCode, AtReserve(1), 0, 1, 20, kEightOfSpades},
-        {"column, home", kColumnCode, AtHome(1), 0, 5, 20, kEightOfSpades},
-        {"cell, fitting column", kCellCode, AtColumn(0), 0, 0, 2, kEightOfClubs},
-        {"cell, empty column", kCellCode, AtColumn(1), 0, 1, 0, kEightOfClubs},
-        {"cell, itself", kCellCode, AtReserve(0), 0, 0, 20, kEightOfClubs},
-        {"cell, other filled cell", kCellCode, AtReserve(2), kCellCode, 2, 20, kQueenOfDiamonds},
-        {"cell, empty cell", kCellCode, AtReserve(1), kCellCode, 1, 20, Card{}},
-        {"cell, home", kCellCode, AtHome(0), 0, 4, 20, kEightOfClubs},
+        {"nothing, column", 0, AtColumn(0), 1, 0, 1, kNineOfHearts,
+         Log{"blt 500 4,128 71x96 invert"}},
+        {"nothing, empty column", 0, AtColumn(1), 0, 1, 0, Card{}, {}},
+        {"nothing, filled cell", 0, AtReserve(0), kCellCode, 0, 20, kEightOfClubs,
+         Log{"blt 500 0,0 71x96 invert"}},
+        {"nothing, empty cell", 0, AtReserve(1), 0, 1, 20, Card{}, {}},
+        {"nothing, home", 0, AtHome(1), 0, 5, 20, Card{7, kSpades}, {}},
+        {"column, itself", kColumnCode, AtColumn(2), 0, 2, 1, kEightOfSpades,
+         Log{Face(kEightOfSpades, 160, 128, 75, 95)}},
+        {"column, fitting column", kColumnCode, AtColumn(0), 0, 0, 2, kEightOfSpades,
+         Log{Face(kEightOfSpades, 4, 146, 75, 95), uncoverKing[0], uncoverKing[1]}},
+        {"column, empty column", kColumnCode, AtColumn(1), 0, 1, 0, kEightOfSpades,
+         Log{Face(kEightOfSpades, 82, 110, 75, 95), uncoverKing[0], uncoverKing[1]}},
+        {"column, filled cell", kColumnCode, AtReserve(0), kColumnCode, 0, 20, kEightOfClubs, {}},
+        {"column, empty cell", kColumnCode, AtReserve(1), 0, 1, 20, kEightOfSpades,
+         Log{Face(kEightOfSpades, 70, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
+        {"column, home", kColumnCode, AtHome(1), 0, 5, 20, kEightOfSpades,
+         Log{Face(kEightOfSpades, 410, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
+        {"cell, fitting column", kCellCode, AtColumn(0), 0, 0, 2, kEightOfClubs,
+         Log{Face(kEightOfClubs, 4, 146, 75, 95), clearCell[0], clearCell[1]}},
+        {"cell, empty column", kCellCode, AtColumn(1), 0, 1, 0, kEightOfClubs,
+         Log{Face(kEightOfClubs, 82, 110, 75, 95), clearCell[0], clearCell[1]}},
+        {"cell, itself", kCellCode, AtReserve(0), 0, 0, 20, kEightOfClubs,
+         Log{Face(kEightOfClubs, 0, 0, 75, 95)}},
+        {"cell, other filled cell",
+         kCellCode,
+         AtReserve(2),
+         kCellCode,
+         2,
+         20,
+         kQueenOfDiamonds,
+         {}},
+        {"cell, empty cell", kCellCode, AtReserve(1), kCellCode, 1, 20, Card{}, {}},
+        {"cell, home", kCellCode, AtHome(0), 0, 4, 20, kEightOfClubs,
+         Log{Face(kEightOfClubs, 340, 0, 70, 100), clearCell[0], clearCell[1]}},
+        {"a column's last card to a cell empties it down to 210", 4, AtReserve(1), 0, 1, 20,
+         kFiveOfDiamonds,
+         Log{Face(kFiveOfDiamonds, 70, 0, 70, 100), Erase(238, 313, 185, 210),
+             Erase(238, 313, 110, 210)}},
+        {"home cell of another suit", kCellCode, AtHome(1), kCellCode, 5, 20, Card{7, kSpades}, {}},
+        {"a rank skipped on the way home", 1, AtHome(2), 1, 6, 20, Card{}, {}},
+        {"a reserve card that does not fit", 153, AtColumn(0), 153, 0, 2, Card{}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeTable t;
         LayOutPressTable(t);
-        if (c.selected != 0) {
-            Click(t, c.selected == kColumnCode ? AtColumn(2) : AtReserve(0));
+        if (c.selected != kNothingSelected) {
+            Click(t, c.selected < kFirstReserveSelection
+                         ? AtColumn(c.selected - 1)
+                         : AtReserve(c.selected - kFirstReserveSelection));
         }
         ASSERT_EQ(t.view->m_nSelected, c.selected);
+        t.surface.Take();
         Press(t, c.press);
+        EXPECT_EQ(Steps(t.surface.Take()), c.drawn);
         EXPECT_EQ(t.view->m_nSelected, c.selectedAfter);
         EXPECT_EQ(t.view->m_Cards[c.column][c.row], c.expected);
         ExpectEachCardOnce(*t.view);
     }
 }
 
-TEST(LeftPress, SelectingDrawsTheMarkAndDeselectingTheCard) {
+TEST(SingleCardMove, FullColumnTakesNoMoreCards) {
     FakeTable t;
-    LayOutPressTable(t);
-    t.surface.Take();
-    Press(t, AtColumn(0));
-    EXPECT_EQ(t.surface.Take(), Log{Mark(4, 128)});
-    EXPECT_EQ(t.view->m_bMouseDown, 0) << "the press is used up";
-    t.view->OnLButtonUp(0, 0, 0);
-    EXPECT_EQ(t.view->m_bAutoPlay, 0) << "a release with a selection leaves automatic play off";
-    t.surface.Take();  // the move count
-    Press(t, AtColumn(0));
-    EXPECT_EQ(t.surface.Take(), Log{Face(kNineOfHearts, 4, 128, 75, 95)});
-    EXPECT_EQ(t.view->m_nSelected, 0);
-
-    Press(t, AtReserve(0));
-    EXPECT_EQ(t.surface.Take(), Log{Mark(0, 0)});
-    Press(t, AtReserve(0));
-    EXPECT_EQ(t.surface.Take(), Log{Face(kEightOfClubs, 0, 0, 75, 95)});
+    std::vector<Card> tall;  // clubs King to Ace, then hearts Eight to Two
+    for (int i = 0; i < 20; ++i) {
+        tall.push_back(i < 13 ? Card{13 - i, kClubs} : Card{21 - i, kHearts});
+    }
+    TableBuilder(t).Column(0, tall).Reserve(0, {1, kSpades}).Spares(1);
+    EXPECT_TRUE(Move(t, AtReserve(0), AtColumn(0)).empty()) << "row 20 is the cell row";
+    EXPECT_EQ(t.view->m_nTop[0], 19);
+    EXPECT_EQ(t.view->m_nSelected, 151);
+    ExpectEachCardOnce(*t.view);
 }
 
 TEST(LeftPress, EdgesOfTheRectanglesHitNothing) {
@@ -124,14 +156,17 @@ TEST(LeftPress, OverlapOfTwoHomeCellsTriesOnlyTheLeftOne) {
     ExpectEachCardOnce(*t.view);
 }
 
-TEST(LeftRelease, WithNothingSelectedStartsAutomaticPlayAndShowsTheArrow) {
+TEST(LeftRelease, StartsAutomaticPlayOnlyWithNothingSelectedAndShowsTheArrow) {
     FakeTable t;
     LayOutPressTable(t);
+    Press(t, AtColumn(0));
+    EXPECT_EQ(t.view->m_bMouseDown, 0) << "selecting uses the press up";
     t.window.pointer = kDropCursor;
-    Click(t, AtReserve(1));  // an empty place
-    EXPECT_EQ(t.view->m_bAutoPlay, 1);
-    EXPECT_EQ(t.view->m_bMouseDown, 0);
+    t.view->OnLButtonUp(0, 0, 0);
+    EXPECT_EQ(t.view->m_bAutoPlay, 0);
     EXPECT_EQ(t.window.pointer, kArrowCursor);
+    Click(t, AtColumn(0));  // deselects
+    EXPECT_EQ(t.view->m_bAutoPlay, 1);
 }
 
 TEST(LeftPress, IgnoredWhileNoGameIsInPlay) {
