@@ -10,6 +10,7 @@
 #include "play/dialog_answers.h"
 #include "play/game_solver.h"
 #include "play/play_window.h"
+#include "play/screen_checks.h"
 
 namespace {
 // A deal the search wins in well under a second, with a few "Select" questions
@@ -69,6 +70,9 @@ class WholeGameTest : public QObject {
                 QTRY_VERIFY2_WITH_TIMEOUT(play::PositionOf(game) == move.after,
                                           qPrintable(QStringLiteral("move %1").arg(i + 1)),
                                           kSettleMs);
+                const QString mismatch = screen::RepaintMismatch(window.Table(), game);
+                QVERIFY2(mismatch.isEmpty(),
+                         qPrintable(QStringLiteral("move %1: %2").arg(i + 1).arg(mismatch)));
             }
         }
 
