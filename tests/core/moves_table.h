@@ -76,6 +76,5 @@ constexpr const char* kKingRight = "blt 2000 295,35 32x32 copy";
 
 std::string Face(const Card& card, int x, int y, int cx, int cy);
 std::string Erase(int left, int right, int top, int bottom);
-std::string Mark(int x, int y);
 
 }  // namespace moves_test
