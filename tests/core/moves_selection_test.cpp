@@ -8,12 +8,8 @@ namespace {
 
 using namespace moves_test;
 
-constexpr Card kKingOfClubs{13, kClubs};
-constexpr Card kNineOfHearts{9, kHearts};
-constexpr Card kEightOfSpades{8, kSpades};
-constexpr Card kFiveOfDiamonds{5, kDiamonds};
-constexpr Card kEightOfClubs{8, kClubs};
-constexpr Card kQueenOfDiamonds{12, kDiamonds};
+constexpr Card kKC{13, kClubs}, k9H{9, kHearts}, k8S{8, kSpades}, k5D{5, kDiamonds};
+constexpr Card k8C{8, kClubs}, kQD{12, kDiamonds};
 constexpr int kColumnCode = 3;  // column 2 selected
 constexpr int kCellCode = 151;  // reserve cell 0 selected
 
@@ -23,19 +19,18 @@ constexpr int kCellCode = 151;  // reserve cell 0 selected
 // diamonds, cells 1 and 3 are free; clubs and spades are home up to 7.
 void LayOutPressTable(FakeTable& t) {
     TableBuilder(t)
-        .Column(0, {{13, kDiamonds}, kNineOfHearts})
-        .Column(2, {kKingOfClubs, kEightOfSpades})
-        .Column(3, {kFiveOfDiamonds})
-        .Reserve(0, kEightOfClubs)
-        .Reserve(2, kQueenOfDiamonds)
+        .Column(0, {{13, kDiamonds}, k9H})
+        .Column(2, {kKC, k8S})
+        .Column(3, {k5D})
+        .Reserve(0, k8C)
+        .Reserve(2, kQD)
         .Home(kClubs, 7)
         .Home(kSpades, 7)
         .Spares(4);
 }
 
 TEST(LeftPress, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
-    const std::string uncoverKing[] = {Erase(160, 235, 203, 228),
-                                       Face(kKingOfClubs, 160, 110, 75, 95)};
+    const std::string uncoverKing[] = {Erase(160, 235, 203, 228), Face(kKC, 160, 110, 75, 95)};
     const std::string clearCell[] = {Erase(0, 70, 0, 95), "frames"};
     struct Case {
         const char* what;
@@ -47,46 +42,36 @@ TEST(LeftPress, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
         Log drawn;
     };
     const Case cases[] = {
-        {"nothing, column", 0, AtColumn(0), 1, 0, 1, kNineOfHearts,
-         Log{"blt 500 4,128 71x96 invert"}},
+        {"nothing, column", 0, AtColumn(0), 1, 0, 1, k9H, Log{"blt 500 4,128 71x96 invert"}},
         {"nothing, empty column", 0, AtColumn(1), 0, 1, 0, Card{}, {}},
-        {"nothing, filled cell", 0, AtReserve(0), kCellCode, 0, 20, kEightOfClubs,
+        {"nothing, filled cell", 0, AtReserve(0), kCellCode, 0, 20, k8C,
          Log{"blt 500 0,0 71x96 invert"}},
         {"nothing, empty cell", 0, AtReserve(1), 0, 1, 20, Card{}, {}},
         {"nothing, home", 0, AtHome(1), 0, 5, 20, Card{7, kSpades}, {}},
-        {"column, itself", kColumnCode, AtColumn(2), 0, 2, 1, kEightOfSpades,
-         Log{Face(kEightOfSpades, 160, 128, 75, 95)}},
-        {"column, fitting column", kColumnCode, AtColumn(0), 0, 0, 2, kEightOfSpades,
-         Log{Face(kEightOfSpades, 4, 146, 75, 95), uncoverKing[0], uncoverKing[1]}},
-        {"column, empty column", kColumnCode, AtColumn(1), 0, 1, 0, kEightOfSpades,
-         Log{Face(kEightOfSpades, 82, 110, 75, 95), uncoverKing[0], uncoverKing[1]}},
-        {"column, filled cell", kColumnCode, AtReserve(0), kColumnCode, 0, 20, kEightOfClubs, {}},
-        {"column, empty cell", kColumnCode, AtReserve(1), 0, 1, 20, kEightOfSpades,
-         Log{Face(kEightOfSpades, 70, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
-        {"column, home", kColumnCode, AtHome(1), 0, 5, 20, kEightOfSpades,
-         Log{Face(kEightOfSpades, 410, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
-        {"cell, fitting column", kCellCode, AtColumn(0), 0, 0, 2, kEightOfClubs,
-         Log{Face(kEightOfClubs, 4, 146, 75, 95), clearCell[0], clearCell[1]}},
-        {"cell, empty column", kCellCode, AtColumn(1), 0, 1, 0, kEightOfClubs,
-         Log{Face(kEightOfClubs, 82, 110, 75, 95), clearCell[0], clearCell[1]}},
-        {"cell, itself", kCellCode, AtReserve(0), 0, 0, 20, kEightOfClubs,
-         Log{Face(kEightOfClubs, 0, 0, 75, 95)}},
-        {"cell, other filled cell",
-         kCellCode,
-         AtReserve(2),
-         kCellCode,
-         2,
-         20,
-         kQueenOfDiamonds,
-         {}},
+        {"column, itself", kColumnCode, AtColumn(2), 0, 2, 1, k8S,
+         Log{Face(k8S, 160, 128, 75, 95)}},
+        {"column, fitting column", kColumnCode, AtColumn(0), 0, 0, 2, k8S,
+         Log{Face(k8S, 4, 146, 75, 95), uncoverKing[0], uncoverKing[1]}},
+        {"column, empty column", kColumnCode, AtColumn(1), 0, 1, 0, k8S,
+         Log{Face(k8S, 82, 110, 75, 95), uncoverKing[0], uncoverKing[1]}},
+        {"column, filled cell", kColumnCode, AtReserve(0), kColumnCode, 0, 20, k8C, {}},
+        {"column, empty cell", kColumnCode, AtReserve(1), 0, 1, 20, k8S,
+         Log{Face(k8S, 70, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
+        {"column, home", kColumnCode, AtHome(1), 0, 5, 20, k8S,
+         Log{Face(k8S, 410, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
+        {"cell, fitting column", kCellCode, AtColumn(0), 0, 0, 2, k8C,
+         Log{Face(k8C, 4, 146, 75, 95), clearCell[0], clearCell[1]}},
+        {"cell, empty column", kCellCode, AtColumn(1), 0, 1, 0, k8C,
+         Log{Face(k8C, 82, 110, 75, 95), clearCell[0], clearCell[1]}},
+        {"cell, itself", kCellCode, AtReserve(0), 0, 0, 20, k8C, Log{Face(k8C, 0, 0, 75, 95)}},
+        {"cell, other filled cell", kCellCode, AtReserve(2), kCellCode, 2, 20, kQD, {}},
         {"cell, empty cell", kCellCode, AtReserve(1), kCellCode, 1, 20, Card{}, {}},
-        {"cell, home", kCellCode, AtHome(0), 0, 4, 20, kEightOfClubs,
-         Log{Face(kEightOfClubs, 340, 0, 70, 100), clearCell[0], clearCell[1]}},
-        {"a column's last card to a cell empties it down to 210", 4, AtReserve(1), 0, 1, 20,
-         kFiveOfDiamonds,
-         Log{Face(kFiveOfDiamonds, 70, 0, 70, 100), Erase(238, 313, 185, 210),
-             Erase(238, 313, 110, 210)}},
-        {"home cell of another suit", kCellCode, AtHome(1), kCellCode, 5, 20, Card{7, kSpades}, {}},
+        {"cell, home", kCellCode, AtHome(0), 0, 4, 20, k8C,
+         Log{Face(k8C, 340, 0, 70, 100), clearCell[0], clearCell[1]}},
+        {"a column's last card to a cell empties it down to 210", 4, AtReserve(1), 0, 1, 20, k5D,
+         Log{Face(k5D, 70, 0, 70, 100), Erase(238, 313, 185, 210), Erase(238, 313, 110, 210)}},
+        {"another suit's home cell, though the rank fits", kCellCode, AtHome(1), kCellCode, 5, 20,
+         Card{7, kSpades}, Log{}},
         {"a rank skipped on the way home", 1, AtHome(2), 1, 6, 20, Card{}, {}},
         {"a reserve card that does not fit", 153, AtColumn(0), 153, 0, 2, Card{}, {}},
     };
