@@ -7,70 +7,51 @@ namespace {
 TEST(AboutFrames, SentenceScrollsThroughNineteenColumns) {
     CAboutDlg dlg;
     dlg.OnInitDialog();
-    EXPECT_EQ(dlg.m_strFrames[0], "");
-    EXPECT_EQ(dlg.m_strFrames[1], std::string(18, ' ') + "P");
-    EXPECT_EQ(dlg.m_strFrames[2], std::string(17, ' ') + "Pl");
-    EXPECT_EQ(dlg.m_strFrames[19], "Please feel free to");
-    EXPECT_EQ(dlg.m_strFrames[41], "nd your suggestions");
-    EXPECT_EQ(dlg.m_strFrames[59], "s" + std::string(18, ' '));
-    EXPECT_EQ(dlg.m_strFrames[60], "");
+    const std::pair<int, std::string> frames[] = {
+        {0, ""},
+        {1, std::string(18, ' ') + "P"},
+        {19, "Please feel free to"},
+        {41, "nd your suggestions"},
+        {59, "s" + std::string(18, ' ')},
+        {60, ""},
+    };
+    for (const auto& [frame, text] : frames) {
+        EXPECT_EQ(dlg.m_strFrames[frame], text) << "frame " << frame;
+    }
     for (int frame = 1; frame <= 59; ++frame) {
         EXPECT_EQ(dlg.m_strFrames[frame].size(), 19u) << "frame " << frame;
     }
 }
 
-struct AboutTicker : ::testing::Test {
+TEST(AboutTicker, RestsThenRunsFromFrameTwoAndLaterRunsFromFrameOne) {
     FakeWindow window;
     CAboutDlg dlg;
-
-    void SetUp() override { dlg.OnInitDialog(); }
-    // Ticks until the ticker shows text, returning that first text.
-    std::string TickUntilShown() {
-        for (int tick = 0; tick < 100; ++tick) {
+    dlg.OnInitDialog();
+    for (int tick = 0; tick < 40; ++tick) {
+        dlg.OnTimer(CAboutDlg::kTickerTimer + 1, window);  // not the ticker's timer
+    }
+    const auto rest = [&] {
+        for (int tick = 1; tick <= 29; ++tick) {
             dlg.OnTimer(CAboutDlg::kTickerTimer, window);
-            if (!dlg.m_strTicker.empty()) {
-                return dlg.m_strTicker;
-            }
+            ASSERT_EQ(dlg.m_strTicker, "") << "rest tick " << tick;
         }
-        return {};
-    }
-};
-
-TEST_F(AboutTicker, RestsTwentyNineTicksThenStartsAtFrameTwo) {
-    for (int tick = 1; tick <= 29; ++tick) {
-        dlg.OnTimer(CAboutDlg::kTickerTimer, window);
-        EXPECT_EQ(dlg.m_strTicker, "") << "tick " << tick;
-    }
+    };
+    rest();
     EXPECT_TRUE(window.sleeps.empty());
-    dlg.OnTimer(CAboutDlg::kTickerTimer, window);
-    EXPECT_EQ(dlg.m_strTicker, dlg.m_strFrames[2]);
-    EXPECT_EQ(window.sleeps, std::vector<int>{150});
-}
 
-TEST_F(AboutTicker, RunEndsEmptyAndTheNextRunStartsAtFrameOne) {
-    EXPECT_EQ(TickUntilShown(), dlg.m_strFrames[2]);
-    // Frames 3..59 follow one per tick, then frame 60 empties the ticker.
-    for (int frame = 3; frame <= 59; ++frame) {
+    // One frame per tick, each after the pause, then an empty ticker.
+    for (int frame = 2; frame <= 59; ++frame) {
         dlg.OnTimer(CAboutDlg::kTickerTimer, window);
         ASSERT_EQ(dlg.m_strTicker, dlg.m_strFrames[frame]) << "frame " << frame;
     }
+    EXPECT_EQ(dlg.m_strFrames[2], std::string(17, ' ') + "Pl");
     dlg.OnTimer(CAboutDlg::kTickerTimer, window);
     EXPECT_EQ(dlg.m_strTicker, "");
-    EXPECT_EQ(dlg.m_nFrame, 0);
-    EXPECT_EQ(dlg.m_nTickerWait, 0);
-    EXPECT_EQ(window.sleeps.size(), 59u);
+    EXPECT_EQ(window.sleeps, std::vector<int>(59, 150));
 
-    window.sleeps.clear();
-    EXPECT_EQ(TickUntilShown(), dlg.m_strFrames[1]);
-    EXPECT_EQ(window.sleeps, std::vector<int>{150});
-}
-
-TEST_F(AboutTicker, OtherTimersLeaveTheTickerAlone) {
-    for (int tick = 0; tick < 40; ++tick) {
-        dlg.OnTimer(CAboutDlg::kTickerTimer + 1, window);
-    }
-    EXPECT_EQ(dlg.m_nTickerWait, 0);
-    EXPECT_EQ(dlg.m_strTicker, "");
+    rest();
+    dlg.OnTimer(CAboutDlg::kTickerTimer, window);
+    EXPECT_EQ(dlg.m_strTicker, dlg.m_strFrames[1]);
 }
 
 }  // namespace

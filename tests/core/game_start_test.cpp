@@ -7,22 +7,6 @@
 
 namespace {
 
-int Yes(CNewGameDlg&) {
-    return IDOK;
-}
-
-// Answers Select Game with `typed`, pressing OK until the dialog accepts.
-ScriptedDialogs::Answer<CSelectGameDlg> Type(FakeWindow& window, std::string typed) {
-    return [&window, typed](CSelectGameDlg& dlg) {
-        dlg.m_strEdit = typed;
-        return dlg.OnOK(window) ? IDOK : IDCANCEL;
-    };
-}
-
-bool Wrote(const MemoryProfile& profile, const std::string& entry) {
-    return std::find(profile.writes.begin(), profile.writes.end(), entry) != profile.writes.end();
-}
-
 TEST(GameStart, LeavesAFreshTableEveryTime) {
     FakeTable t;
     t.Deal(1234);
@@ -49,13 +33,13 @@ TEST(GameStart, LeavesAFreshTableEveryTime) {
     for (int used : v.m_bCellUsed) {
         EXPECT_EQ(used, 0);
     }
+    EXPECT_GE(v.m_nMovesLeft, 4) << "the four empty reserve cells count";
     EXPECT_EQ(t.window.title, "Kelmora #1234");
     EXPECT_EQ(t.window.timers.at(kGameTimer), 100);
 }
 
 TEST(GameStart, DrawsTableThenDealsCardByCardThenTheCount) {
     FakeTable t;
-    t.surface.Take();
     t.Deal(1);
     const auto calls = t.surface.Take();
     ASSERT_GE(calls.size(), 3u);
@@ -63,62 +47,95 @@ TEST(GameStart, DrawsTableThenDealsCardByCardThenTheCount) {
     // The first card of column 1 is the Ten of clubs; the last of column 8 the Queen of hearts.
     const auto first = std::find(calls.begin(), calls.end(), "blt 10 4,110 80x100 copy");
     const auto last = std::find(calls.begin(), calls.end(), "blt 38 550,200 80x100 copy");
-    ASSERT_NE(first, calls.end());
+    ASSERT_LT(first, last);
     ASSERT_NE(last, calls.end());
-    EXPECT_LT(first, last);
     EXPECT_EQ(
-        std::count_if(first, last + 1, [](const std::string& c) { return c.rfind("blt", 0) == 0; }),
+        std::count_if(first, last + 1, [](const std::string& c) { return c.starts_with("blt"); }),
         52);
     EXPECT_EQ(calls[calls.size() - 2], "fill 611,386-629,404 0,0,128");
     EXPECT_EQ(calls.back(), "text 612,387 " + std::to_string(t.view->m_nMovesLeft));
     EXPECT_EQ(t.view->m_nCardCode, 38);
 }
 
-TEST(GameStart, WritesAllElevenStatisticsInOrderEvenTheFirstTime) {
-    FakeTable t;
-    t.profile.values[{"Status", "m_Won"}] = "4";
-    t.profile.values[{"Name", "t_Name2"}] = "Ada";
-    t.Construct();
-    t.profile.writes.clear();
-    t.Deal(7);
-    const std::vector<std::string> expected = {
-        "Status/m_Won=4", "Status/m_Lost=0",  "Time/t_Time1=0", "Time/t_Time2=0",
-        "Time/t_Time3=0", "Game/t_Game1=0",   "Game/t_Game2=0", "Game/t_Game3=0",
-        "Name/t_Name1=",  "Name/t_Name2=Ada", "Name/t_Name3="};
-    EXPECT_EQ(t.profile.writes, expected);
+TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
+    const std::pair<const char*, int> accepted[] = {{"1", 1}, {"45899", 45899}, {"  \t1234", 1234}};
+    for (const auto& [typed, game] : accepted) {
+        FakeWindow window;
+        CSelectGameDlg dlg;
+        dlg.m_strEdit = typed;
+        EXPECT_TRUE(dlg.OnOK(window)) << typed;
+        EXPECT_EQ(dlg.m_nGame, game);
+        EXPECT_TRUE(window.messages.empty());
+    }
+    // 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.
+    for (const char* typed : {"0", "45900", "", "-5", "+5", "abc", "  ", "12abc", "4294967297",
+                              "99999999999999999999"}) {
+        SCOPED_TRACE(typed);
+        FakeWindow window;
+        CSelectGameDlg dlg;
+        dlg.m_nGame = 777;
+        dlg.m_strEdit = typed;
+        EXPECT_FALSE(dlg.OnOK(window));
+        EXPECT_EQ(
+            window.messages,
+            (decltype(window.messages){{"Select a Game Number between 0 & 45900", "Kelmora"}}));
+        EXPECT_EQ(dlg.m_strEdit, "0");
+        EXPECT_EQ(dlg.m_nGame, 777);
+    }
 }
 
-TEST(GameCommands, FirstNewGameAsksNothingAndCountsNothing) {
-    FakeTable t;
-    t.view->OnNewGame();
-    EXPECT_EQ(t.dialogs.shown["CNewGameDlg"], 0);
-    EXPECT_EQ(t.view->m_Won + t.view->m_Lost, 0);
-    EXPECT_GE(t.view->m_nGameNumber, 1);
-    EXPECT_LE(t.view->m_nGameNumber, 45899);
-    EXPECT_EQ(t.view->m_nReplayGame, t.view->m_nGameNumber);
+// What each game command deals and counts, with its question answered `answer`.
+TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
+    constexpr int kNothingDealt = -1, kRandomPick = -2;
+    const struct {
+        const char* what;
+        bool inPlay;
+        void (CSolView::*command)();
+        int answer;
+        int dealt;
+        int lost, questions;
+    } cases[] = {
+        {"first New Game", false, &CSolView::OnNewGame, IDCANCEL, kRandomPick, 0, 0},
+        {"New Game, No", true, &CSolView::OnNewGame, IDCANCEL, kNothingDealt, 0, 1},
+        {"New Game, Yes", true, &CSolView::OnNewGame, IDOK, kRandomPick, 1, 1},
+        {"Select Game 1234", true, &CSolView::OnSelectGame, IDOK, 1234, 1, 0},
+        {"Select Game refused", true, &CSolView::OnSelectGame, IDCANCEL, kNothingDealt, 0, 0},
+        {"Restart before any game", false, &CSolView::OnRestartGame, IDOK, kNothingDealt, 0, 0},
+        {"Restart, No", true, &CSolView::OnRestartGame, IDCANCEL, kNothingDealt, 0, 1},
+        {"Restart, Yes", true, &CSolView::OnRestartGame, IDOK, 321, 1, 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        FakeTable t;
+        if (test.inPlay) {
+            t.Deal(321);
+            t.view->m_nNextGame = 9;  // the replay number decides, not the last pick
+        }
+        const int answer = test.answer;
+        t.dialogs.newGame = [answer](CNewGameDlg&) { return answer; };
+        t.dialogs.restart = [answer](CRestartDlg&) { return answer; };
+        t.dialogs.selectGame = [answer](CSelectGameDlg& dlg) {
+            dlg.m_nGame = 1234;
+            return answer;
+        };
+        t.window.now += 1;
+        const int before = t.view->m_nGameNumber;
+        const int picked = t.view->PickRandomGame();
+        t.profile.writes.clear();
+
+        (t.view.get()->*test.command)();
+        const int dealt = test.dealt == kRandomPick ? picked : test.dealt;
+        EXPECT_EQ(t.view->m_nGameNumber, dealt == kNothingDealt ? before : dealt);
+        EXPECT_EQ(t.profile.writes.size(), dealt == kNothingDealt ? 0u : 11u);
+        EXPECT_EQ(t.view->m_Lost, test.lost);
+        EXPECT_EQ(t.view->m_Won, 0);
+        EXPECT_EQ(t.dialogs.shown["CNewGameDlg"] + t.dialogs.shown["CRestartDlg"], test.questions);
+    }
 }
 
-TEST(GameCommands, NewGameDuringPlayAsksAndCountsTheAbandonedGameAsLost) {
+TEST(GameCommands, RandomPicksStayInRangeAndRepeatWithinTheSameSecond) {
     FakeTable t;
-    t.Deal(5);
-    t.dialogs.newGame = [](CNewGameDlg&) { return IDCANCEL; };
-    t.profile.writes.clear();
-    t.view->OnNewGame();
-    EXPECT_EQ(t.view->m_nGameNumber, 5);
-    EXPECT_EQ(t.view->m_Lost, 0);
-    EXPECT_TRUE(t.profile.writes.empty());
-
-    t.dialogs.newGame = Yes;
-    t.window.now += 1;
-    t.view->OnNewGame();
-    EXPECT_EQ(t.dialogs.shown["CNewGameDlg"], 2);
-    EXPECT_EQ(t.view->m_Lost, 1);
-    EXPECT_TRUE(Wrote(t.profile, "Status/m_Lost=1"));
-}
-
-TEST(GameCommands, TwoNewGamesInTheSameSecondDealTheSameNumber) {
-    FakeTable t;
-    t.dialogs.newGame = Yes;
+    t.dialogs.newGame = [](CNewGameDlg&) { return IDOK; };
     t.view->OnNewGame();
     const int first = t.view->m_nGameNumber;
     t.view->OnNewGame();
@@ -129,56 +146,6 @@ TEST(GameCommands, TwoNewGamesInTheSameSecondDealTheSameNumber) {
         ASSERT_GE(n, 1);
         ASSERT_LE(n, 45899);
     }
-}
-
-TEST(GameCommands, SelectGameDealsOnlyNumbersItAccepts) {
-    FakeTable t;
-    t.dialogs.selectGame = Type(t.window, "1234");
-    t.view->OnSelectGame();
-    EXPECT_EQ(t.view->m_nGameNumber, 1234);
-    EXPECT_EQ(t.window.title, "Kelmora #1234");
-
-    t.dialogs.selectGame = Type(t.window, "45899");
-    t.view->OnSelectGame();
-    EXPECT_EQ(t.view->m_nGameNumber, 45899);
-    EXPECT_EQ(t.view->m_Lost, 1);
-
-    for (const char* refused : {"0", "45900", "", "-5", "abc", "4294967297"}) {
-        t.dialogs.selectGame = Type(t.window, refused);
-        t.view->OnSelectGame();
-        EXPECT_EQ(t.view->m_nGameNumber, 45899) << refused;
-    }
-    EXPECT_EQ(t.view->m_Lost, 1);
-}
-
-TEST(GameCommands, RestartAsksThenDealsTheSameNumberAndIsRefusedWithoutAGame) {
-    FakeTable t;
-    t.view->OnRestartGame();
-    EXPECT_EQ(t.dialogs.shown["CRestartDlg"], 0);
-    EXPECT_EQ(t.view->m_bPlaying, 0);
-
-    t.Deal(321);
-    t.view->m_nNextGame = 9;  // the replay number decides, not the last pick
-    t.dialogs.restart = [](CRestartDlg&) { return IDCANCEL; };
-    t.view->OnRestartGame();
-    EXPECT_EQ(t.view->m_Lost, 0);
-
-    t.dialogs.restart = [](CRestartDlg&) { return IDOK; };
-    t.view->OnRestartGame();
-    EXPECT_EQ(t.view->m_nGameNumber, 321);
-    EXPECT_EQ(t.view->m_Lost, 1);
-}
-
-TEST(GameCommands, SameGameAfterAWinDealsAgainWithoutAskingAndCountsTheWin) {
-    FakeTable t;
-    t.Deal(600);
-    t.view->m_bWon = 1;
-    t.view->m_bPlaying = 1;
-    t.view->OnRestartGame();
-    EXPECT_EQ(t.dialogs.shown["CRestartDlg"], 0);
-    EXPECT_EQ(t.view->m_nGameNumber, 600);
-    EXPECT_EQ(t.view->m_Won, 1);
-    EXPECT_EQ(t.view->m_Lost, 0);
 }
 
 }  // namespace

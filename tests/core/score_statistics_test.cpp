@@ -19,10 +19,16 @@ Writes StoredWrites(int lost) {
             "Name/t_Name3=Cy"};
 }
 
-struct StatisticsCommand : ::testing::Test {
+const Writes kClearedWrites = {
+    "Status/m_Won=0", "Status/m_Lost=0", "Time/t_Time1=0", "Time/t_Time2=0",
+    "Time/t_Time3=0", "Game/t_Game1=0",  "Game/t_Game2=0", "Game/t_Game3=0",
+    "Name/t_Name1= ", "Name/t_Name2= ",  "Name/t_Name3= "};
+
+// A table whose statistics are those of StoredWrites(4).
+struct StatisticsTable {
     FakeTable t;
 
-    void SetUp() override {
+    StatisticsTable() {
         CSolView& v = *t.view;
         v.m_Won = 3;
         v.m_Lost = 4;
@@ -34,53 +40,80 @@ struct StatisticsCommand : ::testing::Test {
             v.t_Game[slot] = games[slot];
             v.t_Name[slot] = names[slot];
         }
-        t.dialogs.clearStats = [](CClearStatsDlg&) { return IDOK; };
     }
-    // The dialog's Clear button pressed, then the dialog left with `result`.
-    void ClearThenClose(int result) {
-        t.dialogs.statistics = [this, result](CStatisticsDlg& dlg) {
-            dlg.OnClear(t.dialogs);
-            return result;
+    // Opens Statistics, presses Clear unless `clearAnswer` is 0, and leaves with `closeWith`.
+    void Show(int clearAnswer, int closeWith) {
+        t.dialogs.clearStats = [clearAnswer](CClearStatsDlg&) { return clearAnswer; };
+        t.dialogs.statistics = [this, clearAnswer, closeWith](CStatisticsDlg& dlg) {
+            if (clearAnswer != 0) {
+                dlg.OnClear(t.dialogs);
+            }
+            return closeWith;
         };
         t.view->OnStatistics();
     }
 };
 
-TEST_F(StatisticsCommand, OkWritesAllElevenEntriesInOrder) {
-    t.dialogs.statistics = [](CStatisticsDlg&) { return IDOK; };
-    t.view->OnStatistics();
-    EXPECT_EQ(t.profile.writes, StoredWrites(4));
+TEST(Statistics, OnlyOkKeepsWhatTheDialogDidAndWritesAllElevenEntries) {
+    const struct {
+        const char* what;
+        int clearAnswer, closeWith;
+        bool written;
+        Writes kept;  // the view's statistics afterwards, as written
+    } cases[] = {
+        {"OK", 0, IDOK, true, StoredWrites(4)},
+        {"Clear, then OK", IDOK, IDOK, true, kClearedWrites},
+        {"Clear, then the close box", IDOK, IDCANCEL, false, StoredWrites(4)},
+        {"Clear refused, then OK", IDCANCEL, IDOK, true, StoredWrites(4)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        StatisticsTable s;
+        s.Show(test.clearAnswer, test.closeWith);
+        EXPECT_EQ(s.t.profile.writes, test.written ? test.kept : Writes{});
+
+        s.t.profile.writes.clear();
+        s.Show(0, IDOK);
+        EXPECT_EQ(s.t.profile.writes, test.kept);
+    }
 }
 
-TEST_F(StatisticsCommand, ClearThenOkEmptiesTheViewAndTheProfile) {
-    ClearThenClose(IDOK);
-    EXPECT_EQ(t.view->m_Won, 0);
-    EXPECT_EQ(t.view->t_Time[0], 0);
-    EXPECT_EQ(t.view->t_Name[2], " ");
-    EXPECT_EQ(t.profile.writes,
-              (Writes{"Status/m_Won=0", "Status/m_Lost=0", "Time/t_Time1=0", "Time/t_Time2=0",
-                      "Time/t_Time3=0", "Game/t_Game1=0", "Game/t_Game2=0", "Game/t_Game3=0",
-                      "Name/t_Name1= ", "Name/t_Name2= ", "Name/t_Name3= "}));
+TEST(Statistics, EveryGameStartWritesAllElevenEntries) {
+    StatisticsTable s;
+    s.t.Deal(1);
+    EXPECT_EQ(s.t.profile.writes, StoredWrites(4)) << "the first game counts nothing";
+    s.t.profile.writes.clear();
+    s.t.Deal(2);
+    EXPECT_EQ(s.t.profile.writes, StoredWrites(5));
 }
 
-TEST_F(StatisticsCommand, ClearThenCloseForgetsTheClear) {
-    ClearThenClose(IDCANCEL);
-    EXPECT_TRUE(t.profile.writes.empty());
-    EXPECT_EQ(t.view->m_Won, 3);
-    EXPECT_EQ(t.view->m_Lost, 4);
-    EXPECT_EQ(t.view->t_Time[1], 72);
-    EXPECT_EQ(t.view->t_Game[2], 33);
-    EXPECT_EQ(t.view->t_Name[0], "Ann");
-}
+TEST(StatisticsText, ShowsThreeSlotsThenThePercentageAndTheCounts) {
+    CStatisticsDlg fresh;
+    fresh.OnInitDialog();
+    EXPECT_EQ(fresh.m_strText, "#0\t\t0\t\n#0\t\t0\t\n#0\t\t0\t\n\n\n0%\n\nWon   0\nLost    0");
 
-TEST_F(StatisticsCommand, EveryGameStartWritesAllElevenEntries) {
-    t.Deal(1);
-    EXPECT_EQ(t.profile.writes.size(), 11u);
-    EXPECT_EQ(t.profile.writes.front(), "Status/m_Won=3") << "the first game counts nothing";
-    t.profile.writes.clear();
-
-    t.Deal(2);
-    EXPECT_EQ(t.profile.writes, StoredWrites(5));
+    // The percentage drops the remainder and never overflows.
+    const struct {
+        int won, lost;
+        const char* percent;
+    } cases[] = {
+        {1, 2, "33"},
+        {2, 1, "66"},
+        {0, 5, "0"},
+        {5, 0, "100"},
+        {2'000'000'000, 0, "100"},
+        {1'000'000'000, 1'000'000'000, "50"},
+    };
+    for (const auto& test : cases) {
+        CStatisticsDlg dlg;
+        dlg.m_nWon = test.won;
+        dlg.m_nLost = test.lost;
+        dlg.OnInitDialog();
+        const auto end = dlg.m_strText.find("%\n");
+        const auto begin = dlg.m_strText.rfind('\n', end) + 1;
+        EXPECT_EQ(dlg.m_strText.substr(begin, end - begin), test.percent)
+            << test.won << " won, " << test.lost << " lost";
+    }
 }
 
 }  // namespace
