@@ -5,7 +5,8 @@
 #include <QtTest>
 
 #include "app/view_widget.h"
-#include "dialogs/modal_driver.h"
+#include "platform/dialog_host.h"
+#include "play/dialog_answers.h"
 
 namespace {
 constexpr int kSelectGameCommand = 32774;
@@ -41,11 +42,11 @@ void PlayWindow::Trigger(int commandId) const {
 }
 
 void PlayWindow::SelectGame(int number) const {
-    WhenShown([number](QDialog& dialog) {
-        auto* edit = Find<QLineEdit>(dialog, kGameNumberEdit);
+    AnswerNext(QStringLiteral("Select Game"), [number](QDialog& dialog) {
+        auto* edit = ControlOf<QLineEdit>(dialog, kGameNumberEdit);
         QVERIFY(edit);
         QTest::keyClicks(edit, QString::number(number));
-        ::Click(dialog, IDOK);
+        PressButton(dialog, IDOK);
     });
     Trigger(kSelectGameCommand);
 }

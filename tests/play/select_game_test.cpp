@@ -8,7 +8,8 @@
 #include <memory>
 
 #include "app/view_widget.h"
-#include "dialogs/modal_driver.h"
+#include "platform/dialog_host.h"
+#include "play/dialog_answers.h"
 #include "play/play_window.h"
 #include "play/screen_checks.h"
 
@@ -79,21 +80,21 @@ class SelectGameTest : public QObject {
         QString message;
         QString fieldAfterwards;
         bool stayedOpen = false;
-        WhenShown([&](QDialog& dialog) {
-            auto* edit = Find<QLineEdit>(dialog, kGameNumberEdit);
+        AnswerNext(QStringLiteral("Select Game"), [&](QDialog& dialog) {
+            auto* edit = ControlOf<QLineEdit>(dialog, kGameNumberEdit);
             QVERIFY(edit);
             QTest::keyClicks(edit, QStringLiteral("45900"));
-            WhenShown([&](QDialog& shown) {
+            AnswerNext(QStringLiteral("Kelmora"), [&](QDialog& shown) {
                 auto* box = qobject_cast<QMessageBox*>(&shown);
                 QVERIFY(box);
                 caption = box->windowTitle();
                 message = box->text();
                 box->button(QMessageBox::Ok)->click();
             });
-            Click(dialog, IDOK);
+            PressButton(dialog, IDOK);
             fieldAfterwards = edit->text();
             stayedOpen = dialog.isVisible();
-            Click(dialog, IDCANCEL);
+            PressButton(dialog, IDCANCEL);
         });
         m_window->Trigger(kSelectGameCommand);
 

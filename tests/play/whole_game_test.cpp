@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <optional>
 
-#include "dialogs/modal_driver.h"
+#include "platform/dialog_host.h"
 #include "play/dialog_answers.h"
 #include "play/game_solver.h"
 #include "play/play_window.h"
@@ -45,15 +45,15 @@ class WholeGameTest : public QObject {
             answered << dialog.windowTitle();
             secondsAtWin = game.m_nSeconds;
             cardsHomeAtWin = play::CardsHome(play::PositionOf(game));
-            auto* name = Find<QLineEdit>(dialog, kNameEdit);
+            auto* name = ControlOf<QLineEdit>(dialog, kNameEdit);
             QVERIFY(name);
             QTest::keyClicks(name, kPlayer);
-            Click(dialog, IDOK);
+            PressButton(dialog, IDOK);
         });
         WhenOpens(&window.Frame(), QStringLiteral("Game Over"), [&](QDialog& dialog) {
             answered << dialog.windowTitle();
-            Click(dialog, kNewGameRadio);
-            Click(dialog, IDOK);
+            PressButton(dialog, kNewGameRadio);
+            PressButton(dialog, IDOK);
         });
 
         // A press on bare table switches automatic play on.
@@ -63,7 +63,8 @@ class WholeGameTest : public QObject {
             const play::PlayerMove& move = solution->moves[i];
             window.Click(move.from);
             if (move.asksMoveChoice) {
-                WhenShown([](QDialog& dialog) { Click(dialog, kMoveSingleCard); });
+                AnswerNext(QStringLiteral("Select"),
+                           [](QDialog& dialog) { PressButton(dialog, kMoveSingleCard); });
             }
             window.Click(move.to);
             if (i + 1 < solution->moves.size()) {
