@@ -4,8 +4,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringList>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 
@@ -27,33 +25,28 @@ inline void WhenShown(std::function<void(QDialog&)> act) {
 }
 
 // A control of the dialog, found by its id.
-template <class Control>
+template <class Control = QAbstractButton>
 Control* Find(QDialog& dialog, int id) {
-    return dialog.findChild<Control*>(QString::number(id));
+    auto* control = dialog.findChild<Control*>(QString::number(id));
+    if (control == nullptr) {
+        qFatal("no control %d", id);
+    }
+    return control;
 }
 
-// The static texts of the dialog, in creation order.
-inline QStringList Texts(QDialog& dialog) {
+// What a dialog shows: its title, the texts of its labels, check boxes and
+// radio buttons in any order, then its push buttons in order.
+inline QStringList Face(QDialog& dialog) {
     QStringList texts;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (!label->text().isEmpty()) {
+    QStringList buttons;
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            (qobject_cast<const QPushButton*>(button) ? buttons : texts) << button->text();
+        } else if (label != nullptr && !label->text().isEmpty()) {
             texts << label->text();
         }
     }
-    return texts;
-}
-
-// The push buttons' texts, in creation order.
-inline QStringList ButtonTexts(QDialog& dialog) {
-    QStringList texts;
-    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        texts << button->text();
-    }
-    return texts;
-}
-
-inline void Click(QDialog& dialog, int id) {
-    auto* button = Find<QAbstractButton>(dialog, id);
-    QVERIFY2(button != nullptr, qPrintable(QStringLiteral("no control %1").arg(id)));
-    button->click();
+    texts.sort();
+    return QStringList{dialog.windowTitle()} + texts + buttons;
 }

@@ -1,73 +1,45 @@
 #include "expected_profile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 
-std::vector<std::string_view> LinesWithoutEnds(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (;;) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        if (end == std::string_view::npos) {
-            return lines;
-        }
-        text.remove_prefix(end + 1);
-    }
-}
-
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-char Lowered(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos
+               ? std::string_view{}
+               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 bool SameName(std::string_view written, std::string_view wanted) {
-    written = Trimmed(written);
-    if (written.size() != wanted.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        if (Lowered(written[i]) != Lowered(wanted[i])) {
-            return false;
-        }
-    }
-    return true;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    return std::ranges::equal(Trimmed(written), wanted, {}, lower, lower);
 }
 
-std::optional<std::string_view> FirstStoredValue(const std::vector<std::string_view>& lines,
-                                                 std::string_view section, std::string_view key) {
-    bool inWantedSection = false;
-    for (const std::string_view line : lines) {
+std::optional<std::string_view> FirstStoredValue(std::string_view text, const GameKey& key) {
+    bool inSection = false;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
         const std::string_view trimmed = Trimmed(line);
         const std::size_t close = trimmed.find(']');
+        const std::size_t equals = line.find('=');
         if (trimmed.starts_with('[') && close != std::string_view::npos) {
-            if (inWantedSection) {
+            if (inSection) {
                 return std::nullopt;  // only the first section of the name counts
             }
-            inWantedSection = SameName(trimmed.substr(1, close - 1), section);
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (inWantedSection && equals != std::string_view::npos &&
-            SameName(line.substr(0, equals), key)) {
+            inSection = SameName(trimmed.substr(1, close - 1), key.section);
+        } else if (inSection && equals != std::string_view::npos &&
+                   SameName(line.substr(0, equals), key.name)) {
             return line.substr(equals + 1);
         }
     }
@@ -75,21 +47,17 @@ std::optional<std::string_view> FirstStoredValue(const std::vector<std::string_v
 }
 
 std::optional<int> OldProfileInteger(std::string_view stored) {
-    std::size_t i = 0;
-    while (i < stored.size() && (stored[i] == ' ' || stored[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < stored.size() && (stored[i] == '+' || stored[i] == '-')) {
-        negative = stored[i] == '-';
-        ++i;
+    stored.remove_prefix(std::min(stored.find_first_not_of(" \t"), stored.size()));
+    const bool negative = stored.starts_with('-');
+    if (negative || stored.starts_with('+')) {
+        stored.remove_prefix(1);
     }
     // Capped just beyond the int range, so any number of digits fits.
-    constexpr std::int64_t kCap = std::int64_t{1} << 32;
     std::int64_t magnitude = 0;
     std::size_t digits = 0;
-    for (; i < stored.size() && stored[i] >= '0' && stored[i] <= '9'; ++i, ++digits) {
-        magnitude = std::min(magnitude * 10 + (stored[i] - '0'), kCap);
+    for (; digits < stored.size() && std::isdigit(static_cast<unsigned char>(stored[digits]));
+         ++digits) {
+        magnitude = std::min(magnitude * 10 + (stored[digits] - '0'), std::int64_t{1} << 32);
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
     if (digits == 0 || value < INT_MIN || value > INT_MAX) {
@@ -98,35 +66,17 @@ std::optional<int> OldProfileInteger(std::string_view stored) {
     return static_cast<int>(value);
 }
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 std::string DecodedText(std::string_view stored) {
+    const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
     std::string text;
     for (std::size_t i = 0; i < stored.size(); ++i) {
         const std::string_view rest = stored.substr(i);
-        if (rest.starts_with("\\\\")) {
-            text += '\\';
-            ++i;
-        } else if (rest.starts_with("\\n")) {
-            text += '\n';
-            ++i;
-        } else if (rest.starts_with("\\r")) {
-            text += '\r';
-            ++i;
-        } else if (rest.size() >= 4 && rest.starts_with("\\x") && HexDigitValue(rest[2]) >= 0 &&
-                   HexDigitValue(rest[3]) >= 0) {
-            text += static_cast<char>(HexDigitValue(rest[2]) * 16 + HexDigitValue(rest[3]));
+        if (rest.starts_with("\\\\") || rest.starts_with("\\n") || rest.starts_with("\\r")) {
+            text += rest[1] == 'n' ? '\n' : rest[1] == 'r' ? '\r' : '\\';
+            i += 1;
+        } else if (rest.starts_with("\\x") && rest.size() >= 4 && isHex(rest[2]) &&
+                   isHex(rest[3])) {
+            text += static_cast<char>(std::stoi(std::string(rest.substr(2, 2)), nullptr, 16));
             i += 3;
         } else {
             text += stored[i];
@@ -138,12 +88,10 @@ std::string DecodedText(std::string_view stored) {
 }  // namespace
 
 GameKeyValues ExpectedValues(std::string_view fileText) {
-    const std::vector<std::string_view> lines = LinesWithoutEnds(fileText);
     GameKeyValues values;
     for (std::size_t k = 0; k < kGameKeyCount; ++k) {
         const GameKey& key = kGameKeys[k];
-        const std::optional<std::string_view> stored =
-            FirstStoredValue(lines, key.section, key.name);
+        const std::optional<std::string_view> stored = FirstStoredValue(fileText, key);
         if (!stored) {
             values[k] = key.defaultValue;
         } else if (key.HoldsText()) {

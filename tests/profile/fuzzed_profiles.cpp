@@ -1,20 +1,33 @@
 #include "fuzzed_profiles.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
-#include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr std::string_view kSectionNames[] = {"Color", "Status",  "Time",     "Game",
-                                              "Name",  "Options", "Colour",   "Statu",
-                                              "",      "Color2",  "Name Name"};
-constexpr std::string_view kJunkKeys[] = {"m_Re", "m_Redd", "t_Name", "t_Time0", "Show", "", "x"};
+// clang-format off
 // The bytes that shape a profile, and those that readers tend to trip on.
 constexpr char kSpecialByteList[] = "[]=\r\n \t;#\\\0\x7f\xff-+0123456789x";
 constexpr std::string_view kSpecialBytes(kSpecialByteList, sizeof kSpecialByteList - 1);
+constexpr std::string_view kNumberEdges[] = {"2147483647", "-2147483648", "2147483648",
+    "-2147483649", "4294967295", "4294967296", "-4294967296", "0", "-0", "+0",
+    "9223372036854775807", "-9223372036854775808", "18446744073709551616"};
+constexpr std::string_view kSigns[] = {"", "", "", "", "", "", "-", "+", "+-", "--", "- ", "++"};
+constexpr std::string_view kNumberTails[] = {"", "", "", "abc", " 12", "e5", ".5", "x", "\r", " ",
+    "\t", "\xd9\xa3", std::string_view("\0", 1)};
+// Escapes good and broken, UTF-8, and the profile's own punctuation.
+constexpr std::string_view kTextPieces[] = {"Ann", "Lee", " ", "\\n", "\\r", "\\\\", "\\x41",
+    "\\x7f", "\\xff", "\\xg1", "\\x4", "\\", "\\q", "=", "[Options]", "]", "Zo\xc3\xab",
+    "\xe5\x90\x8d", "\xe2\x99\xa0", "\t", "\r"};
+constexpr std::string_view kOddSections[] = {"Colour", "Statu", "", "Color2", "Name Name"};
+constexpr std::string_view kUnknownKeys[] = {"m_Re", "m_Redd", "t_Name", "t_Time0", "Show", "", "x"};
+constexpr std::string_view kBlanks[] = {"", "", "", " ", "\t", "  \t "};
+constexpr std::string_view kLineEnds[] = {"\n", "\n", "\n", "\n", "\n", "\r\n", "\r\n", "\r",
+    "\r\r\n", "\n\r"};
+// clang-format on
 
 std::size_t Below(FuzzRandom& random, std::size_t bound) {
     return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
@@ -24,9 +37,13 @@ bool OneIn(FuzzRandom& random, std::size_t n) {
     return Below(random, n) == 0;
 }
 
-template <class T, std::size_t N>
-const T& PickFrom(FuzzRandom& random, const T (&choices)[N]) {
-    return choices[Below(random, N)];
+template <std::size_t N>
+std::string Pick(FuzzRandom& random, const std::string_view (&choices)[N]) {
+    return std::string(choices[Below(random, N)]);
+}
+
+int AnyInt(FuzzRandom& random) {
+    return std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(random);
 }
 
 char AnyByte(FuzzRandom& random) {
@@ -37,284 +54,175 @@ char SpecialByte(FuzzRandom& random) {
     return kSpecialBytes[Below(random, kSpecialBytes.size())];
 }
 
-std::string Blanks(FuzzRandom& random) {
-    static constexpr std::string_view kBlanks[] = {"", "", "", " ", "\t", "  \t "};
-    return std::string(PickFrom(random, kBlanks));
+char MixedByte(FuzzRandom& random) {
+    return OneIn(random, 2) ? AnyByte(random) : SpecialByte(random);
+}
+
+// `count` pieces made by `make`, one after the other.
+template <class Make>
+std::string Repeated(std::size_t count, Make make) {
+    std::string text;
+    while (count-- > 0) {
+        text += make();
+    }
+    return text;
+}
+
+std::string Digits(FuzzRandom& random, std::size_t count) {
+    return Repeated(count, [&] { return static_cast<char>('0' + Below(random, 10)); });
+}
+
+const GameKey& AnyKey(FuzzRandom& random) {
+    return kGameKeys[Below(random, kGameKeyCount)];
 }
 
 // A name as a person or another program might have typed it.
 std::string Disguised(FuzzRandom& random, std::string_view name) {
     std::string text(name);
-    if (OneIn(random, 4)) {
-        for (char& c : text) {
-            if (OneIn(random, 2) && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) {
-                c = static_cast<char>(c ^ 0x20);
-            }
+    const bool oddCase = OneIn(random, 4);
+    for (char& c : text) {
+        if (oddCase && std::isalpha(static_cast<unsigned char>(c)) && OneIn(random, 2)) {
+            c = static_cast<char>(c ^ 0x20);
         }
     }
-    return Blanks(random) + text + Blanks(random);
-}
-
-std::string Digits(FuzzRandom& random, std::size_t count) {
-    std::string digits;
-    for (std::size_t i = 0; i < count; ++i) {
-        digits += static_cast<char>('0' + Below(random, 10));
-    }
-    return digits;
-}
-
-int AnyInt(FuzzRandom& random) {
-    return std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(random);
-}
-
-std::string NumberText(FuzzRandom& random) {
-    static constexpr std::string_view kEdges[] = {"2147483647",
-                                                  "-2147483648",
-                                                  "2147483648",
-                                                  "-2147483649",
-                                                  "4294967295",
-                                                  "4294967296",
-                                                  "-4294967296",
-                                                  "9223372036854775807",
-                                                  "-9223372036854775808",
-                                                  "18446744073709551616",
-                                                  "0",
-                                                  "-0",
-                                                  "+0"};
-    switch (Below(random, 5)) {
-        case 0:
-            return std::to_string(static_cast<int>(Below(random, 400)) - 50);
-        case 1:
-            return std::to_string(AnyInt(random));
-        case 2:
-            return std::string(PickFrom(random, kEdges));
-        case 3:
-            return Digits(random, 10 + Below(random, 50));
-        default:
-            return std::string(Below(random, 30), '0') + Digits(random, 1 + Below(random, 12));
-    }
+    return Pick(random, kBlanks) + text + Pick(random, kBlanks);
 }
 
 std::string IntegerValue(FuzzRandom& random) {
-    static constexpr std::string_view kSigns[] = {"",  "",  "",   "",   "",   "",
-                                                  "-", "+", "+-", "--", "- ", "++"};
-    static constexpr std::string_view kTails[] = {"",   "",  "",   "abc", " 12", "e5",
-                                                  ".5", "x", "\r", " ",   "\t",  "\xd9\xa3"};
-    std::string value = Blanks(random) + std::string(PickFrom(random, kSigns)) +
-                        NumberText(random) + std::string(PickFrom(random, kTails));
-    if (OneIn(random, 20)) {
-        value.insert(Below(random, value.size() + 1), 1, '\0');
-    }
-    return value;
+    const std::size_t kind = Below(random, 5);
+    const std::string number =
+        kind == 0   ? std::to_string(static_cast<int>(Below(random, 400)) - 50)
+        : kind == 1 ? std::to_string(AnyInt(random))
+        : kind == 2 ? Pick(random, kNumberEdges)
+        : kind == 3 ? Digits(random, 10 + Below(random, 50))
+                    : std::string(Below(random, 30), '0') + Digits(random, 1 + Below(random, 12));
+    return Pick(random, kBlanks) + Pick(random, kSigns) + number + Pick(random, kNumberTails);
 }
 
-// Escapes good and broken, UTF-8, and raw bytes other than a line feed.
 std::string TextValue(FuzzRandom& random) {
-    static constexpr std::string_view kPieces[] = {
-        "Ann",       " ",     "Lee",        "\\n",          "\\r",          "\\\\", "\\x41",
-        "\\x7f",     "\\xff", "\\xg1",      "\\x4",         "\\",           "\\q",  "=",
-        "[Options]", "]",     "Zo\xc3\xab", "\xe5\x90\x8d", "\xe2\x99\xa0", "\t",   "\r"};
-    std::string value;
-    for (std::size_t n = Below(random, 8); n > 0; --n) {
-        if (OneIn(random, 6)) {
-            const char byte = AnyByte(random);
-            value += byte == '\n' ? '\0' : byte;
-        } else {
-            value += PickFrom(random, kPieces);
-        }
-    }
-    return value;
+    return Repeated(Below(random, 8), [&] {
+        const char byte = AnyByte(random);
+        return OneIn(random, 6) && byte != '\n' ? std::string(1, byte) : Pick(random, kTextPieces);
+    });
 }
 
 std::string JunkLine(FuzzRandom& random) {
-    std::string line;
-    for (std::size_t n = Below(random, 80); n > 0; --n) {
-        const char byte = OneIn(random, 2) ? AnyByte(random) : SpecialByte(random);
-        line += byte == '\n' ? ' ' : byte;
-    }
-    return line;
+    return Repeated(Below(random, 80), [&] {
+        const char byte = MixedByte(random);
+        return byte == '\n' ? ' ' : byte;
+    });
 }
 
 // Mostly a section the game uses.
-std::string_view SectionName(FuzzRandom& random) {
-    return OneIn(random, 3) ? PickFrom(random, kSectionNames)
-                            : kGameKeys[Below(random, kGameKeyCount)].section;
+std::string SectionName(FuzzRandom& random) {
+    return OneIn(random, 3) ? Pick(random, kOddSections) : std::string(AnyKey(random).section);
 }
 
 std::string SectionLine(FuzzRandom& random, std::string_view section) {
     const std::string name = Disguised(random, section);
-    std::string line;
-    switch (Below(random, 10)) {
-        case 0:
-            line = "[" + name;  // never closed
-            break;
-        case 1:
-            line = name + "]";
-            break;
-        case 2:
-            line = "[" + name + "]" + JunkLine(random);
-            break;
-        case 3:
-            line = "[[" + name + "]]";
-            break;
-        default:
-            line = "[" + name + "]";
-    }
-    return Blanks(random) + line + Blanks(random);
+    const std::size_t kind = Below(random, 10);
+    const std::string line = kind == 0   ? "[" + name  // never closed
+                             : kind == 1 ? name + "]"
+                             : kind == 2 ? "[" + name + "]" + JunkLine(random)
+                             : kind == 3 ? "[[" + name + "]]"
+                                         : "[" + name + "]";
+    return Pick(random, kBlanks) + line + Pick(random, kBlanks);
 }
 
-// Mostly a key of the section it stands in, as in a file the game wrote, now
-// and then a key of another section.
-const GameKey& PickKey(FuzzRandom& random, std::string_view section) {
-    std::vector<const GameKey*> ofSection;
-    for (const GameKey& key : kGameKeys) {
-        if (key.section == section) {
-            ofSection.push_back(&key);
-        }
-    }
-    if (!ofSection.empty() && !OneIn(random, 4)) {
-        return *ofSection[Below(random, ofSection.size())];
-    }
-    return kGameKeys[Below(random, kGameKeyCount)];
-}
-
+// Mostly a key of the section it stands in, as in a file the game wrote; now
+// and then a key of another section, an unknown key or a value of the other kind.
 std::string EntryLine(FuzzRandom& random, std::string_view section) {
-    const GameKey& gameKey = PickKey(random, section);
-    const bool unknownKey = OneIn(random, 6);
-    const std::string key =
-        Disguised(random, unknownKey ? PickFrom(random, kJunkKeys) : gameKey.name);
-    // Now and then a value of the other kind.
-    const bool asText = gameKey.HoldsText() != OneIn(random, 6);
-    const std::string value = asText ? TextValue(random) : IntegerValue(random);
-    switch (Below(random, 12)) {
-        case 0:
-            return key + value;  // no '='
-        case 1:
-            return key + "==" + value;
-        case 2:
-            return "=" + value;
-        default:
-            return key + "=" + value;
+    const GameKey* gameKey = &AnyKey(random);
+    while (gameKey->section != section && !OneIn(random, 16)) {
+        gameKey = &AnyKey(random);
     }
+    const std::string key = Disguised(
+        random, OneIn(random, 6) ? Pick(random, kUnknownKeys) : std::string(gameKey->name));
+    const std::string value =
+        gameKey->HoldsText() != OneIn(random, 6) ? TextValue(random) : IntegerValue(random);
+    const std::size_t kind = Below(random, 12);
+    return kind == 0   ? key + value
+           : kind == 1 ? key + "==" + value
+           : kind == 2 ? "=" + value
+                       : key + "=" + value;
 }
 
 // A line of hundreds of kilobytes: a huge number, a huge name, or noise.
 std::string OverlongLine(FuzzRandom& random) {
     const std::size_t length = 100'000 + Below(random, 400'000);
-    switch (Below(random, 3)) {
-        case 0:
-            return std::string(kGameKeys[Below(random, kGameKeyCount)].name) + "=" +
-                   Digits(random, length);
-        case 1:
-            return "[" + std::string(length, 'C') + "]";
-        default: {
-            std::string line(length, 'x');
-            for (char& c : line) {
-                if (OneIn(random, 64)) {
-                    c = SpecialByte(random);
-                }
+    const std::size_t kind = Below(random, 3);
+    return kind == 0   ? std::string(AnyKey(random).name) + "=" + Digits(random, length)
+           : kind == 1 ? "[" + std::string(length, 'C') + "]"
+                       : Repeated(length, [&] {
+                             const char byte = SpecialByte(random);
+                             return OneIn(random, 64) && byte != '\n' ? byte : 'x';
+                         });
+}
+
+// Any line a profile could hold, after a header for `section`.
+std::string AnyLine(FuzzRandom& random, std::string& section) {
+    const std::size_t kind = Below(random, 20);
+    if (kind < 5) {
+        section = SectionName(random);
+        return SectionLine(random, section);
+    }
+    if (kind < 16) {
+        return EntryLine(random, section);
+    }
+    if (kind < 18) {
+        return OneIn(random, 2) ? "" : "; " + TextValue(random);
+    }
+    return JunkLine(random);
+}
+
+// Every key in its own section, sections in any order.
+std::vector<std::string> WellFormedFullProfile(FuzzRandom& random) {
+    std::vector<std::string_view> sections = {"Color", "Status", "Time", "Game", "Options", "Name"};
+    std::shuffle(sections.begin(), sections.end(), random);
+    std::vector<std::string> lines;
+    for (const std::string_view section : sections) {
+        lines.push_back("[" + std::string(section) + "]");
+        for (const GameKey& key : kGameKeys) {
+            if (key.section == section) {
+                lines.push_back(
+                    std::string(key.name) + "=" +
+                    (key.HoldsText() ? TextValue(random) : std::to_string(AnyInt(random))));
             }
-            std::replace(line.begin(), line.end(), '\n', '=');
-            return line;
         }
     }
-}
-
-std::string LineEnd(FuzzRandom& random) {
-    static constexpr std::string_view kEnds[] = {"\n",   "\n",   "\n", "\n",     "\n",
-                                                 "\r\n", "\r\n", "\r", "\r\r\n", "\n\r"};
-    return std::string(PickFrom(random, kEnds));
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    lines.push_back(text.substr(start));
     return lines;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        text += lines[i];
-        if (i + 1 < lines.size()) {
-            text += '\n';
-        }
+// Swaps, repeats, drops or inserts a line.
+void MutateLines(FuzzRandom& random, std::vector<std::string>& lines) {
+    const auto at = lines.begin() + static_cast<std::ptrdiff_t>(Below(random, lines.size()));
+    std::string& other = lines[Below(random, lines.size())];
+    const std::size_t kind = Below(random, 4);
+    if (kind == 0) {
+        std::swap(*at, other);
+    } else if (kind == 1) {
+        lines.insert(at, std::string(other));
+    } else if (kind == 2 && lines.size() > 1) {
+        lines.erase(at);
+    } else {
+        std::string section = SectionName(random);
+        lines.insert(at, OneIn(random, 20) ? OverlongLine(random) : AnyLine(random, section));
     }
-    return text;
 }
 
-std::string WellFormedFullProfile(FuzzRandom& random) {
-    std::vector<std::string_view> sections = {"Color", "Status", "Time", "Game", "Options", "Name"};
-    std::shuffle(sections.begin(), sections.end(), random);
-    const std::string end = OneIn(random, 4) ? "\r\n" : "\n";
-    std::string text;
-    for (const std::string_view section : sections) {
-        text += "[" + std::string(section) + "]" + end;
-        for (const GameKey& key : kGameKeys) {
-            if (key.section == section) {
-                const std::string value =
-                    key.HoldsText() ? TextValue(random) : std::to_string(AnyInt(random));
-                text += std::string(key.name) + "=" + value + end;
-            }
-        }
-    }
-    return text;
-}
-
-void Mutate(FuzzRandom& random, std::string& text) {
+// Flips, replaces, inserts or cuts bytes.
+void MutateBytes(FuzzRandom& random, std::string& text) {
     const std::size_t at = Below(random, text.size() + 1);
-    switch (Below(random, 10)) {
-        case 0:
-            if (at < text.size()) {
-                text[at] = static_cast<char>(text[at] ^ (1 << Below(random, 8)));
-            }
-            break;
-        case 1:
-            if (at < text.size()) {
-                text[at] = SpecialByte(random);
-            }
-            break;
-        case 2:
-            for (std::size_t n = 1 + Below(random, 8); n > 0; --n) {
-                text.insert(at, 1, OneIn(random, 2) ? AnyByte(random) : SpecialByte(random));
-            }
-            break;
-        case 3:
-            text.erase(at, 1 + Below(random, 16));
-            break;
-        case 4:
-            text.resize(at);
-            break;
-        case 5: {
-            const std::string_view section = SectionName(random);
-            text.insert(at, "\n" +
-                                (OneIn(random, 2) ? SectionLine(random, section)
-                                                  : EntryLine(random, section)) +
-                                LineEnd(random));
-            break;
-        }
-        case 6:
-            if (OneIn(random, 20)) {
-                text.insert(at, OverlongLine(random));
-            }
-            break;
-        default: {
-            std::vector<std::string> lines = SplitLines(text);
-            const std::size_t a = Below(random, lines.size());
-            const std::size_t b = Below(random, lines.size());
-            if (OneIn(random, 3)) {
-                std::swap(lines[a], lines[b]);
-            } else if (OneIn(random, 2)) {
-                lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(a), lines[b]);
-            } else {
-                lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(a));
-            }
-            text = JoinLines(lines);
-        }
+    const std::size_t kind = Below(random, 5);
+    if (kind < 2 && at < text.size()) {
+        text[at] =
+            kind == 0 ? static_cast<char>(text[at] ^ (1 << Below(random, 8))) : SpecialByte(random);
+    } else if (kind == 2) {
+        text.insert(at, Repeated(1 + Below(random, 8), [&] { return MixedByte(random); }));
+    } else if (kind == 3) {
+        text.erase(at, 1 + Below(random, 16));
+    } else if (kind == 4) {
+        text.resize(at);
     }
 }
 
@@ -322,61 +230,47 @@ void Mutate(FuzzRandom& random, std::string& text) {
 
 std::string RandomBytes(FuzzRandom& random) {
     const bool profileBytes = OneIn(random, 2);
-    std::string text;
-    for (std::size_t n = Below(random, 4096); n > 0; --n) {
-        if (!profileBytes) {
-            text += AnyByte(random);
-        } else if (OneIn(random, 2)) {
-            text += SpecialByte(random);
-        } else {
-            const std::string_view name = kGameKeys[Below(random, kGameKeyCount)].name;
-            text += name[Below(random, name.size())];
-        }
-    }
-    return text;
+    return Repeated(Below(random, 4096), [&] {
+        const std::string_view name = AnyKey(random).name;
+        return !profileBytes      ? AnyByte(random)
+               : OneIn(random, 2) ? SpecialByte(random)
+                                  : name[Below(random, name.size())];
+    });
 }
 
 std::string RandomProfileText(FuzzRandom& random) {
     const std::size_t lineCount = 1 + Below(random, 60);
     const std::size_t overlongAt = OneIn(random, 25) ? Below(random, lineCount) : lineCount;
-    std::string_view section;  // of the last header written
+    std::string section;
     std::string text;
     for (std::size_t i = 0; i < lineCount; ++i) {
-        const std::size_t kind = Below(random, 20);
-        if (i == overlongAt) {
-            text += OverlongLine(random);
-        } else if (kind < 5) {
-            section = SectionName(random);
-            text += SectionLine(random, section);
-        } else if (kind < 16) {
-            text += EntryLine(random, section);
-        } else if (kind < 18) {
-            text += OneIn(random, 2) ? "" : "; " + TextValue(random);
-        } else {
-            text += JunkLine(random);
-        }
+        text += i == overlongAt ? OverlongLine(random) : AnyLine(random, section);
         if (i + 1 < lineCount || !OneIn(random, 2)) {
-            text += LineEnd(random);
+            text += Pick(random, kLineEnds);
         }
     }
     return text;
 }
 
 std::string MutatedFullProfile(FuzzRandom& random) {
-    std::string text = WellFormedFullProfile(random);
-    for (std::size_t n = 1 + Below(random, 8); n > 0; --n) {
-        Mutate(random, text);
+    std::vector<std::string> lines = WellFormedFullProfile(random);
+    for (std::size_t n = Below(random, 4); n > 0; --n) {
+        MutateLines(random, lines);
+    }
+    const std::string end = OneIn(random, 4) ? "\r\n" : "\n";
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + end;
+    }
+    for (std::size_t n = 1 + Below(random, 5); n > 0; --n) {
+        MutateBytes(random, text);
     }
     return text;
 }
 
 KeyValue RandomValueFor(const GameKey& key, FuzzRandom& random) {
-    if (!key.HoldsText()) {
-        return OneIn(random, 4) ? (OneIn(random, 2) ? INT_MIN : INT_MAX) : AnyInt(random);
+    if (key.HoldsText()) {
+        return Repeated(Below(random, 40), [&] { return MixedByte(random); });
     }
-    std::string name;
-    for (std::size_t n = Below(random, 40); n > 0; --n) {
-        name += OneIn(random, 2) ? AnyByte(random) : SpecialByte(random);
-    }
-    return name;
+    return OneIn(random, 4) ? (OneIn(random, 2) ? INT_MIN : INT_MAX) : AnyInt(random);
 }

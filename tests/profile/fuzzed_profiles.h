@@ -1,18 +1,16 @@
 #pragma once
 
-#include <cstdint>
 #include <random>
 #include <string>
 
 #include "game_keys.h"
 
 // Profile files as damaged as a disk, an editor or another program could
-// leave them. Each is built from the random source alone, so a seed names a
-// file for good.
+// leave them, each made from the random source alone, so a seed names a file
+// for good.
 using FuzzRandom = std::mt19937_64;
 
-// Any bytes at all, or bytes drawn from the profile's own punctuation and
-// key names.
+// Any bytes at all, or bytes drawn from the profile's punctuation and key names.
 std::string RandomBytes(FuzzRandom& random);
 
 // Plausible lines with every kind of fault: duplicate or unclosed sections,

@@ -5,21 +5,20 @@
 #include <string_view>
 #include <variant>
 
-#include "game/sol_view.h"
-#include "platform/profile.h"
+#include "fakes/fake_platform.h"
 
 // What a profile key holds once read: an integer or a text.
 using KeyValue = std::variant<int, std::string>;
 
-// One of the keys the game reads when it starts, with its default and the
-// member of the view it lands in.
+// One of the keys the game reads when it starts, and its default.
 struct GameKey {
     std::string_view section;
     std::string_view name;
     KeyValue defaultValue;
-    KeyValue (*member)(const CSolView& view);
 
     bool HoldsText() const { return std::holds_alternative<std::string>(defaultValue); }
+    // "Color/m_Red", for messages.
+    std::string FullName() const { return std::string(section) + "/" + std::string(name); }
 };
 
 constexpr std::size_t kGameKeyCount = 17;
@@ -30,10 +29,20 @@ extern const std::array<GameKey, kGameKeyCount> kGameKeys;
 // The values of all keys, in the order of kGameKeys.
 using GameKeyValues = std::array<KeyValue, kGameKeyCount>;
 
-GameKeyValues ValuesOf(const CSolView& view);
+// A game started on `profile`, as the program starts one.
+struct GameOnProfile {
+    explicit GameOnProfile(Profile& profile)
+        : view(doc, Platform{surface, window, dialogs, profile}) {}
+
+    // What the game read for each key.
+    GameKeyValues Values() const;
+
+    CSolDoc doc;
+    RecordingSurface surface;
+    FakeWindow window;
+    ScriptedDialogs dialogs;
+    CSolView view;
+};
 
 // Stores `value` under `key` the way the game stores that key.
 bool WriteKey(Profile& profile, const GameKey& key, const KeyValue& value);
-
-// "Color/m_Red", for messages.
-std::string KeyName(const GameKey& key);

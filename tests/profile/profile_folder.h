@@ -33,7 +33,7 @@ class ProfileFolder : public ::testing::Test {
 
     std::string ReadFile() const {
         std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     std::set<std::string> FolderEntries() const {

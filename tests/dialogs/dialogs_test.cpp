@@ -1,0 +1,273 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "dialogs/qt_dialog_host.h"
+#include "dialogs/tabbed_text.h"
+#include "fakes/fake_platform.h"
+#include "modal_driver.h"
+
+namespace {
+// Where the label showing `text` stands in the dialog.
+QPoint LabelAt(QDialog& dialog, const QString& text) {
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == text) {
+            return label->mapTo(&dialog, QPoint(0, 0));
+        }
+    }
+    return {-1, -1};
+}
+
+CStatisticsDlg SomeStatistics() {
+    CStatisticsDlg dlg;
+    dlg.m_nWon = 12;
+    dlg.m_nLost = 23;
+    dlg.m_nBestTime[0] = 95;
+    dlg.m_nBestGame[0] = 45899;
+    dlg.m_strBestName[0] = "Ann";
+    return dlg;
+}
+}  // namespace
+
+// The game's dialogs, opened for real and driven by keys and clicks.
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+    FakeWindow window;
+    QtDialogHost host{nullptr, window};
+
+    // Opens a dialog, compares what it shows with `face` and checks that the
+    // first push button is the default; Escape then ends it with IDCANCEL.
+    template <class Dlg>
+    void ExpectFace(QStringList face) {
+        Dlg dlg;
+        WhenShown([&](QDialog& dialog) {
+            QCOMPARE(Face(dialog), face);
+            QVERIFY(dialog.findChildren<QPushButton*>().constFirst()->isDefault());
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+    }
+
+  private slots:
+    void eachShowsItsTitleTextsAndButtonsWithTheFirstAsDefault() {
+        ExpectFace<CNewGameDlg>(
+            {"New Game", "Are you sure you want to start a new Game ?", "Yes", "No"});
+        ExpectFace<CRestartDlg>(
+            {"Restart Game", "Are you sure you want to restart the Game ?", "Yes", "No"});
+        ExpectFace<CClearStatsDlg>(
+            {"Clear Statistics", "Are you sure you want to clear all statistics ?", "Yes", "No"});
+        ExpectFace<CSelectGameDlg>(
+            {"Select Game", "Select a Game Number between 0 & 45900 ", "OK", "Cancel"});
+        ExpectFace<CMoveChoiceDlg>({"Select", "Move Column", "Move Single Card", "Cancel"});
+        ExpectFace<CHighScoreDlg>(
+            {"High Score",
+             "Congratulations, You have achieved a high score!\nPlease Enter your Name: ", "OK"});
+        ExpectFace<CGameWonDlg>({"Game Over", "Congratulations ,You Win!", "New Game", "Same Game",
+                                 "Select Game", "OK"});
+        ExpectFace<CGameLostDlg>({"Game Over", "Same Game",
+                                  "Sorry, you lose.\nDo you want to play again ?", "Yes", "No"});
+        ExpectFace<CStatisticsDlg>({"Statistics", "1.\n2.\n3.", "Game No.", "Name", "Time",
+                                    "Top Scores", "Total ", "OK", "Clear"});
+        ExpectFace<COptionsDlg>({"Options", "Displays Timer in the client area of the window ",
+                                 "LButton Double Click moves card to left cell",
+                                 "Rbutton Double Click moves card to right cell", "OK", "Cancel"});
+        ExpectFace<CAboutDlg>({"About Kelmora", "Kelmora Version 1.0", "OK"});
+    }
+
+    void confirmationAnswersYesWithReturnAndNoWithItsButton() {
+        CRestartDlg dlg;
+        WhenShown([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+        WhenShown([](QDialog& dialog) { Find(dialog, IDCANCEL)->click(); });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+    }
+
+    void selectGameRefusesABadNumberAndStaysOpen() {
+        CSelectGameDlg dlg;
+        WhenShown([&](QDialog& dialog) {
+            auto* edit = Find<QLineEdit>(dialog, 1000);
+            QCOMPARE(edit->text(), QString());
+            QTest::keyClicks(edit, "45900");
+            Find(dialog, IDOK)->click();
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(edit->text(), QString("0"));
+            QCOMPARE(window.messages.size(), 1u);
+            QCOMPARE(window.messages[0].first,
+                     std::string("Select a Game Number between 0 & 45900"));
+            QCOMPARE(window.messages[0].second, std::string("Kelmora"));
+            edit->setText("1234");
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+        QCOMPARE(dlg.m_nGame, 1234);
+
+        WhenShown([](QDialog& dialog) {
+            Find<QLineEdit>(dialog, 1000)->setText("500");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+        QCOMPARE(dlg.m_nGame, 1234);
+        QCOMPARE(window.messages.size(), 1u);
+    }
+
+    void moveChoiceStacksItsButtonsAndEndsWithZeroAfterEitherMove() {
+        CMoveChoiceDlg dlg;
+        WhenShown([](QDialog& dialog) {
+            const int column = Find(dialog, 1019)->y();
+            const int single = Find(dialog, 1018)->y();
+            QVERIFY(column < single && single < Find(dialog, IDCANCEL)->y());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);
+        QCOMPARE(dlg.m_bMoveColumn, 1);
+        WhenShown([](QDialog& dialog) { Find(dialog, 1018)->click(); });
+        QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);
+        QCOMPARE(dlg.m_bMoveColumn, 0);
+        WhenShown([](QDialog& dialog) { Find(dialog, IDCANCEL)->click(); });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+        WhenShown([](QDialog& dialog) { dialog.close(); });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+    }
+
+    void highScoreKeepsTheNameExactlyAsTypedOnOkOnly() {
+        CHighScoreDlg dlg;
+        WhenShown([](QDialog& dialog) {
+            Find<QLineEdit>(dialog, 1000)->setText(QString::fromUtf8(" Zoë = [x] "));
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+        QCOMPARE(dlg.m_strName, std::string(" Zoë = [x] "));
+        WhenShown([](QDialog& dialog) {
+            Find<QLineEdit>(dialog, 1000)->setText("Bo");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+        QCOMPARE(dlg.m_strName, std::string(" Zoë = [x] "));
+    }
+
+    void gameWonOpensOnNewGameAndRadioButtonsSetTheChoice() {
+        CGameWonDlg dlg;
+        dlg.m_nChoice = CGameWonDlg::kSameGame;
+        WhenShown([&dlg](QDialog& dialog) {
+            QVERIFY(Find(dialog, 1002)->isChecked());
+            QCOMPARE(dlg.m_nChoice, CGameWonDlg::kNewGame);
+            Find(dialog, 1003)->click();
+            QCOMPARE(dlg.m_nChoice, CGameWonDlg::kSameGame);
+            Find(dialog, 1004)->click();
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+        QCOMPARE(dlg.m_nChoice, CGameWonDlg::kSelectGame);
+    }
+
+    void gameLostReadsTheCheckBoxOnYesOnly() {
+        CGameLostDlg dlg;
+        WhenShown([](QDialog& dialog) {
+            QVERIFY(!Find(dialog, 1017)->isChecked());
+            Find(dialog, 1017)->click();
+            Find(dialog, IDOK)->click();
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+        QCOMPARE(dlg.m_bSameGame, 1);
+        WhenShown([](QDialog& dialog) {
+            QVERIFY(Find(dialog, 1017)->isChecked());
+            Find(dialog, 1017)->click();
+            Find(dialog, IDCANCEL)->click();
+        });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+        QCOMPARE(dlg.m_bSameGame, 1);
+    }
+
+    void statisticsLinesUpTheTextUnderItsHeadings() {
+        CStatisticsDlg dlg = SomeStatistics();
+        WhenShown([](QDialog& dialog) {
+            auto* text = Find<TabbedText>(dialog, 1000);
+            QCOMPARE(text->text(), QString("#45899\t\t95\tAnn\n#0\t\t0\t\n#0\t\t0\t\n\n\n34%\n\n"
+                                           "Won   12\nLost    23"));
+            // A line is "#game", two tabs, the time, a tab, the name.
+            const QFontMetrics metrics = text->fontMetrics();
+            const int stop = text->TabStop();
+            QVERIFY(stop > metrics.horizontalAdvance("#45899"));
+            QVERIFY(stop > metrics.horizontalAdvance("99999"));
+            const QPoint origin = text->mapTo(&dialog, QPoint(0, 0));
+            QCOMPARE(LabelAt(dialog, "Game No.").x(), origin.x());
+            QCOMPARE(LabelAt(dialog, "Time").x(), origin.x() + 2 * stop);
+            QCOMPARE(LabelAt(dialog, "Name").x(), origin.x() + 3 * stop);
+            QVERIFY(LabelAt(dialog, "Name").y() < origin.y());
+            // "1." beside the first line, "Total " beside the percentage on the sixth.
+            QCOMPARE(LabelAt(dialog, "1.\n2.\n3.").y(), origin.y());
+            const int totalY = LabelAt(dialog, "Total ").y();
+            QVERIFY(qAbs(totalY - (origin.y() + 5 * metrics.lineSpacing())) <= 1);
+            QVERIFY(text->height() >=
+                    metrics.size(Qt::TextExpandTabs, text->text(), stop).height());
+            Find(dialog, IDOK)->click();
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+    }
+
+    void statisticsClearAsksOverItAndShowsTheEmptiedTable() {
+        CStatisticsDlg dlg = SomeStatistics();
+        WhenShown([&](QDialog& dialog) {
+            WhenShown([&](QDialog& question) {
+                QCOMPARE(question.windowTitle(), QString("Clear Statistics"));
+                QCOMPARE(question.parentWidget(), static_cast<QWidget*>(&dialog));
+                Find(question, IDOK)->click();
+            });
+            Find(dialog, 1010)->click();
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(Find<TabbedText>(dialog, 1000)->text(),
+                     QString("#0\t\t0\t \n#0\t\t0\t \n#0\t\t0\t \n\n\n0%\n\nWon   0\nLost    0"));
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+    }
+
+    void optionsShowsTheMembersInOrderAndWritesThemOnOkOnly() {
+        COptionsDlg dlg;
+        dlg.m_bDblClk = 1;
+        dlg.m_bRclk = 0;
+        dlg.m_bShow = 1;
+        WhenShown([](QDialog& dialog) {
+            QAbstractButton* left = Find(dialog, 1009);
+            QAbstractButton* right = Find(dialog, 1017);
+            QAbstractButton* timer = Find(dialog, 1007);
+            QVERIFY(left->y() < right->y() && right->y() < timer->y());
+            QVERIFY(left->isChecked() && !right->isChecked() && timer->isChecked());
+            left->click();
+            right->click();
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+        QCOMPARE(dlg.m_bDblClk, 0);
+        QCOMPARE(dlg.m_bRclk, 1);
+        QCOMPARE(dlg.m_bShow, 1);
+        WhenShown([](QDialog& dialog) {
+            Find(dialog, 1007)->click();
+            Find(dialog, 1009)->click();
+            Find(dialog, IDCANCEL)->click();
+        });
+        QCOMPARE(host.DoModal(dlg), IDCANCEL);
+        QCOMPARE(dlg.m_bShow, 1);
+        QCOMPARE(dlg.m_bDblClk, 0);
+    }
+
+    void aboutTickerStaysEmptyThenScrollsFromTheSecondFrame() {
+        CAboutDlg dlg;
+        WhenShown([&](QDialog& dialog) {
+            auto* ticker = Find<QLabel>(dialog, 1016);
+            const int width = ticker->width();
+            QCOMPARE(ticker->text(), QString());
+            QTRY_VERIFY_WITH_TIMEOUT(!ticker->text().isEmpty(), 20000);
+            QCOMPARE(ticker->text(), QString::fromStdString(std::string(17, ' ') + "Pl"));
+            QCOMPARE(window.sleeps.front(), 150);
+            QTRY_COMPARE_WITH_TIMEOUT(ticker->text(), QString("Please feel free to"), 20000);
+            QCOMPARE(ticker->width(), width);
+            Find(dialog, IDOK)->click();
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"

@@ -1,0 +1,224 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <optional>
+
+#include "app/profile/ini_profile.h"
+#include "app/profile/profile_file.h"
+#include "game_keys.h"
+#include "profile_folder.h"
+
+namespace {
+
+using IniProfileFile = ProfileFolder;
+
+mode_t PermissionsOf(const std::filesystem::path& file) {
+    struct stat status {};
+    EXPECT_EQ(::stat(file.c_str(), &status), 0);
+    return status.st_mode & 0777;
+}
+
+TEST_F(IniProfileFile, FreshProfileGivesANavyTableTheClockAndBothShortcuts) {
+    IniProfile profile(path);
+    const GameOnProfile game(profile);
+    EXPECT_EQ(game.view.m_crBackground, MakeColorRef(0, 0, 128));
+    EXPECT_EQ(game.view.m_Show, 1);
+    EXPECT_EQ(game.view.m_DblClk, 1);
+    EXPECT_EQ(game.view.m_Rclk, 1);
+    EXPECT_FALSE(std::filesystem::exists(path)) << "reading must not create the file";
+}
+
+TEST_F(IniProfileFile, StoredValuesReachTheGame) {
+    WriteFile(
+        "[ color ]\r\nm_Red=300\r\n  M_GREEN =-1x\r\n[OPTIONS]\ndblclk=0\n[Status]\nm_Lost=+-5\n"
+        "[Name]\nt_Name1=  \nt_Name2=Ann\\nLee = [x] \r\n");
+    IniProfile profile(path);
+    const GameOnProfile game(profile);
+    EXPECT_EQ(game.view.m_Red, 300);
+    EXPECT_EQ(game.view.m_crBackground, MakeColorRef(44, 255, 128));
+    EXPECT_EQ(game.view.m_DblClk, 0);
+    EXPECT_EQ(game.view.m_Rclk, 1);
+    EXPECT_EQ(game.view.m_Lost, 0) << "two signs make no number";
+    EXPECT_EQ(game.view.t_Name[0], "  ");
+    EXPECT_EQ(game.view.t_Name[1], "Ann\nLee = [x] ");
+}
+
+TEST_F(IniProfileFile, GarbageAndBinaryBytesLeaveTheWellFormedKeys) {
+    std::string binary;
+    for (int byte = 0; byte < 256; ++byte) {
+        binary += byte == '\n' ? ' ' : static_cast<char>(byte);
+    }
+    WriteFile("m_Red=1\n[Color]\ngarbage without an equals sign\n=17\n[unclosed\n" + binary +
+              "\nm_Green=33\n" + std::string("\0\xff\xfe=", 4) + "\nm_Blue=44\n");
+    IniProfile profile(path);
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Red", 0), 0) << "a key before any section";
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Green", 0), 33);
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Blue", 128), 44);
+}
+
+TEST_F(IniProfileFile, HugeFileIsReadUpToTheLimitAndLeftAloneBeyondIt) {
+    std::string text(4 * 1024 * 1024, 'x');
+    for (std::size_t i = 80; i < text.size(); i += 81) {
+        text[i] = '\n';
+    }
+    WriteFile(text + "\n[Color]\nm_Red=7\n");
+    IniProfile profile(path);
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Red", 0), 7);
+    EXPECT_TRUE(profile.WriteProfileInt("Color", "m_Green", 8));
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Green", 0), 8);
+
+    ASSERT_EQ(::truncate(path.c_str(), kMaxProfileBytes + 1), 0);
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Red", 0), 0);
+    EXPECT_FALSE(profile.WriteProfileInt("Color", "m_Red", 9));
+    EXPECT_EQ(std::filesystem::file_size(path), kMaxProfileBytes + 1);
+}
+
+TEST_F(IniProfileFile, SomethingElseInPlaceOfTheFileIsNeitherReadNorReplaced) {
+    IniProfile profile(path);
+    const auto expectLeftAlone = [&](const char* what) {
+        EXPECT_EQ(profile.GetProfileInt("Color", "m_Blue", 128), 128) << what;
+        EXPECT_FALSE(profile.WriteProfileInt("Color", "m_Blue", 1)) << what;
+    };
+    std::filesystem::create_directory(path);
+    expectLeftAlone("a folder");
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    // A fifo would block an ordinary read forever.
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    expectLeftAlone("a fifo");
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+
+    std::ofstream(folder / "blocker") << "mine";
+    IniProfile blocked(folder / "blocker" / "kelmora.ini");
+    EXPECT_FALSE(blocked.WriteProfileInt("Color", "m_Blue", 1)) << "a file in place of the folder";
+    EXPECT_EQ(std::filesystem::file_size(folder / "blocker"), 4u);
+}
+
+TEST_F(IniProfileFile, AnythingAPlayerTypesReadsBackExactlyAndStaysOnOneLine) {
+    const std::string names[] = {"",
+                                 " ",
+                                 "Ann Lee",
+                                 "line\nbreak",
+                                 "\r\n",
+                                 "[Options]",
+                                 "m_Show=0",
+                                 "a\n[Options]\nm_Show=0\n",
+                                 "back\\slash\\n",
+                                 "\\x41",
+                                 "ends with \\",
+                                 "tab\there",
+                                 std::string("\x7f\x01\0\x1f", 4),
+                                 "Zoë 名前 ♠"};
+    IniProfile profile(path);
+    for (const std::string& name : names) {
+        SCOPED_TRACE(::testing::PrintToString(name));
+        ASSERT_TRUE(profile.WriteProfileString("Name", "t_Name1", name));
+        EXPECT_EQ(IniProfile(path).GetProfileString("Name", "t_Name1", "default"), name);
+        EXPECT_EQ(std::ranges::count(ReadFile(), '\n'), 2) << ReadFile();
+        EXPECT_EQ(profile.GetProfileInt("Options", "m_Show", 1), 1);
+    }
+}
+
+TEST_F(IniProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLineAndThePermissions) {
+    WriteFile("; my notes\n[ color ]\r\n  M_RED =1\r\n\n[Options]\nm_Show=0\nunknown line");
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    IniProfile profile(path);
+    ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Green", 2));
+    ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Red", 3));
+    ASSERT_TRUE(profile.WriteProfileString("Status", "m_Won", "4\n"));
+    EXPECT_EQ(ReadFile(),
+              "; my notes\n[ color ]\r\nm_Red=3\nm_Green=2\n\n[Options]\nm_Show=0\nunknown line\n"
+              "\n[Status]\nm_Won=4\\n\n");
+    EXPECT_EQ(PermissionsOf(path), 0644u);
+}
+
+TEST_F(IniProfileFile, DuplicatesAreReadAndChangedTheSameWay) {
+    WriteFile("[Color]\nm_Red=1\nm_Red=2\n[Color]\nm_Red=3\nm_Green=4\n");
+    IniProfile profile(path);
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Red", 0), 1);
+    EXPECT_EQ(profile.GetProfileInt("Color", "m_Green", 0), 0) << "a later section of the name";
+    ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Red", 5));
+    ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Green", 6));
+    EXPECT_EQ(ReadFile(), "[Color]\nm_Red=5\nm_Red=2\nm_Green=6\n[Color]\nm_Red=3\nm_Green=4\n");
+}
+
+TEST_F(IniProfileFile, FirstWriteCreatesTheFoldersAndAPrivateFile) {
+    const std::filesystem::path nested = folder / "config" / "kelmora" / "kelmora.ini";
+    ASSERT_TRUE(IniProfile(nested).WriteProfileInt("Color", "m_Blue", 64));
+    EXPECT_EQ(IniProfile(nested).GetProfileInt("Color", "m_Blue", 128), 64);
+    EXPECT_EQ(PermissionsOf(nested), 0600u);
+}
+
+TEST_F(IniProfileFile, KeysOfAnotherRunningGameSurvive) {
+    IniProfile mine(path);
+    IniProfile theirs(path);
+    ASSERT_TRUE(mine.WriteProfileInt("Status", "m_Won", 1));
+    ASSERT_TRUE(theirs.WriteProfileInt("Status", "m_Lost", 2));
+    ASSERT_TRUE(mine.WriteProfileInt("Time", "t_Time1", 3));
+    EXPECT_EQ(ReadFile(), "[Status]\nm_Won=1\nm_Lost=2\n\n[Time]\nt_Time1=3\n");
+}
+
+TEST_F(IniProfileFile, FailedWriteLeavesTheOldFileAsItWasAndNoTemporaryFile) {
+    const std::string old = "[Status]\nm_Won=12\nm_Lost=5\n";
+    WriteFile(old);
+    IniProfile profile(path);
+    const auto expectUnchanged = [&](bool written, const char* obstacle) {
+        EXPECT_FALSE(written) << obstacle;
+        EXPECT_EQ(ReadFile(), old) << obstacle;
+        EXPECT_EQ(FolderEntries(), std::set<std::string>{"kelmora.ini"}) << obstacle;
+    };
+    // A nearly full disk: the largest file this process may write is lowered.
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t oldLimit = std::exchange(limit.rlim_cur, 16);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = profile.WriteProfileString("Name", "t_Name1", "longer than the limit");
+    limit.rlim_cur = oldLimit;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    expectUnchanged(written, "full disk");
+
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "running as root: folder permissions do not stop writes";
+    }
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    expectUnchanged(profile.WriteProfileString("Name", "t_Name1", "a name"), "read-only folder");
+}
+
+// Sets or clears an environment variable for one scope.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name)) {
+            m_old = old;
+        }
+        Set(value);
+    }
+    ~ScopedEnvironment() { Set(m_old ? m_old->c_str() : nullptr); }
+
+  private:
+    void Set(const char* value) const {
+        value != nullptr ? ::setenv(m_name, value, 1) : ::unsetenv(m_name);
+    }
+
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+TEST(ProfileLocation, ConfigHomeWhenAbsoluteElseDotConfigInHome) {
+    const ScopedEnvironment home("HOME", "/home/player");
+    for (const char* ignored : {"relative/config", "", static_cast<const char*>(nullptr)}) {
+        const ScopedEnvironment configHome("XDG_CONFIG_HOME", ignored);
+        EXPECT_EQ(IniProfile::DefaultPath(), "/home/player/.config/kelmora/kelmora.ini");
+    }
+    const ScopedEnvironment configHome("XDG_CONFIG_HOME", "/srv/config");
+    EXPECT_EQ(IniProfile::DefaultPath(), "/srv/config/kelmora/kelmora.ini");
+}
+
+}  // namespace
