@@ -97,37 +97,35 @@ TEST(GameWon, DeclinedNameIsTwoSpacesOnTopAndOneSpaceBelow) {
               (std::vector<BestTime>{{300, 321, "  "}, {400, 321, " "}, {500, 321, " "}}));
 }
 
-TEST(GameWon, SameGameDealsTheWonNumberAgainWithoutAskingAndCountsTheWin) {
-    EndingGame w(true);
-    w.t.dialogs.gameWon = [](CGameWonDlg& dlg) {
-        dlg.m_nChoice = CGameWonDlg::kSameGame;
-        return IDOK;
-    };
-    w.WinIn(50);
-    EXPECT_EQ(w.t.dialogs.shown["CRestartDlg"], 0);
-    EXPECT_EQ(w.t.view->m_nGameNumber, 321);
-    EXPECT_EQ(w.t.view->m_bPlaying, 1);
-    EXPECT_EQ(w.t.view->m_Won, 1);
-    EXPECT_EQ(w.t.view->m_Lost, 0);
-    EXPECT_EQ(w.t.window.timers.count(kGameTimer), 1u);
-}
-
-TEST(GameLost, YesDealsTheSameNumberOrARandomOne) {
-    for (int sameGame : {1, 0}) {
-        SCOPED_TRACE(sameGame ? "Same Game" : "a random game");
-        EndingGame s(false);
-        s.t.dialogs.gameLost = [sameGame](CGameLostDlg& dlg) {
+// Same Game deals the ended number again without asking; the loss dialog's
+// Yes alone deals a random number. Either way the ended game counts.
+TEST(GameEnd, PlayingAgainDealsTheSameNumberOrARandomOne) {
+    const struct { bool won, sameGame; } cases[] = {{true, true}, {false, true}, {false, false}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << (test.won ? "won" : "lost") << ", Same Game " << test.sameGame);
+        EndingGame g(test.won);
+        FakeTable& t = g.t;
+        const bool sameGame = test.sameGame;
+        t.dialogs.gameWon = [](CGameWonDlg& dlg) {
+            dlg.m_nChoice = CGameWonDlg::kSameGame;
+            return IDOK;
+        };
+        t.dialogs.gameLost = [sameGame](CGameLostDlg& dlg) {
             dlg.m_bSameGame = sameGame;
             return IDOK;
         };
-        const int expected = sameGame ? 500 : s.t.view->PickRandomGame();
-        ASSERT_NE(expected, sameGame ? 0 : 500);
-        s.t.view->OnTimer(kGameTimer);
-        EXPECT_EQ(s.t.view->m_nGameNumber, expected);
-        EXPECT_EQ(s.t.view->m_nReplayGame, expected);
-        EXPECT_EQ(s.t.view->m_Lost, 1);
-        EXPECT_EQ(s.t.view->m_bPlaying, 1);
-        EXPECT_EQ(s.t.window.timers.count(kGameTimer), 1u);
+        const int ended = t.view->m_nGameNumber;
+        const int expected = sameGame ? ended : t.view->PickRandomGame();
+        ASSERT_TRUE(sameGame || expected != ended);
+        t.view->OnTimer(kGameTimer);
+        EXPECT_EQ(t.dialogs.shown["CRestartDlg"], 0);
+        EXPECT_EQ(t.view->m_nGameNumber, expected);
+        EXPECT_EQ(t.view->m_nReplayGame, expected);
+        EXPECT_EQ(t.view->m_bPlaying, 1);
+        EXPECT_EQ(t.window.timers.count(kGameTimer), 1u);
+        EXPECT_EQ(t.view->m_Won, test.won ? 1 : 0);
+        EXPECT_EQ(t.view->m_Lost, test.won ? 0 : 1);
     }
 }
 
