@@ -1,13 +1,60 @@
-#include <QCheckBox>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QPushButton>
+#include <QtTest>
+#include <functional>
 
 #include "dialogs/qt_dialog_host.h"
 #include "dialogs/tabbed_text.h"
 #include "fakes/fake_platform.h"
-#include "modal_driver.h"
 
 namespace {
+// Acts on the next modal dialog as soon as its own event loop runs. `act` is
+// expected to close it; a dialog left open fails the test and is cancelled so
+// that the call that opened it returns.
+void WhenShown(std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            QFAIL("no modal dialog is open");
+        }
+        act(*dialog);
+        if (dialog->isVisible()) {
+            dialog->reject();
+            QFAIL("the dialog was left open");
+        }
+    });
+}
+
+// A control of the dialog, found by its id.
+template <class Control = QAbstractButton>
+Control* Find(QDialog& dialog, int id) {
+    auto* control = dialog.findChild<Control*>(QString::number(id));
+    if (control == nullptr) {
+        qFatal("no control %d", id);
+    }
+    return control;
+}
+
+// What a dialog shows: its title, the texts of its labels, check boxes and
+// radio buttons in any order, then its push buttons in order.
+QStringList Face(QDialog& dialog) {
+    QStringList texts;
+    QStringList buttons;
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            (qobject_cast<const QPushButton*>(button) ? buttons : texts) << button->text();
+        } else if (label != nullptr && !label->text().isEmpty()) {
+            texts << label->text();
+        }
+    }
+    texts.sort();
+    return QStringList{dialog.windowTitle()} + texts + buttons;
+}
+
 // Where the label showing `text` stands in the dialog.
 QPoint LabelAt(QDialog& dialog, const QString& text) {
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -18,15 +65,6 @@ QPoint LabelAt(QDialog& dialog, const QString& text) {
     return {-1, -1};
 }
 
-CStatisticsDlg SomeStatistics() {
-    CStatisticsDlg dlg;
-    dlg.m_nWon = 12;
-    dlg.m_nLost = 23;
-    dlg.m_nBestTime[0] = 95;
-    dlg.m_nBestGame[0] = 45899;
-    dlg.m_strBestName[0] = "Ann";
-    return dlg;
-}
 }  // namespace
 
 // The game's dialogs, opened for real and driven by keys and clicks.
@@ -92,10 +130,9 @@ class DialogsTest : public QObject {
             Find(dialog, IDOK)->click();
             QVERIFY(dialog.isVisible());
             QCOMPARE(edit->text(), QString("0"));
-            QCOMPARE(window.messages.size(), 1u);
-            QCOMPARE(window.messages[0].first,
-                     std::string("Select a Game Number between 0 & 45900"));
-            QCOMPARE(window.messages[0].second, std::string("Kelmora"));
+            QCOMPARE(
+                window.messages,
+                (decltype(window.messages){{"Select a Game Number between 0 & 45900", "Kelmora"}}));
             edit->setText("1234");
             QTest::keyClick(edit, Qt::Key_Return);
         });
@@ -180,7 +217,12 @@ class DialogsTest : public QObject {
     }
 
     void statisticsLinesUpTheTextUnderItsHeadings() {
-        CStatisticsDlg dlg = SomeStatistics();
+        CStatisticsDlg dlg;
+        dlg.m_nWon = 12;
+        dlg.m_nLost = 23;
+        dlg.m_nBestTime[0] = 95;
+        dlg.m_nBestGame[0] = 45899;
+        dlg.m_strBestName[0] = "Ann";
         WhenShown([](QDialog& dialog) {
             auto* text = Find<TabbedText>(dialog, 1000);
             QCOMPARE(text->text(), QString("#45899\t\t95\tAnn\n#0\t\t0\t\n#0\t\t0\t\n\n\n34%\n\n"
@@ -207,7 +249,8 @@ class DialogsTest : public QObject {
     }
 
     void statisticsClearAsksOverItAndShowsTheEmptiedTable() {
-        CStatisticsDlg dlg = SomeStatistics();
+        CStatisticsDlg dlg;
+        dlg.m_nWon = 12;
         WhenShown([&](QDialog& dialog) {
             WhenShown([&](QDialog& question) {
                 QCOMPARE(question.windowTitle(), QString("Clear Statistics"));

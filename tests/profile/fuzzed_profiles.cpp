@@ -27,6 +27,12 @@ constexpr std::string_view kUnknownKeys[] = {"m_Re", "m_Redd", "t_Name", "t_Time
 constexpr std::string_view kBlanks[] = {"", "", "", " ", "\t", "  \t "};
 constexpr std::string_view kLineEnds[] = {"\n", "\n", "\n", "\n", "\n", "\r\n", "\r\n", "\r",
     "\r\r\n", "\n\r"};
+// Line shapes, each as often as it stands here: S a section name and K a key
+// name, both now and then in odd case and blanks; V a value of the key's kind,
+// now and then of the other; T a text; J junk bytes.
+constexpr std::string_view kLineShapes[] = {"[S]", "[S]", "[S]", "[S]", "[S", "S]", "[S]J",
+    "[[S]]", "K=V", "K=V", "K=V", "K=V", "K=V", "K=V", "K=V", "K=V", "K=V", "KV", "K==V", "=V",
+    "", "; T", "J"};
 // clang-format on
 
 std::size_t Below(FuzzRandom& random, std::size_t bound) {
@@ -113,38 +119,35 @@ std::string JunkLine(FuzzRandom& random) {
     });
 }
 
-// Mostly a section the game uses.
-std::string SectionName(FuzzRandom& random) {
-    return OneIn(random, 3) ? Pick(random, kOddSections) : std::string(AnyKey(random).section);
-}
-
-std::string SectionLine(FuzzRandom& random, std::string_view section) {
-    const std::string name = Disguised(random, section);
-    const std::size_t kind = Below(random, 10);
-    const std::string line = kind == 0   ? "[" + name  // never closed
-                             : kind == 1 ? name + "]"
-                             : kind == 2 ? "[" + name + "]" + JunkLine(random)
-                             : kind == 3 ? "[[" + name + "]]"
-                                         : "[" + name + "]";
-    return Pick(random, kBlanks) + line + Pick(random, kBlanks);
-}
-
-// Mostly a key of the section it stands in, as in a file the game wrote; now
-// and then a key of another section, an unknown key or a value of the other kind.
-std::string EntryLine(FuzzRandom& random, std::string_view section) {
-    const GameKey* gameKey = &AnyKey(random);
-    while (gameKey->section != section && !OneIn(random, 16)) {
-        gameKey = &AnyKey(random);
+// Mostly a key of `section`, as in a file the game wrote.
+const GameKey& KeyOf(FuzzRandom& random, std::string_view section) {
+    const GameKey* key = &AnyKey(random);
+    while (key->section != section && !OneIn(random, 16)) {
+        key = &AnyKey(random);
     }
-    const std::string key = Disguised(
-        random, OneIn(random, 6) ? Pick(random, kUnknownKeys) : std::string(gameKey->name));
-    const std::string value =
-        gameKey->HoldsText() != OneIn(random, 6) ? TextValue(random) : IntegerValue(random);
-    const std::size_t kind = Below(random, 12);
-    return kind == 0   ? key + value
-           : kind == 1 ? key + "==" + value
-           : kind == 2 ? "=" + value
-                       : key + "=" + value;
+    return *key;
+}
+
+// A line of any shape; one with a section name starts a new `section`.
+std::string AnyLine(FuzzRandom& random, std::string& section) {
+    const std::string shape = Pick(random, kLineShapes);
+    if (shape.find('S') != std::string::npos) {
+        section =
+            OneIn(random, 3) ? Pick(random, kOddSections) : std::string(AnyKey(random).section);
+    }
+    const GameKey& key = KeyOf(random, section);
+    const bool asText = key.HoldsText() != OneIn(random, 6);
+    std::string line = Pick(random, kBlanks);
+    for (const char c : shape) {
+        line += c == 'S'   ? Disguised(random, section)
+                : c == 'K' ? Disguised(random, OneIn(random, 6) ? Pick(random, kUnknownKeys)
+                                                                : std::string(key.name))
+                : c == 'V' ? (asText ? TextValue(random) : IntegerValue(random))
+                : c == 'T' ? TextValue(random)
+                : c == 'J' ? JunkLine(random)
+                           : std::string(1, c);
+    }
+    return line + Pick(random, kBlanks);
 }
 
 // A line of hundreds of kilobytes: a huge number, a huge name, or noise.
@@ -157,22 +160,6 @@ std::string OverlongLine(FuzzRandom& random) {
                              const char byte = SpecialByte(random);
                              return OneIn(random, 64) && byte != '\n' ? byte : 'x';
                          });
-}
-
-// Any line a profile could hold, after a header for `section`.
-std::string AnyLine(FuzzRandom& random, std::string& section) {
-    const std::size_t kind = Below(random, 20);
-    if (kind < 5) {
-        section = SectionName(random);
-        return SectionLine(random, section);
-    }
-    if (kind < 16) {
-        return EntryLine(random, section);
-    }
-    if (kind < 18) {
-        return OneIn(random, 2) ? "" : "; " + TextValue(random);
-    }
-    return JunkLine(random);
 }
 
 // Every key in its own section, sections in any order.
@@ -205,7 +192,7 @@ void MutateLines(FuzzRandom& random, std::vector<std::string>& lines) {
     } else if (kind == 2 && lines.size() > 1) {
         lines.erase(at);
     } else {
-        std::string section = SectionName(random);
+        std::string section(AnyKey(random).section);
         lines.insert(at, OneIn(random, 20) ? OverlongLine(random) : AnyLine(random, section));
     }
 }

@@ -137,16 +137,6 @@ TEST_F(IniProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLineAndThePermissions
     EXPECT_EQ(PermissionsOf(path), 0644u);
 }
 
-TEST_F(IniProfileFile, DuplicatesAreReadAndChangedTheSameWay) {
-    WriteFile("[Color]\nm_Red=1\nm_Red=2\n[Color]\nm_Red=3\nm_Green=4\n");
-    IniProfile profile(path);
-    EXPECT_EQ(profile.GetProfileInt("Color", "m_Red", 0), 1);
-    EXPECT_EQ(profile.GetProfileInt("Color", "m_Green", 0), 0) << "a later section of the name";
-    ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Red", 5));
-    ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Green", 6));
-    EXPECT_EQ(ReadFile(), "[Color]\nm_Red=5\nm_Red=2\nm_Green=6\n[Color]\nm_Red=3\nm_Green=4\n");
-}
-
 TEST_F(IniProfileFile, FirstWriteCreatesTheFoldersAndAPrivateFile) {
     const std::filesystem::path nested = folder / "config" / "kelmora" / "kelmora.ini";
     ASSERT_TRUE(IniProfile(nested).WriteProfileInt("Color", "m_Blue", 64));

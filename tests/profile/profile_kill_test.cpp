@@ -31,25 +31,23 @@ class KilledWriter : public ProfileFolder {
     // then every one old again, beside a colour and an option that stay.
     // Long values with bytes that are stored escaped make a write take a while.
     void LearnCycle() {
-        for (const bool isNew : {true, false}) {
+        IniProfile profile(path);
+        ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Red", 12));
+        ASSERT_TRUE(profile.WriteProfileInt("Options", "m_Show", 0));
+        for (const bool isNew : {false, true, false}) {
+            const std::string name =
+                (isNew ? "New\\name\n" : "Old name\t") + std::string(20'000, isNew ? 'n' : 'o');
             for (const GameKey& key : kGameKeys) {
                 if (key.section == "Color" || key.section == "Options") {
                     continue;
                 }
-                const std::string name =
-                    (isNew ? "New\\name\n" : "Old name\t") + std::string(20'000, isNew ? 'n' : 'o');
-                writes.push_back({&key, key.HoldsText() ? KeyValue(name) : (isNew ? 45899 : -17)});
+                const KeyValue value = key.HoldsText() ? KeyValue(name) : (isNew ? 45899 : -17);
+                if (!states.empty() || isNew) {
+                    states.push_back(ReadFile());
+                    writes.push_back({&key, value});
+                }
+                ASSERT_TRUE(WriteKey(profile, key, value));
             }
-        }
-        IniProfile profile(path);
-        ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Red", 12));
-        ASSERT_TRUE(profile.WriteProfileInt("Options", "m_Show", 0));
-        for (std::size_t i = writes.size() / 2; i < writes.size(); ++i) {
-            ASSERT_TRUE(WriteKey(profile, *writes[i].key, writes[i].value));
-        }
-        for (const KeyWrite& write : writes) {
-            states.push_back(ReadFile());
-            ASSERT_TRUE(WriteKey(profile, *write.key, write.value));
         }
         ASSERT_EQ(ReadFile(), states.front());
     }
@@ -60,8 +58,8 @@ class KilledWriter : public ProfileFolder {
         const pid_t pid = ::fork();
         if (pid == 0) {
             IniProfile profile(path);
-            for (std::size_t i = next; WriteKey(profile, *writes[i].key, writes[i].value);
-                 i = (i + 1) % writes.size()) {
+            while (WriteKey(profile, *writes[next].key, writes[next].value)) {
+                next = (next + 1) % writes.size();
             }
             ::_exit(1);
         }
