@@ -2,6 +2,7 @@
 // bar, the empty table and the first tick.
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -198,15 +199,24 @@ class MainFrameTest : public QObject {
         QVERIFY(m_frame->statusBar()->isVisible());
     }
 
-    void aboutOpensAModalBoxOwnedByTheMainWindow() {
+    void aboutOpensAModalBoxOwnedByTheMainWindowWithAnEvenTicker() {
         QWidget* owner = nullptr;
+        bool evenTicker = false;
         QTimer::singleShot(0, [&] {
             QTRY_VERIFY(QApplication::activeModalWidget());
-            owner = QApplication::activeModalWidget()->parentWidget();
-            QApplication::activeModalWidget()->close();
+            QWidget* about = QApplication::activeModalWidget();
+            owner = about->parentWidget();
+            // Spaces as wide as letters, so the sentence enters at the right edge.
+            if (auto* ticker = about->findChild<QLabel*>(QStringLiteral("1016"))) {
+                const QFontMetrics metrics = ticker->fontMetrics();
+                evenTicker = metrics.horizontalAdvance(QString(19, QLatin1Char(' '))) ==
+                             metrics.horizontalAdvance(QStringLiteral("Please feel free to"));
+            }
+            about->close();
         });
         Command(57664)->trigger();
         QCOMPARE(owner, m_frame);
+        QVERIFY(evenTicker);
     }
 
     void exitClosesTheMainWindow() {

@@ -1,5 +1,6 @@
 #include "dialogs/about_dialog.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,15 @@
 
 namespace {
 constexpr int kTickerId = 1016;
+
+// Every character as wide as a space, so the sentence enters at the right edge
+// and moves one even step per frame instead of jumping about.
+QFont FixedPitch(QFont font) {
+    font.setFamilies({QStringLiteral("monospace")});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
 
 // As wide as the widest frame, so that the dialog keeps its size while the
 // sentence scrolls through.
@@ -34,6 +44,7 @@ AboutDialog::AboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window)
 
     m_ticker->setObjectName(QString::number(kTickerId));
     m_ticker->setTextFormat(Qt::PlainText);
+    m_ticker->setFont(FixedPitch(m_ticker->font()));
     m_ticker->setFixedWidth(WidestFrame(m_dlg, m_ticker->fontMetrics()));
     m_ticker->setFixedHeight(m_ticker->fontMetrics().height());
     ShowTicker();
