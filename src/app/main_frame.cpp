@@ -1,7 +1,6 @@
 #include "app/main_frame.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +9,7 @@
 
 #include "app/command_strings.h"
 #include "app/lock_key_panes.h"
+#include "app/pixel_art_icon.h"
 #include "app/view_widget.h"
 
 namespace {
@@ -116,7 +116,7 @@ void CMainFrame::CreateToolBar() {
             continue;
         }
         QAction* action = Command(id);
-        action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.png").arg(id)));
+        action->setIcon(PixelArtIcon(QStringLiteral(":/toolbar/%1.png").arg(id)));
         action->setIconVisibleInMenu(false);
         m_wndToolBar->addAction(action);
     }

@@ -129,6 +129,24 @@ class MainFrameTest : public QObject {
         QCOMPARE(m_frame->toolBarArea(toolBar), Qt::TopToolBarArea);
     }
 
+    void toolbarPicturesStaySharpOnAScreenOfTwiceTheDensity() {
+        auto* toolBar = m_frame->findChild<QToolBar*>();
+        QVERIFY(toolBar);
+        for (QAction* action : toolBar->actions()) {
+            if (action->isSeparator()) {
+                continue;
+            }
+            const QImage plain = action->icon().pixmap(QSize(16, 15), 1.0).toImage();
+            const QImage dense = action->icon().pixmap(QSize(16, 15), 2.0).toImage();
+            QCOMPARE(dense.size(), QSize(32, 30));
+            for (int y = 0; y < dense.height(); ++y) {
+                for (int x = 0; x < dense.width(); ++x) {
+                    QCOMPARE(dense.pixel(x, y), plain.pixel(x / 2, y / 2));
+                }
+            }
+        }
+    }
+
     void statusBarShowsReadyAndTheLockKeyPanes() {
         QLabel* ready = Pane(QStringLiteral("Ready"));
         QVERIFY(ready);
