@@ -51,9 +51,10 @@ void PlayWindow::SelectGame(int number) const {
     Trigger(kSelectGameCommand);
 }
 
-void PlayWindow::Click(QPoint at) const {
-    QTest::mousePress(&Table(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(&Table(), Qt::LeftButton, {}, at);
+void PlayWindow::Click(play::Spot at) const {
+    const QPoint point(at.x, at.y);
+    QTest::mousePress(&Table(), Qt::LeftButton, {}, point);
+    QTest::mouseRelease(&Table(), Qt::LeftButton, {}, point);
 }
 
 void PlayWindow::DoubleClick(Qt::MouseButton button, play::Spot at) const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -27,8 +26,7 @@ class PlayWindow {
     void SelectGame(int number) const;
 
     // A left press and its release, straight to the view widget.
-    void Click(QPoint at) const;
-    void Click(play::Spot at) const { Click(QPoint(at.x, at.y)); }
+    void Click(play::Spot at) const;
     // A double-click through the window system, which delivers press,
     // release, double-click and release.
     void DoubleClick(Qt::MouseButton button, play::Spot at) const;
