@@ -1,19 +1,9 @@
 #include "app/sol_app.h"
 
 #include <QApplication>
-#include <QIcon>
 
+#include "dialogs/program_icons.h"
 #include "settings/about_dlg.h"
-
-namespace {
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
-}
-}  // namespace
 
 CSolApp::CSolApp() = default;
 CSolApp::~CSolApp() = default;

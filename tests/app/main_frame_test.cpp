@@ -17,6 +17,7 @@
 
 #include "app/sol_app.h"
 #include "app/view_widget.h"
+#include "dialogs/program_icons.h"
 
 namespace {
 // One menu entry as "text id", or "-" for a separator.
@@ -144,6 +145,15 @@ class MainFrameTest : public QObject {
                     QCOMPARE(dense.pixel(x, y), plain.pixel(x / 2, y / 2));
                 }
             }
+        }
+    }
+
+    void dialogsShowTheProgramIconDrawnForTheScreensDensity() {
+        for (const int density : {1, 2, 4}) {
+            QImage shown = ApplicationIcon().pixmap(QSize(32, 32), density).toImage();
+            shown.setDevicePixelRatio(1);
+            const QImage drawn(QStringLiteral(":/icons/app-%1.png").arg(32 * density));
+            QCOMPARE(shown, drawn.convertToFormat(shown.format()));
         }
     }
 

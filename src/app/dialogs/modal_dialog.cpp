@@ -1,28 +1,18 @@
 #include "dialogs/modal_dialog.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/program_icons.h"
 #include "platform/dialog_host.h"
 
 namespace {
 constexpr int kIconSize = 32;
 
 QIcon LoadIcon(DialogIcon icon) {
-    QIcon loaded;
-    switch (icon) {
-        case DialogIcon::Application:
-            loaded.addFile(QStringLiteral(":/icons/app-32.png"));
-            loaded.addFile(QStringLiteral(":/icons/app-48.png"));
-            break;
-        case DialogIcon::Question:
-            loaded.addFile(QStringLiteral(":/icons/211.png"));
-            break;
-    }
-    return loaded;
+    return icon == DialogIcon::Question ? QuestionIcon() : ApplicationIcon();
 }
 
 // The icon keeps its place even while the artwork is missing, so the layout

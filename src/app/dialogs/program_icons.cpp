@@ -1,0 +1,15 @@
+#include "dialogs/program_icons.h"
+
+#include <QString>
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+QIcon QuestionIcon() {
+    return QIcon(QStringLiteral(":/icons/211.png"));
+}
