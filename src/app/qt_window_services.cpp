@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "dialogs/modal_dialog.h"
+
 namespace {
 // The drop pointers with their hot spots at the arrow tips.
 QCursor LoadCursor(int id, int hotX, int hotY) {
@@ -61,8 +63,9 @@ void QtWindowServices::SetPointer(CursorHandle cursor) {
 }
 
 void QtWindowServices::MessageBox(const std::string& text, const std::string& caption) {
+    // A refused game number is answered over the Select Game dialog itself.
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Ok, m_mainWindow);
+                    QString::fromStdString(text), QMessageBox::Ok, ModalOwner(m_mainWindow));
     box.exec();
 }
 

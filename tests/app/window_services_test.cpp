@@ -1,6 +1,7 @@
 // The window services: view timers, title, pointer shapes, boxes and waits.
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -128,6 +129,21 @@ class WindowServicesTest : public QObject {
         QCOMPARE(owner, &m_main);
         QCOMPARE(buttons, 1);
         QCOMPARE(icon, QMessageBox::NoIcon);
+    }
+
+    void messageBoxOverAnOpenDialogBelongsToThatDialog() {
+        QDialog dialog(&m_main);
+        QWidget* owner = nullptr;
+        WhenModalOpens([&](QWidget*) {
+            WhenModalOpens([&](QWidget* box) {
+                owner = box->parentWidget();
+                qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+            });
+            m_services.MessageBox("Select a Game Number between 0 & 45900", "Kelmora");
+            dialog.reject();
+        });
+        dialog.exec();
+        QCOMPARE(owner, &dialog);
     }
 
     void colourChooserStartsAtTheGivenColour() {

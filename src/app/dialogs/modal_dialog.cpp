@@ -1,5 +1,6 @@
 #include "dialogs/modal_dialog.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,11 @@ QPushButton* MakeButton(const QString& text, int id, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::number(id));
     return button;
+}
+
+QWidget* ModalOwner(QWidget* mainWindow) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : mainWindow;
 }
 
 ModalDialog::ModalDialog(QWidget* owner, const QString& title, DialogIcon icon)

@@ -38,3 +38,7 @@ class ModalDialog : public QDialog {
 
 // A push button named by its control id.
 QPushButton* MakeButton(const QString& text, int id, QWidget* parent);
+
+// The window a new dialog or box belongs to: the dialog already open, if any,
+// so that the new one stacks and centres over it; otherwise the main window.
+QWidget* ModalOwner(QWidget* mainWindow);

@@ -1,6 +1,5 @@
 #include "dialogs/qt_dialog_host.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,13 +51,6 @@ QCheckBox* AddCheckBox(ModalDialog& dialog, const QString& text, int id, int che
     return box;
 }
 
-// A dialog opened from inside another one (Clear Statistics from Statistics)
-// belongs to that one, so it stacks and centres over it.
-QWidget* OwnerFor(QWidget* mainWindow) {
-    QWidget* modal = QApplication::activeModalWidget();
-    return modal != nullptr ? modal : mainWindow;
-}
-
 // The confirmations: a question with "Yes" (OK, default) and "No" (Cancel).
 int AskYesNo(QWidget* owner, const QString& title, const QString& question) {
     ModalDialog dialog(owner, title, DialogIcon::Question);
@@ -73,22 +65,22 @@ QtDialogHost::QtDialogHost(QWidget* owner, WindowServices& window)
     : m_owner(owner), m_window(window) {}
 
 int QtDialogHost::DoModal(CNewGameDlg&) {
-    return AskYesNo(OwnerFor(m_owner), QStringLiteral("New Game"),
+    return AskYesNo(ModalOwner(m_owner), QStringLiteral("New Game"),
                     QStringLiteral("Are you sure you want to start a new Game ?"));
 }
 
 int QtDialogHost::DoModal(CRestartDlg&) {
-    return AskYesNo(OwnerFor(m_owner), QStringLiteral("Restart Game"),
+    return AskYesNo(ModalOwner(m_owner), QStringLiteral("Restart Game"),
                     QStringLiteral("Are you sure you want to restart the Game ?"));
 }
 
 int QtDialogHost::DoModal(CClearStatsDlg&) {
-    return AskYesNo(OwnerFor(m_owner), QStringLiteral("Clear Statistics"),
+    return AskYesNo(ModalOwner(m_owner), QStringLiteral("Clear Statistics"),
                     QStringLiteral("Are you sure you want to clear all statistics ?"));
 }
 
 int QtDialogHost::DoModal(CSelectGameDlg& dlg) {
-    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Select Game"), DialogIcon::Application);
+    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Select Game"), DialogIcon::Application);
     AddText(dialog, QStringLiteral("Select a Game Number between 0 & 45900 "));
     QLineEdit* edit = AddEdit(dialog, dlg.m_strEdit);
 
@@ -107,7 +99,7 @@ int QtDialogHost::DoModal(CSelectGameDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CMoveChoiceDlg& dlg) {
-    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Select"), DialogIcon::Application);
+    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Select"), DialogIcon::Application);
     QPushButton* column = MakeButton(QStringLiteral("Move Column"), kMoveColumnId, &dialog);
     QPushButton* single =
         MakeButton(QStringLiteral("Move Single Card"), kMoveSingleCardId, &dialog);
@@ -129,7 +121,7 @@ int QtDialogHost::DoModal(CMoveChoiceDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CHighScoreDlg& dlg) {
-    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("High Score"), DialogIcon::Application);
+    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("High Score"), DialogIcon::Application);
     AddText(dialog,
             QStringLiteral(
                 "Congratulations, You have achieved a high score!\nPlease Enter your Name: "));
@@ -144,7 +136,7 @@ int QtDialogHost::DoModal(CHighScoreDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CGameWonDlg& dlg) {
-    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Game Over"), DialogIcon::Application);
+    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Game Over"), DialogIcon::Application);
     AddText(dialog, QStringLiteral("Congratulations ,You Win!"));
 
     struct Choice {
@@ -171,7 +163,7 @@ int QtDialogHost::DoModal(CGameWonDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CGameLostDlg& dlg) {
-    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Game Over"), DialogIcon::Question);
+    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Game Over"), DialogIcon::Question);
     AddText(dialog, QStringLiteral("Sorry, you lose.\nDo you want to play again ?"));
     QCheckBox* sameGame =
         AddCheckBox(dialog, QStringLiteral("Same Game"), kSameGameCheckId, dlg.m_bSameGame);
@@ -186,12 +178,12 @@ int QtDialogHost::DoModal(CGameLostDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CStatisticsDlg& dlg) {
-    StatisticsDialog dialog(OwnerFor(m_owner), dlg, *this);
+    StatisticsDialog dialog(ModalOwner(m_owner), dlg, *this);
     return dialog.exec();
 }
 
 int QtDialogHost::DoModal(COptionsDlg& dlg) {
-    ModalDialog dialog(OwnerFor(m_owner), QStringLiteral("Options"), DialogIcon::Application);
+    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Options"), DialogIcon::Application);
     QCheckBox* leftDoubleClick =
         AddCheckBox(dialog, QStringLiteral("LButton Double Click moves card to left cell"),
                     kLeftDoubleClickId, dlg.m_bDblClk);
@@ -214,6 +206,6 @@ int QtDialogHost::DoModal(COptionsDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CAboutDlg& dlg) {
-    AboutDialog dialog(OwnerFor(m_owner), dlg, m_window);
+    AboutDialog dialog(ModalOwner(m_owner), dlg, m_window);
     return dialog.exec();
 }
