@@ -38,6 +38,6 @@ bool CSelectGameDlg::OnOK(WindowServices& window) {
         return true;
     }
     window.MessageBox("Select a Game Number between 0 & 45900", "Kelmora");
-    m_strEdit = "0";
+    m_strEdit.assign(1, '0');
     return false;
 }

@@ -114,7 +114,7 @@ void IniDocument::Set(std::string_view section, std::string_view key,
         if (!m_lines.empty() && !TrimBlanks(Content(m_lines.back())).empty()) {
             m_lines.emplace_back();
         }
-        m_lines.push_back("[" + std::string(section) + "]");
+        m_lines.push_back(std::string(1, '[').append(section).append(1, ']'));
         m_lines.push_back(EntryLine(key, storedValue));
     }
 }
