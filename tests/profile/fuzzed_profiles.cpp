@@ -35,229 +35,221 @@ constexpr std::string_view kLineShapes[] = {"[S]", "[S]", "[S]", "[S]", "[S", "S
     "", "; T", "J"};
 // clang-format on
 
-std::size_t Below(FuzzRandom& random, std::size_t bound) {
-    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
-}
+// Makes damaged profile text from one random source.
+class Damage {
+  public:
+    explicit Damage(FuzzRandom& random) : m_random(random) {}
 
-bool OneIn(FuzzRandom& random, std::size_t n) {
-    return Below(random, n) == 0;
-}
-
-template <std::size_t N>
-std::string Pick(FuzzRandom& random, const std::string_view (&choices)[N]) {
-    return std::string(choices[Below(random, N)]);
-}
-
-int AnyInt(FuzzRandom& random) {
-    return std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(random);
-}
-
-char AnyByte(FuzzRandom& random) {
-    return static_cast<char>(Below(random, 256));
-}
-
-char SpecialByte(FuzzRandom& random) {
-    return kSpecialBytes[Below(random, kSpecialBytes.size())];
-}
-
-char MixedByte(FuzzRandom& random) {
-    return OneIn(random, 2) ? AnyByte(random) : SpecialByte(random);
-}
-
-// `count` pieces made by `make`, one after the other.
-template <class Make>
-std::string Repeated(std::size_t count, Make make) {
-    std::string text;
-    while (count-- > 0) {
-        text += make();
+    std::size_t Below(std::size_t bound) {
+        return std::uniform_int_distribution<std::size_t>(0, bound - 1)(m_random);
     }
-    return text;
-}
+    bool OneIn(std::size_t n) { return Below(n) == 0; }
+    int AnyInt() { return std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(m_random); }
+    char AnyByte() { return static_cast<char>(Below(256)); }
+    char SpecialByte() { return kSpecialBytes[Below(kSpecialBytes.size())]; }
+    char MixedByte() { return OneIn(2) ? AnyByte() : SpecialByte(); }
+    const GameKey& AnyKey() { return kGameKeys[Below(kGameKeyCount)]; }
 
-std::string Digits(FuzzRandom& random, std::size_t count) {
-    return Repeated(count, [&] { return static_cast<char>('0' + Below(random, 10)); });
-}
+    template <std::size_t N>
+    std::string Pick(const std::string_view (&choices)[N]) {
+        return std::string(choices[Below(N)]);
+    }
 
-const GameKey& AnyKey(FuzzRandom& random) {
-    return kGameKeys[Below(random, kGameKeyCount)];
-}
-
-// A name as a person or another program might have typed it.
-std::string Disguised(FuzzRandom& random, std::string_view name) {
-    std::string text(name);
-    const bool oddCase = OneIn(random, 4);
-    for (char& c : text) {
-        if (oddCase && std::isalpha(static_cast<unsigned char>(c)) && OneIn(random, 2)) {
-            c = static_cast<char>(c ^ 0x20);
+    // `count` pieces made by `make`, one after the other.
+    template <class Make>
+    static std::string Repeated(std::size_t count, Make make) {
+        std::string text;
+        while (count-- > 0) {
+            text += make();
         }
+        return text;
     }
-    return Pick(random, kBlanks) + text + Pick(random, kBlanks);
-}
 
-std::string IntegerValue(FuzzRandom& random) {
-    const std::size_t kind = Below(random, 5);
-    const std::string number =
-        kind == 0   ? std::to_string(static_cast<int>(Below(random, 400)) - 50)
-        : kind == 1 ? std::to_string(AnyInt(random))
-        : kind == 2 ? Pick(random, kNumberEdges)
-        : kind == 3 ? Digits(random, 10 + Below(random, 50))
-                    : std::string(Below(random, 30), '0') + Digits(random, 1 + Below(random, 12));
-    return Pick(random, kBlanks) + Pick(random, kSigns) + number + Pick(random, kNumberTails);
-}
-
-std::string TextValue(FuzzRandom& random) {
-    return Repeated(Below(random, 8), [&] {
-        const char byte = AnyByte(random);
-        return OneIn(random, 6) && byte != '\n' ? std::string(1, byte) : Pick(random, kTextPieces);
-    });
-}
-
-std::string JunkLine(FuzzRandom& random) {
-    return Repeated(Below(random, 80), [&] {
-        const char byte = MixedByte(random);
-        return byte == '\n' ? ' ' : byte;
-    });
-}
-
-// Mostly a key of `section`, as in a file the game wrote.
-const GameKey& KeyOf(FuzzRandom& random, std::string_view section) {
-    const GameKey* key = &AnyKey(random);
-    while (key->section != section && !OneIn(random, 16)) {
-        key = &AnyKey(random);
+    std::string Digits(std::size_t count) {
+        return Repeated(count, [&] { return static_cast<char>('0' + Below(10)); });
     }
-    return *key;
-}
 
-// A line of any shape; one with a section name starts a new `section`.
-std::string AnyLine(FuzzRandom& random, std::string& section) {
-    const std::string shape = Pick(random, kLineShapes);
-    if (shape.find('S') != std::string::npos) {
-        section =
-            OneIn(random, 3) ? Pick(random, kOddSections) : std::string(AnyKey(random).section);
-    }
-    const GameKey& key = KeyOf(random, section);
-    const bool asText = key.HoldsText() != OneIn(random, 6);
-    std::string line = Pick(random, kBlanks);
-    for (const char c : shape) {
-        line += c == 'S'   ? Disguised(random, section)
-                : c == 'K' ? Disguised(random, OneIn(random, 6) ? Pick(random, kUnknownKeys)
-                                                                : std::string(key.name))
-                : c == 'V' ? (asText ? TextValue(random) : IntegerValue(random))
-                : c == 'T' ? TextValue(random)
-                : c == 'J' ? JunkLine(random)
-                           : std::string(1, c);
-    }
-    return line + Pick(random, kBlanks);
-}
-
-// A line of hundreds of kilobytes: a huge number, a huge name, or noise.
-std::string OverlongLine(FuzzRandom& random) {
-    const std::size_t length = 100'000 + Below(random, 400'000);
-    const std::size_t kind = Below(random, 3);
-    return kind == 0   ? std::string(AnyKey(random).name) + "=" + Digits(random, length)
-           : kind == 1 ? "[" + std::string(length, 'C') + "]"
-                       : Repeated(length, [&] {
-                             const char byte = SpecialByte(random);
-                             return OneIn(random, 64) && byte != '\n' ? byte : 'x';
-                         });
-}
-
-// Every key in its own section, sections in any order.
-std::vector<std::string> WellFormedFullProfile(FuzzRandom& random) {
-    std::vector<std::string_view> sections = {"Color", "Status", "Time", "Game", "Options", "Name"};
-    std::shuffle(sections.begin(), sections.end(), random);
-    std::vector<std::string> lines;
-    for (const std::string_view section : sections) {
-        lines.push_back("[" + std::string(section) + "]");
-        for (const GameKey& key : kGameKeys) {
-            if (key.section == section) {
-                lines.push_back(
-                    std::string(key.name) + "=" +
-                    (key.HoldsText() ? TextValue(random) : std::to_string(AnyInt(random))));
+    // A name as a person or another program might have typed it.
+    std::string Disguised(std::string_view name) {
+        std::string text(name);
+        const bool oddCase = OneIn(4);
+        for (char& c : text) {
+            if (oddCase && std::isalpha(static_cast<unsigned char>(c)) && OneIn(2)) {
+                c = static_cast<char>(c ^ 0x20);
             }
         }
+        return Pick(kBlanks) + text + Pick(kBlanks);
     }
-    return lines;
-}
 
-// Swaps, repeats, drops or inserts a line.
-void MutateLines(FuzzRandom& random, std::vector<std::string>& lines) {
-    const auto at = lines.begin() + static_cast<std::ptrdiff_t>(Below(random, lines.size()));
-    std::string& other = lines[Below(random, lines.size())];
-    const std::size_t kind = Below(random, 4);
-    if (kind == 0) {
-        std::swap(*at, other);
-    } else if (kind == 1) {
-        lines.insert(at, std::string(other));
-    } else if (kind == 2 && lines.size() > 1) {
-        lines.erase(at);
-    } else {
-        std::string section(AnyKey(random).section);
-        lines.insert(at, OneIn(random, 20) ? OverlongLine(random) : AnyLine(random, section));
+    std::string IntegerValue() {
+        const std::size_t kind = Below(5);
+        const std::string number = kind == 0   ? std::to_string(static_cast<int>(Below(400)) - 50)
+                                   : kind == 1 ? std::to_string(AnyInt())
+                                   : kind == 2 ? Pick(kNumberEdges)
+                                   : kind == 3
+                                       ? Digits(10 + Below(50))
+                                       : std::string(Below(30), '0') + Digits(1 + Below(12));
+        return Pick(kBlanks) + Pick(kSigns) + number + Pick(kNumberTails);
     }
-}
 
-// Flips, replaces, inserts or cuts bytes.
-void MutateBytes(FuzzRandom& random, std::string& text) {
-    const std::size_t at = Below(random, text.size() + 1);
-    const std::size_t kind = Below(random, 5);
-    if (kind < 2 && at < text.size()) {
-        text[at] =
-            kind == 0 ? static_cast<char>(text[at] ^ (1 << Below(random, 8))) : SpecialByte(random);
-    } else if (kind == 2) {
-        text.insert(at, Repeated(1 + Below(random, 8), [&] { return MixedByte(random); }));
-    } else if (kind == 3) {
-        text.erase(at, 1 + Below(random, 16));
-    } else if (kind == 4) {
-        text.resize(at);
+    std::string TextValue() {
+        return Repeated(Below(8), [&] {
+            const char byte = AnyByte();
+            return OneIn(6) && byte != '\n' ? std::string(1, byte) : Pick(kTextPieces);
+        });
     }
-}
+
+    std::string JunkLine() {
+        return Repeated(Below(80), [&] {
+            const char byte = MixedByte();
+            return byte == '\n' ? ' ' : byte;
+        });
+    }
+
+    // Mostly a key of `section`, as in a file the game wrote.
+    const GameKey& KeyOf(std::string_view section) {
+        const GameKey* key = &AnyKey();
+        while (key->section != section && !OneIn(16)) {
+            key = &AnyKey();
+        }
+        return *key;
+    }
+
+    // A line of any shape; one with a section name starts a new `section`.
+    std::string AnyLine(std::string& section) {
+        const std::string shape = Pick(kLineShapes);
+        if (shape.find('S') != std::string::npos) {
+            section = OneIn(3) ? Pick(kOddSections) : std::string(AnyKey().section);
+        }
+        const GameKey& key = KeyOf(section);
+        const bool asText = key.HoldsText() != OneIn(6);
+        std::string line = Pick(kBlanks);
+        for (const char c : shape) {
+            line += c == 'S'   ? Disguised(section)
+                    : c == 'K' ? Disguised(OneIn(6) ? Pick(kUnknownKeys) : std::string(key.name))
+                    : c == 'V' ? (asText ? TextValue() : IntegerValue())
+                    : c == 'T' ? TextValue()
+                    : c == 'J' ? JunkLine()
+                               : std::string(1, c);
+        }
+        return line + Pick(kBlanks);
+    }
+
+    // A line of hundreds of kilobytes: a huge number, a huge name, or noise.
+    std::string OverlongLine() {
+        const std::size_t length = 100'000 + Below(400'000);
+        const std::size_t kind = Below(3);
+        return kind == 0   ? std::string(AnyKey().name) + "=" + Digits(length)
+               : kind == 1 ? "[" + std::string(length, 'C') + "]"
+                           : Repeated(length, [&] {
+                                 const char byte = SpecialByte();
+                                 return OneIn(64) && byte != '\n' ? byte : 'x';
+                             });
+    }
+
+    // Every key in its own section, sections in any order.
+    std::vector<std::string> WellFormedFullProfile() {
+        std::vector<std::string_view> sections = {"Color", "Status",  "Time",
+                                                  "Game",  "Options", "Name"};
+        std::shuffle(sections.begin(), sections.end(), m_random);
+        std::vector<std::string> lines;
+        for (const std::string_view section : sections) {
+            lines.push_back("[" + std::string(section) + "]");
+            for (const GameKey& key : kGameKeys) {
+                if (key.section == section) {
+                    lines.push_back(std::string(key.name) + "=" +
+                                    (key.HoldsText() ? TextValue() : std::to_string(AnyInt())));
+                }
+            }
+        }
+        return lines;
+    }
+
+    // Swaps, repeats, drops or inserts a line.
+    void MutateLines(std::vector<std::string>& lines) {
+        const auto at = lines.begin() + static_cast<std::ptrdiff_t>(Below(lines.size()));
+        std::string& other = lines[Below(lines.size())];
+        const std::size_t kind = Below(4);
+        if (kind == 0) {
+            std::swap(*at, other);
+        } else if (kind == 1) {
+            lines.insert(at, std::string(other));
+        } else if (kind == 2 && lines.size() > 1) {
+            lines.erase(at);
+        } else {
+            std::string section(AnyKey().section);
+            lines.insert(at, OneIn(20) ? OverlongLine() : AnyLine(section));
+        }
+    }
+
+    // Flips, replaces, inserts or cuts bytes.
+    void MutateBytes(std::string& text) {
+        const std::size_t at = Below(text.size() + 1);
+        const std::size_t kind = Below(5);
+        if (kind < 2 && at < text.size()) {
+            text[at] = kind == 0 ? static_cast<char>(text[at] ^ (1 << Below(8))) : SpecialByte();
+        } else if (kind == 2) {
+            text.insert(at, Repeated(1 + Below(8), [&] { return MixedByte(); }));
+        } else if (kind == 3) {
+            text.erase(at, 1 + Below(16));
+        } else if (kind == 4) {
+            text.resize(at);
+        }
+    }
+
+  private:
+    FuzzRandom& m_random;
+};
 
 }  // namespace
 
 std::string RandomBytes(FuzzRandom& random) {
-    const bool profileBytes = OneIn(random, 2);
-    return Repeated(Below(random, 4096), [&] {
-        const std::string_view name = AnyKey(random).name;
-        return !profileBytes      ? AnyByte(random)
-               : OneIn(random, 2) ? SpecialByte(random)
-                                  : name[Below(random, name.size())];
+    Damage damage(random);
+    const bool profileBytes = damage.OneIn(2);
+    return Damage::Repeated(damage.Below(4096), [&] {
+        const std::string_view name = damage.AnyKey().name;
+        return !profileBytes     ? damage.AnyByte()
+               : damage.OneIn(2) ? damage.SpecialByte()
+                                 : name[damage.Below(name.size())];
     });
 }
 
 std::string RandomProfileText(FuzzRandom& random) {
-    const std::size_t lineCount = 1 + Below(random, 60);
-    const std::size_t overlongAt = OneIn(random, 25) ? Below(random, lineCount) : lineCount;
+    Damage damage(random);
+    const std::size_t lineCount = 1 + damage.Below(60);
+    const std::size_t overlongAt = damage.OneIn(25) ? damage.Below(lineCount) : lineCount;
     std::string section;
     std::string text;
     for (std::size_t i = 0; i < lineCount; ++i) {
-        text += i == overlongAt ? OverlongLine(random) : AnyLine(random, section);
-        if (i + 1 < lineCount || !OneIn(random, 2)) {
-            text += Pick(random, kLineEnds);
+        text += i == overlongAt ? damage.OverlongLine() : damage.AnyLine(section);
+        if (i + 1 < lineCount || !damage.OneIn(2)) {
+            text += damage.Pick(kLineEnds);
         }
     }
     return text;
 }
 
 std::string MutatedFullProfile(FuzzRandom& random) {
-    std::vector<std::string> lines = WellFormedFullProfile(random);
-    for (std::size_t n = Below(random, 4); n > 0; --n) {
-        MutateLines(random, lines);
+    Damage damage(random);
+    std::vector<std::string> lines = damage.WellFormedFullProfile();
+    for (std::size_t n = damage.Below(4); n > 0; --n) {
+        damage.MutateLines(lines);
     }
-    const std::string end = OneIn(random, 4) ? "\r\n" : "\n";
+    const std::string end = damage.OneIn(4) ? "\r\n" : "\n";
     std::string text;
     for (const std::string& line : lines) {
         text += line + end;
     }
-    for (std::size_t n = 1 + Below(random, 5); n > 0; --n) {
-        MutateBytes(random, text);
+    for (std::size_t n = 1 + damage.Below(5); n > 0; --n) {
+        damage.MutateBytes(text);
     }
     return text;
 }
 
 KeyValue RandomValueFor(const GameKey& key, FuzzRandom& random) {
+    Damage damage(random);
     if (key.HoldsText()) {
-        return Repeated(Below(random, 40), [&] { return MixedByte(random); });
+        return Damage::Repeated(damage.Below(40), [&] { return damage.MixedByte(); });
     }
-    return OneIn(random, 4) ? (OneIn(random, 2) ? INT_MIN : INT_MAX) : AnyInt(random);
+    return damage.OneIn(4) ? (damage.OneIn(2) ? INT_MIN : INT_MAX) : damage.AnyInt();
 }
