@@ -93,20 +93,11 @@ TEST_F(IniProfileFile, SomethingElseInPlaceOfTheFileIsNeitherReadNorReplaced) {
 }
 
 TEST_F(IniProfileFile, AnythingAPlayerTypesReadsBackExactlyAndStaysOnOneLine) {
-    const std::string names[] = {"",
-                                 " ",
-                                 "Ann Lee",
-                                 "line\nbreak",
-                                 "\r\n",
-                                 "[Options]",
-                                 "m_Show=0",
-                                 "a\n[Options]\nm_Show=0\n",
-                                 "back\\slash\\n",
-                                 "\\x41",
-                                 "ends with \\",
-                                 "tab\there",
-                                 std::string("\x7f\x01\0\x1f", 4),
-                                 "Zoë 名前 ♠"};
+    // clang-format off
+    const std::string names[] = {"", " ", "Ann Lee", "line\nbreak", "\r\n", "[Options]", "m_Show=0",
+        "a\n[Options]\nm_Show=0\n", "back\\slash\\n", "\\x41", "ends with \\", "tab\there",
+        std::string("\x7f\x01\0\x1f", 4), "Zoë 名前 ♠"};
+    // clang-format on
     IniProfile profile(path);
     for (const std::string& name : names) {
         SCOPED_TRACE(::testing::PrintToString(name));
@@ -123,10 +114,10 @@ TEST_F(IniProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLineAndThePermissions
     IniProfile profile(path);
     ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Green", 2));
     ASSERT_TRUE(profile.WriteProfileInt("Color", "m_Red", 3));
-    ASSERT_TRUE(profile.WriteProfileString("Status", "m_Won", "4\n"));
+    ASSERT_TRUE(profile.WriteProfileString("Name", "t_Name1", "Ann\nLee"));
     EXPECT_EQ(ReadFile(),
               "; my notes\n[ color ]\r\nm_Red=3\nm_Green=2\n\n[Options]\nm_Show=0\nunknown line\n"
-              "\n[Status]\nm_Won=4\\n\n");
+              "\n[Name]\nt_Name1=Ann\\nLee\n");
     EXPECT_EQ(PermissionsOf(path), 0644u);
 }
 
