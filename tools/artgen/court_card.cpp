@@ -14,11 +14,12 @@ constexpr int kPanelTop = 7;
 constexpr int kPanelRight = kCardWidth - 1 - kPanelLeft;
 constexpr int kPanelBottom = kCardHeight - 1 - kPanelTop;
 
-// Where the suit sign sits in the free corner beside the figure's head.
+// Where the suit sign sits in the free corner beside the figure's head: card rows 9 to
+// 17, so that a covered card in a column still shows the whole sign.
 constexpr int kSignLeft = 2;
-constexpr int kSignTop = 2;
+constexpr int kSignTop = 1;
 constexpr int kSignWidth = 9;
-constexpr int kSignHeight = 10;
+constexpr int kSignHeight = 9;
 
 void PaintPanelFrame(QImage& card, QRgb colour) {
     for (int x = kPanelLeft; x <= kPanelRight; ++x) {

@@ -33,7 +33,8 @@ std::vector<PipPlace> PipPlaces(int rank) {
         case 9:
             return join(join(corners, thirds), {centre});
         case 10:
-            return join(join(corners, thirds), {{M, 1.0 / 6, true}});
+            // Low enough to stay out of the strip a covered card shows in a column.
+            return join(join(corners, thirds), {{M, 0.2, true}});
         default:
             return {};
     }

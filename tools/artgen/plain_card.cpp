@@ -9,7 +9,9 @@ namespace artgen {
 namespace {
 
 constexpr int kColumnOffset = 15;  // from the middle of the card to a side column
-constexpr int kTopPipRow = 9;
+// A covered card in a column shows its rows 0 to 17: the top row of pips stands whole
+// inside that strip, beside the corner index, rather than cut through the middle.
+constexpr int kTopPipRow = 5;
 
 int PipLeft(PipColumn column, int width) {
     const int middle = kCardWidth / 2;

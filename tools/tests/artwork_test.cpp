@@ -105,6 +105,8 @@ class ArtworkTest : public QObject {
     void courtCardsUseTheSixteenStandardColoursOnly();
     void cardBoxIsWholeToItsOuterRing_data() { AddCardRows(1, 13); }
     void cardBoxIsWholeToItsOuterRing();
+    void signsInTheStripOfACoveredCardAreWhole_data() { AddCardRows(2, 13); }
+    void signsInTheStripOfACoveredCardAreWhole();
     void cornerIndexFitsTheStripLeftVisibleAndRepeatsUpsideDown_data() { AddCardRows(1, 13); }
     void cornerIndexFitsTheStripLeftVisibleAndRepeatsUpsideDown();
     void cardFacesDifferFromEachOther();
@@ -201,6 +203,24 @@ void ArtworkTest::cornerIndexFitsTheStripLeftVisibleAndRepeatsUpsideDown() {
         }
     }
     QVERIFY2(inkInStrip >= 30, "rank and suit sign need more ink than that");
+}
+
+void ArtworkTest::signsInTheStripOfACoveredCardAreWhole() {
+    QFETCH(int, code);
+    // A covered card in a column shows its rows 0 to 17; the next card's edge lies on row
+    // 18. The pips of a plain card and the sign in a court card's frame end above it.
+    constexpr int kEdgeRow = 18;
+    // The corner of a court card's frame, left of the figure's head, holds its sign.
+    constexpr int kCourtSignLeft = 13;
+    constexpr int kCourtSignRight = 24;
+    const QImage card = Load(CardPath(code));
+    const bool court = (code - 1) % 13 + 1 > 10;
+    const int left = court ? kCourtSignLeft : 1;
+    const int right = court ? kCourtSignRight : kCardWidth - 2;
+    for (int x = left; x <= right; ++x) {
+        QVERIFY2(card.pixel(x, kEdgeRow) == kWhite,
+                 qPrintable(QStringLiteral("a sign runs under the next card at x %1").arg(x)));
+    }
 }
 
 void ArtworkTest::cardFacesDifferFromEachOther() {
