@@ -1,6 +1,8 @@
 #include "app/image_surface.h"
 
+#include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
@@ -14,6 +16,16 @@ QRgb ToRgb(ColorRef colour) {
 
 QRgb Inverse(QRgb colour) {
     return qRgb(255 - qRed(colour), 255 - qGreen(colour), 255 - qBlue(colour));
+}
+
+// The table is laid out in pixels, and so are its texts: a desktop set to a
+// larger font must not run the clock and the move count out of their boxes.
+constexpr int kTextPixels = 12;
+
+QFont TableFont() {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(kTextPixels);
+    return font;
 }
 }  // namespace
 
@@ -96,6 +108,7 @@ void ImageSurface::Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mo
 void ImageSurface::TextOut(int x, int y, const std::string& text) {
     const QString string = QString::fromStdString(text);
     QPainter painter(&m_image);
+    painter.setFont(TableFont());
     const QFontMetrics metrics(painter.font());
     const QRect box(x, y, metrics.horizontalAdvance(string), metrics.height());
     painter.fillRect(box, Qt::white);

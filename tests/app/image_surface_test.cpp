@@ -1,4 +1,6 @@
 // The table's pixels: each drawing primitive on the real image surface.
+#include <QFont>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QVector>
@@ -187,6 +189,22 @@ class ImageSurfaceTest : public QObject {
         QCOMPARE(box.topLeft(), QPoint(307, 9));
         QVERIFY(PixelsOtherThan(table.Image(), box, kWhite) > 0);
         QCOMPARE(PixelsOtherThan(table.Image(), box, kNavy), box.width() * box.height());
+    }
+
+    void textFitsTheMoveCountBoxWhateverTheDesktopFont() {
+        const QFont desktop = QGuiApplication::font();
+        QFont large = desktop;
+        large.setPointSize(3 * desktop.pointSize());
+        QGuiApplication::setFont(large);
+        Table table;
+        table.surface.TextOut(612, 387, "88");
+        QGuiApplication::setFont(desktop);
+
+        // The count's box runs from (R - 20, B - 20) to (R - 3, B - 3).
+        const QRect box = table.changed.value(0);
+        QCOMPARE(box.topLeft(), QPoint(612, 387));
+        QVERIFY2(box.width() <= 17 && box.height() <= 17,
+                 qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
     }
 
     void drawingIsClippedToTheClientArea() {
