@@ -3,6 +3,10 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <string_view>
+
+#include "palette.h"
+#include "pixel_art.h"
 #include "supersample.h"
 
 namespace artgen {
@@ -119,9 +123,48 @@ void PaintCrown(QPainter& painter) {
     painter.drawEllipse(QPointF(95, 50), 3, 2.5);
 }
 
+// The same king and card for the smallest size, one pixel per detail: a smooth drawing
+// shrunk to 16 pixels blurs crown, face and heart into one smudge.
+// K outline, W card, R heart and jewel, Y and D gold, B jewel, S face, H and G silver hair and
+// beard, P robe.
+// clang-format off
+constexpr std::string_view kSmallIcon[] = {
+    ".......Y..YY..Y.",
+    ".......YY.YY.YY.",
+    ".......YYYYYYYY.",
+    ".......DBDRRDBD.",
+    "KKKKKKGHSSSSSSHG",
+    "KWWWWKGHSKSSKSHG",
+    "KWWWWKGHSSSSSSHG",
+    "KWWWWKGHHWSSWHHG",
+    "KWRWRKGHHHHHHHHG",
+    "KWRRRKPGHHHHHHGP",
+    "KWWRWKPPGHHHHGPP",
+    "KWWWWKPPPGHHGPPP",
+    "KWWWWKPPPPGGPPPP",
+    "KWWWWKPPPPPYPPPP",
+    "KWWWWKPPPPPYPPPP",
+    "KKKKKKPPPPPYPPPP",
+};
+// clang-format on
+constexpr int kSmallIconSize = 16;
+
+QImage SmallAppIcon() {
+    const ColourKey key = {
+        {'K', kOutline.rgb()}, {'W', kCardWhite.rgb()}, {'R', kHeartRed.rgb()},
+        {'Y', kGold.rgb()},    {'D', kGoldDark.rgb()},  {'B', kJewelBlue.rgb()},
+        {'S', kSkin.rgb()},    {'H', kSilver.rgb()},    {'G', kSilverDark.rgb()},
+        {'P', kRobe.rgb()},
+    };
+    return ArtImage(kSmallIcon, key, colour::kClear, QImage::Format_ARGB32);
+}
+
 }  // namespace
 
 QImage AppIcon(int size) {
+    if (size == kSmallIconSize) {
+        return SmallAppIcon();
+    }
     return Supersampled(size, kIconUnits, [](QPainter& painter) {
         PaintCard(painter);
         PaintShoulders(painter);

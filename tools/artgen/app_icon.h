@@ -5,7 +5,7 @@
 namespace artgen {
 
 // The application icon at `size` x `size` pixels: a crowned, bearded king in front of a
-// playing card, on a transparent ground.
+// playing card, on a transparent ground. The 16-pixel one is drawn pixel by pixel.
 QImage AppIcon(int size);
 
 // The confirmation icon, 32 x 32: a white question mark in a round blue badge.

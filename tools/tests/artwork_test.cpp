@@ -290,6 +290,10 @@ void ArtworkTest::iconsHaveTheirSizesAndTransparentCorners() {
         QCOMPARE(qAlpha(icon.pixel(size - 1, 0)), 0);
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
     }
+    // Title bars show the smallest one: drawn pixel by pixel, no edge is blurred.
+    for (const QRgb colour : ColoursOf(Load(QStringLiteral("icons/app-16.png")))) {
+        QVERIFY(qAlpha(colour) == 0 || qAlpha(colour) == 255);
+    }
     const QImage badge = Load(QStringLiteral("icons/211.png"));
     QCOMPARE(badge.size(), QSize(32, 32));
     QCOMPARE(qAlpha(badge.pixel(0, 0)), 0);
