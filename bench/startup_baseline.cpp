@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
+    window.setWindowTitle("Untitled - Kelmora");
     window.setGeometry(0, 0, 640, 480);
     window.show();
     QTimer::singleShot(100, &window, [&window] { window.setWindowTitle("Kelmora"); });
