@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -153,7 +154,17 @@ class DialogsTest : public QObject {
         WhenShown([](QDialog& dialog) {
             const int column = Find(dialog, 1019)->y();
             const int single = Find(dialog, 1018)->y();
-            QVERIFY(column < single && single < Find(dialog, IDCANCEL)->y());
+            QAbstractButton* cancel = Find(dialog, IDCANCEL);
+            QVERIFY(column < single && single < cancel->y());
+            // No empty button row below the stack, and room around every caption.
+            QCOMPARE(dialog.height() - 1 - cancel->geometry().bottom(),
+                     dialog.layout()->contentsMargins().bottom());
+            for (const int id : {1019, 1018, IDCANCEL}) {
+                QAbstractButton* button = Find(dialog, id);
+                const QFontMetrics metrics = button->fontMetrics();
+                QVERIFY(button->width() >=
+                        metrics.horizontalAdvance(button->text()) + 2 * metrics.averageCharWidth());
+            }
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);

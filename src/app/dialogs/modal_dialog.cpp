@@ -11,6 +11,7 @@
 
 namespace {
 constexpr int kIconSize = 32;
+constexpr int kButtonRowGap = 6;
 
 QIcon LoadIcon(DialogIcon icon) {
     return icon == DialogIcon::Question ? QuestionIcon() : ApplicationIcon();
@@ -38,7 +39,7 @@ QWidget* ModalOwner(QWidget* mainWindow) {
 }
 
 ModalDialog::ModalDialog(QWidget* owner, const QString& title, DialogIcon icon)
-    : QDialog(owner), m_body(new QVBoxLayout), m_buttons(new QHBoxLayout) {
+    : QDialog(owner), m_outer(new QVBoxLayout(this)), m_body(new QVBoxLayout) {
     setWindowTitle(title);
 
     auto* top = new QHBoxLayout;
@@ -46,16 +47,19 @@ ModalDialog::ModalDialog(QWidget* owner, const QString& title, DialogIcon icon)
     top->addSpacing(8);
     top->addLayout(m_body, 1);
 
-    m_buttons->addStretch(1);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addLayout(top);
-    outer->addSpacing(6);
-    outer->addLayout(m_buttons);
+    m_outer->setSizeConstraint(QLayout::SetFixedSize);
+    m_outer->addLayout(top);
 }
 
 QPushButton* ModalDialog::AddButton(const QString& text, int id) {
+    // The bottom row comes with its first button, so that a dialog whose
+    // buttons all stand in its body ends right under them.
+    if (m_buttons == nullptr) {
+        m_buttons = new QHBoxLayout;
+        m_buttons->addStretch(1);
+        m_outer->addSpacing(kButtonRowGap);
+        m_outer->addLayout(m_buttons);
+    }
     QPushButton* button = MakeButton(text, id, this);
     m_buttons->addWidget(button);
     return button;

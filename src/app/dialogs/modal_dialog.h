@@ -32,8 +32,9 @@ class ModalDialog : public QDialog {
     void reject() override;
 
   private:
+    QVBoxLayout* m_outer;
     QVBoxLayout* m_body;
-    QHBoxLayout* m_buttons;
+    QHBoxLayout* m_buttons = nullptr;
 };
 
 // A push button named by its control id.

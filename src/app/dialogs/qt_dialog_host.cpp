@@ -104,7 +104,10 @@ int QtDialogHost::DoModal(CMoveChoiceDlg& dlg) {
     QPushButton* single =
         MakeButton(QStringLiteral("Move Single Card"), kMoveSingleCardId, &dialog);
     QPushButton* cancel = MakeButton(QStringLiteral("Cancel"), IDCANCEL, &dialog);
+    // The stacked buttons share one width, with room around the longest caption.
+    const int margin = 2 * dialog.fontMetrics().averageCharWidth();
     for (QPushButton* button : {column, single, cancel}) {
+        button->setMinimumWidth(single->sizeHint().width() + margin);
         dialog.Body()->addWidget(button);
     }
     column->setDefault(true);
