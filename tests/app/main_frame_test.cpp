@@ -30,6 +30,19 @@ QStringList Entries(const QMenu* menu) {
     }
     return entries;
 }
+// What an icon shows in a 32-pixel place on a screen of `density`, pixel for pixel.
+QImage Shown(const QIcon& icon, int density) {
+    QImage image = icon.pixmap(QSize(32, 32), density).toImage();
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// A drawing of the artwork, pixel for pixel.
+QImage Drawn(const QString& path) {
+    QImage image(path);
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 }  // namespace
 
 class MainFrameTest : public QObject {
@@ -148,13 +161,12 @@ class MainFrameTest : public QObject {
         }
     }
 
-    void dialogsShowTheProgramIconDrawnForTheScreensDensity() {
+    void dialogsShowTheirIconsDrawnForTheScreensDensity() {
         for (const int density : {1, 2, 4}) {
-            QImage shown = ApplicationIcon().pixmap(QSize(32, 32), density).toImage();
-            shown.setDevicePixelRatio(1);
-            const QImage drawn(QStringLiteral(":/icons/app-%1.png").arg(32 * density));
-            QCOMPARE(shown, drawn.convertToFormat(shown.format()));
+            QCOMPARE(Shown(ApplicationIcon(), density),
+                     Drawn(QStringLiteral(":/icons/app-%1.png").arg(32 * density)));
         }
+        QCOMPARE(Shown(QuestionIcon(), 2), Drawn(QStringLiteral(":/icons/211@2x.png")));
     }
 
     void statusBarShowsReadyAndTheLockKeyPanes() {

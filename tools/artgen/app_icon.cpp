@@ -173,8 +173,8 @@ QImage AppIcon(int size) {
     });
 }
 
-QImage QuestionBadge() {
-    return Supersampled(32, 32.0, [](QPainter& painter) {
+QImage QuestionBadge(int size) {
+    return Supersampled(size, 32.0, [](QPainter& painter) {
         painter.setPen(Outline(QColor(0x10, 0x2a, 0x80), 1.5));
         painter.setBrush(QColor(0x24, 0x5c, 0xe0));
         painter.drawEllipse(QPointF(16, 16), 14.5, 14.5);

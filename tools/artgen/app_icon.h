@@ -8,7 +8,8 @@ namespace artgen {
 // playing card, on a transparent ground. The 16-pixel one is drawn pixel by pixel.
 QImage AppIcon(int size);
 
-// The confirmation icon, 32 x 32: a white question mark in a round blue badge.
-QImage QuestionBadge();
+// The confirmation icon at `size` x `size` pixels: a white question mark in a round blue
+// badge.
+QImage QuestionBadge(int size);
 
 }  // namespace artgen

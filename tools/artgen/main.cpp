@@ -48,7 +48,9 @@ void WriteIcons(ResourceWriter& writer) {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         writer.Write(QStringLiteral("icons/app-%1.png").arg(size), artgen::AppIcon(size));
     }
-    writer.Write(QStringLiteral("icons/211.png"), artgen::QuestionBadge());
+    // The same badge drawn for screens of twice the density.
+    writer.Write(QStringLiteral("icons/211.png"), artgen::QuestionBadge(32));
+    writer.Write(QStringLiteral("icons/211@2x.png"), artgen::QuestionBadge(64));
 }
 
 void WriteCursors(ResourceWriter& writer) {

@@ -129,8 +129,8 @@ void ArtworkTest::resourceListNamesEveryImageOnce() {
     for (int size : kAppIconSizes) {
         expected << QStringLiteral("icons/app-%1.png").arg(size);
     }
-    expected << QStringLiteral("icons/211.png") << QStringLiteral("cursors/222.png")
-             << QStringLiteral("cursors/226.png");
+    expected << QStringLiteral("icons/211.png") << QStringLiteral("icons/211@2x.png")
+             << QStringLiteral("cursors/222.png") << QStringLiteral("cursors/226.png");
     for (int command : kToolbarCommands) {
         expected << QStringLiteral("toolbar/%1.png").arg(command);
     }
@@ -294,10 +294,12 @@ void ArtworkTest::iconsHaveTheirSizesAndTransparentCorners() {
     for (const QRgb colour : ColoursOf(Load(QStringLiteral("icons/app-16.png")))) {
         QVERIFY(qAlpha(colour) == 0 || qAlpha(colour) == 255);
     }
-    const QImage badge = Load(QStringLiteral("icons/211.png"));
-    QCOMPARE(badge.size(), QSize(32, 32));
-    QCOMPARE(qAlpha(badge.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(badge.pixel(16, 16)), 255);
+    for (const auto& [name, size] : {std::pair{"211", 32}, {"211@2x", 64}}) {
+        const QImage badge = Load(QStringLiteral("icons/%1.png").arg(QLatin1String(name)));
+        QCOMPARE(badge.size(), QSize(size, size));
+        QCOMPARE(qAlpha(badge.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(badge.pixel(size / 2, size / 2)), 255);
+    }
 }
 
 void ArtworkTest::toolbarImagesAreDistinctButtonSizedPictures() {

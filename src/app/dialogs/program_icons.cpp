@@ -11,5 +11,8 @@ QIcon ApplicationIcon() {
 }
 
 QIcon QuestionIcon() {
-    return QIcon(QStringLiteral(":/icons/211.png"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/211.png"));
+    icon.addFile(QStringLiteral(":/icons/211@2x.png"));
+    return icon;
 }
