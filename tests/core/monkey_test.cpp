@@ -173,80 +173,36 @@ class Monkey {
     void Act() {
         CSolView& v = *m_table.view;
         const auto [x, y] = Point();
-        switch (Pick(0, 19)) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-            case 5:
-                v.OnLButtonDown(0, x, y);
-                v.OnMouseMove(0, x + Pick(-3, 3), y + Pick(-3, 3));
-                v.OnLButtonUp(0, x, y);
-                break;
-            case 6:
-            case 7:
-                v.OnLButtonDown(0, x, y);
-                v.OnLButtonUp(0, x, y);
-                v.OnLButtonDblClk(0, x, y);
-                v.OnLButtonUp(0, x, y);
-                break;
-            case 8:
-                v.OnRButtonDown(0, x, y);
-                v.OnRButtonUp(0, x, y);
-                break;
-            case 9:
-                v.OnRButtonDown(0, x, y);
-                v.OnRButtonUp(0, x, y);
+        const int roll = Pick(0, 19);
+        if (roll < 6) {
+            v.OnLButtonDown(0, x, y);
+            v.OnMouseMove(0, x + Pick(-3, 3), y + Pick(-3, 3));
+            v.OnLButtonUp(0, x, y);
+        } else if (roll < 8) {
+            v.OnLButtonDown(0, x, y);
+            v.OnLButtonUp(0, x, y);
+            v.OnLButtonDblClk(0, x, y);
+            v.OnLButtonUp(0, x, y);
+        } else if (roll < 10) {
+            // A right press alone peeks; pressed twice it is a double-click.
+            v.OnRButtonDown(0, x, y);
+            v.OnRButtonUp(0, x, y);
+            if (roll == 9) {
                 v.OnRButtonDblClk(0, x, y);
                 v.OnRButtonUp(0, x, y);
-                break;
-            case 10:
-                v.OnMouseMove(0, x, y);
-                break;
-            case 11:
-            case 12:
-            case 13:
-            case 14:
-                for (int n = Pick(1, 30); n > 0; --n) {
-                    Tick();
-                }
-                break;
-            default:
-                Command(v);
-                break;
-        }
-    }
-
-    void Command(CSolView& v) {
-        if (!Chance(15)) {
-            return;  // commands are rare next to play
-        }
-        switch (Pick(0, 7)) {
-            case 0:
-                v.OnNewGame();
-                break;
-            case 1:
-                v.OnSelectGame();
-                break;
-            case 2:
-                v.OnRestartGame();
-                break;
-            case 3:
-                v.OnOptions();
-                break;
-            case 4:
-                v.OnCardColor();
-                break;
-            case 5:
-                v.OnBackgroundColor();
-                break;
-            case 6:
-                v.OnDefaultColor();
-                break;
-            default:
-                v.OnStatistics();
-                break;
+            }
+        } else if (roll < 11) {
+            v.OnMouseMove(0, x, y);
+        } else if (roll < 15) {
+            for (int n = Pick(1, 30); n > 0; --n) {
+                Tick();
+            }
+        } else if (Chance(15)) {  // commands are rare next to play
+            static constexpr void (CSolView::*kCommands[])() = {
+                &CSolView::OnNewGame,      &CSolView::OnSelectGame, &CSolView::OnRestartGame,
+                &CSolView::OnOptions,      &CSolView::OnCardColor,  &CSolView::OnBackgroundColor,
+                &CSolView::OnDefaultColor, &CSolView::OnStatistics};
+            (v.*kCommands[Pick(0, 7)])();
         }
     }
 
