@@ -1,5 +1,8 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +11,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/profile/file_descriptor.h"
 #include "app/profile/ini_profile.h"
 #include "app/profile/profile_file.h"
 #include "game_keys.h"
@@ -137,6 +141,69 @@ TEST_F(IniProfileFile, KeysOfAnotherRunningGameSurvive) {
     EXPECT_EQ(ReadFile(), "[Status]\nm_Won=1\nm_Lost=2\n\n[Time]\nt_Time1=3\n");
 }
 
+TEST_F(IniProfileFile, TwoGamesWritingAtOnceLoseNoKey) {
+    constexpr int kWrites = 100;
+    const auto keyName = [](int game, int write) {
+        return "g" + std::to_string(game) + "_" + std::to_string(write);
+    };
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    pid_t games[2];
+    for (int game = 0; game < 2; ++game) {
+        games[game] = ::fork();
+        if (games[game] == 0) {
+            // Both games begin when the test closes its end of the pipe.
+            char nothing;
+            ::close(start[1]);
+            const bool started = ::read(start[0], &nothing, 1) == 0;
+            // So long a wait for the lock that the other game always finishes first.
+            IniProfile profile(path, std::chrono::minutes(10));
+            bool written = started;
+            for (int write = 0; write < kWrites; ++write) {
+                written = profile.WriteProfileInt("Race", keyName(game, write), write) && written;
+            }
+            ::_exit(written ? 0 : 1);
+        }
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    for (const pid_t game : games) {
+        int status = -1;
+        ASSERT_EQ(::waitpid(game, &status, 0), game);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write failed";
+    }
+    IniProfile profile(path);
+    int lost = 0;
+    for (int game = 0; game < 2; ++game) {
+        for (int write = 0; write < kWrites; ++write) {
+            lost += profile.GetProfileInt("Race", keyName(game, write), -1) != write;
+        }
+    }
+    EXPECT_EQ(lost, 0);
+}
+
+TEST_F(IniProfileFile, TemporaryFileIsClearedOnlyWhenNoOtherGameCanBeFillingIt) {
+    const std::string old = "[Status]\nm_Won=12\n";
+    WriteFile(old);
+    const std::string filling = ".kelmora.ini.new-Ab12Z9";
+    std::ofstream(folder / filling) << "[Status]\nm_W";
+    IniProfile profile(path, std::chrono::milliseconds(0));
+    {
+        // Another game holds the lock, so it may be filling that file.
+        const FileDescriptor otherGame(
+            ::open((folder / ".kelmora.ini.lock").c_str(), O_RDONLY | O_CREAT, 0600));
+        ASSERT_EQ(::flock(otherGame.Get(), LOCK_EX), 0);
+        EXPECT_FALSE(profile.WriteProfileInt("Status", "m_Lost", 5));
+        EXPECT_EQ(ReadFile(), old);
+        std::set<std::string> expected = ProfileAndLock();
+        expected.insert(filling);
+        EXPECT_EQ(FolderEntries(), expected);
+    }
+    EXPECT_TRUE(profile.WriteProfileInt("Status", "m_Lost", 5));
+    EXPECT_EQ(ReadFile(), old + "m_Lost=5\n");
+    EXPECT_EQ(FolderEntries(), ProfileAndLock());
+}
+
 TEST_F(IniProfileFile, FailedWriteLeavesTheOldFileAsItWasAndNoTemporaryFile) {
     const std::string old = "[Status]\nm_Won=12\nm_Lost=5\n";
     WriteFile(old);
@@ -144,7 +211,7 @@ TEST_F(IniProfileFile, FailedWriteLeavesTheOldFileAsItWasAndNoTemporaryFile) {
     const auto expectUnchanged = [&](bool written, const char* obstacle) {
         EXPECT_FALSE(written) << obstacle;
         EXPECT_EQ(ReadFile(), old) << obstacle;
-        EXPECT_EQ(FolderEntries(), std::set<std::string>{"kelmora.ini"}) << obstacle;
+        EXPECT_EQ(FolderEntries(), ProfileAndLock()) << obstacle;
     };
     // A nearly full disk: the largest file this process may write is lowered.
     rlimit limit{};

@@ -44,6 +44,9 @@ class ProfileFolder : public ::testing::Test {
         return names;
     }
 
+    // What the folder holds after a write: the profile and the games' lock file.
+    static std::set<std::string> ProfileAndLock() { return {"kelmora.ini", ".kelmora.ini.lock"}; }
+
     std::filesystem::path folder;
     std::filesystem::path path;
 };

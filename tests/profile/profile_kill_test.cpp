@@ -43,20 +43,24 @@ TEST_F(KilledWriter, AtAnyByteOfTheNewFileLeavesTheOldOneWhole) {
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
         EXPECT_EQ(ReadFile(), old);
 
-        // What the writer was filling: hidden beside the profile as
-        // ".kelmora.ini.XXXXXX". Nothing reads it; it is cleared here.
+        // What the writer was filling, hidden beside the profile as
+        // ".kelmora.ini.new-XXXXXX", holds the start of the new file. The
+        // next writer clears it.
         std::set<std::string> leftovers = FolderEntries();
         leftovers.erase("kelmora.ini");
+        leftovers.erase(".kelmora.ini.lock");
         ASSERT_EQ(leftovers.size(), 1u);
         const std::string name = *leftovers.begin();
-        ASSERT_TRUE(name.starts_with(".kelmora.ini.") && name.size() == 19) << name;
+        ASSERT_TRUE(name.starts_with(".kelmora.ini.new-") && name.size() == 23) << name;
         EXPECT_EQ(ReadProfileFile(folder / name).text, next.substr(0, bytes));
-        std::filesystem::remove(folder / name);
+        ASSERT_TRUE(IniProfile(path).WriteProfileString("Name", "t_Name1", "Old"));
+        EXPECT_EQ(ReadFile(), old);
+        EXPECT_EQ(FolderEntries(), ProfileAndLock());
     }
     const int status = StatusOfWriterKilledAfter(path, next.size());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(ReadFile(), next);
-    EXPECT_EQ(FolderEntries(), std::set<std::string>{"kelmora.ini"});
+    EXPECT_EQ(FolderEntries(), ProfileAndLock());
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <system_error>
 #include <utility>
 
 #include "app/profile/ini_document.h"
@@ -25,7 +24,8 @@ std::filesystem::path HomeFolder() {
 
 }  // namespace
 
-IniProfile::IniProfile(std::filesystem::path path) : m_path(std::move(path)) {}
+IniProfile::IniProfile(std::filesystem::path path, std::chrono::milliseconds lockWait)
+    : m_path(std::move(path)), m_lockWait(lockWait) {}
 
 std::filesystem::path IniProfile::DefaultPath() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
@@ -48,21 +48,11 @@ std::optional<std::string> IniProfile::ReadStoredValue(std::string_view section,
 
 bool IniProfile::WriteStoredValue(std::string_view section, std::string_view key,
                                   std::string_view storedValue) {
-    if (m_path.has_parent_path()) {
-        std::error_code error;
-        std::filesystem::create_directories(m_path.parent_path(), error);
-        if (error) {
-            return false;
-        }
-    }
-    // A file that exists but cannot be read is not ours to overwrite.
-    const ProfileFileText file = ReadProfileFile(m_path);
-    if (file.state == ProfileFileState::Unreadable) {
-        return false;
-    }
-    IniDocument document(file.text);
-    document.Set(section, key, storedValue);
-    return ReplaceFileAtomically(m_path, document.Text());
+    return UpdateProfileFile(m_path, m_lockWait, [&](std::string_view text) {
+        IniDocument document(text);
+        document.Set(section, key, storedValue);
+        return document.Text();
+    });
 }
 
 int IniProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,11 +11,14 @@
 // The player's settings and statistics in a text file of "[Section]" and
 // "key=value" lines. Nothing is cached: every read looks at the file as it is
 // now, and every write re-reads it, changes the one key and replaces the file
-// as a whole, so keys written meanwhile by another running game survive and
-// an interrupted write never leaves a half-written file.
+// as a whole under a lock that other running games respect, so their keys
+// survive and an interrupted write never leaves a half-written file.
 class IniProfile : public Profile {
   public:
-    explicit IniProfile(std::filesystem::path path);
+    // A write waits up to `lockWait` for another running game to finish its
+    // own, then fails as it would on a full disk.
+    explicit IniProfile(std::filesystem::path path,
+                        std::chrono::milliseconds lockWait = std::chrono::seconds(2));
 
     // $XDG_CONFIG_HOME/kelmora/kelmora.ini when XDG_CONFIG_HOME is an absolute
     // path, else ~/.config/kelmora/kelmora.ini.
@@ -34,4 +38,5 @@ class IniProfile : public Profile {
                           std::string_view storedValue);
 
     std::filesystem::path m_path;
+    std::chrono::milliseconds m_lockWait;
 };

@@ -4,30 +4,26 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <utility>
+#include <optional>
+#include <system_error>
+
+#include "app/profile/file_descriptor.h"
+#include "app/profile/profile_lock.h"
 
 namespace {
 
 constexpr mode_t kNewFileMode = 0600;
+// The six letters or digits that mkstemp puts in place of the X's.
+constexpr std::string_view kUniqueLetters = "XXXXXX";
 
-// Owns an open file descriptor and closes it once.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { Close(); }
-
-    int Get() const { return m_fd; }
-    bool IsOpen() const { return m_fd >= 0; }
-    // Closing reports write-back errors, so a writer must check it.
-    bool Close() { return !IsOpen() || ::close(std::exchange(m_fd, -1)) == 0; }
-
-  private:
-    int m_fd;
-};
+// The name of a temporary file beside `file`, unique letters aside.
+std::string TemporaryPrefix(const std::filesystem::path& file) {
+    return "." + file.filename().string() + ".new-";
+}
 
 bool WriteAll(int fd, const std::string& text) {
     std::size_t written = 0;
@@ -61,6 +57,50 @@ void SyncFolder(const std::filesystem::path& folder) {
     }
 }
 
+// Replaces the file at `path` by `text` through a temporary file renamed over it.
+bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& text) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::string temporary =
+        (folder / (TemporaryPrefix(path) + std::string(kUniqueLetters))).string();
+    FileDescriptor file(::mkstemp(temporary.data()));
+    if (!file.IsOpen()) {
+        return false;
+    }
+    bool done = WriteAll(file.Get(), text) && ::fchmod(file.Get(), ModeToKeep(path)) == 0 &&
+                ::fsync(file.Get()) == 0;
+    done = file.Close() && done;
+    if (!done || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+bool IsTemporaryFileOf(const std::filesystem::directory_entry& entry,
+                       const std::filesystem::path& file) {
+    const std::string name = entry.path().filename().string();
+    const std::string prefix = TemporaryPrefix(file);
+    std::error_code error;
+    return name.size() == prefix.size() + kUniqueLetters.size() && name.starts_with(prefix) &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; }) &&
+           entry.symlink_status(error).type() == std::filesystem::file_type::regular;
+}
+
+// Only safe under the lock: then no running game is filling any of them.
+void RemoveTemporaryFiles(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (IsTemporaryFileOf(*entry, file)) {
+            std::error_code ignored;
+            std::filesystem::remove(entry->path(), ignored);
+        }
+    }
+}
+
 }  // namespace
 
 ProfileFileText ReadProfileFile(const std::filesystem::path& path) {
@@ -90,20 +130,21 @@ ProfileFileText ReadProfileFile(const std::filesystem::path& path) {
     }
 }
 
-bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& text) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    FileDescriptor file(::mkstemp(temporary.data()));
-    if (!file.IsOpen()) {
+bool UpdateProfileFile(const std::filesystem::path& path, std::chrono::milliseconds lockWait,
+                       const std::function<std::string(std::string_view)>& change) {
+    if (path.has_parent_path()) {
+        std::error_code error;
+        std::filesystem::create_directories(path.parent_path(), error);
+        if (error) {
+            return false;
+        }
+    }
+    const ProfileLock lock(path, lockWait);
+    if (!lock.Held()) {
         return false;
     }
-    bool done = WriteAll(file.Get(), text) && ::fchmod(file.Get(), ModeToKeep(path)) == 0 &&
-                ::fsync(file.Get()) == 0;
-    done = file.Close() && done;
-    if (!done || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
+    RemoveTemporaryFiles(path);
+    const ProfileFileText old = ReadProfileFile(path);
+    return old.state != ProfileFileState::Unreadable &&
+           ReplaceFileAtomically(path, change(old.text));
 }

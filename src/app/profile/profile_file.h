@@ -1,8 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 // Anything larger is not a profile this program wrote; it is left alone.
 constexpr std::size_t kMaxProfileBytes = 16 * 1024 * 1024;
@@ -22,9 +25,14 @@ struct ProfileFileText {
 // place cannot hang the game.
 ProfileFileText ReadProfileFile(const std::filesystem::path& path);
 
-// Replaces the file at `path` by `text` in one step: the text goes to a
-// temporary file in the same folder, which is synced and renamed over the old
-// file, keeping its permissions (a new file is private to the user). On any
-// failure the temporary file is removed, the old file stays exactly as it
-// was, and false is returned.
-bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string& text);
+// Gives the file at `path` the text that `change` makes of its current text
+// (empty when there is no file yet), in one step that no other running game
+// can come between: under the lock beside the file (waiting up to `lockWait`
+// for it), the file is re-read, and the new text goes to a temporary file in
+// the same folder, which is synced and renamed over the old file, keeping its
+// permissions (a new file is private to the user). Temporary files
+// that killed writers left are removed. A file that exists but cannot be
+// read is not replaced. On any failure the old file stays exactly as it was
+// and false is returned.
+bool UpdateProfileFile(const std::filesystem::path& path, std::chrono::milliseconds lockWait,
+                       const std::function<std::string(std::string_view)>& change);
