@@ -125,6 +125,20 @@ TEST_F(IniProfileFile, WriteChangesOneKeyAndKeepsEveryOtherLineAndThePermissions
     EXPECT_EQ(PermissionsOf(path), 0644u);
 }
 
+TEST_F(IniProfileFile, ProfileThatIsALinkStaysOneAndWhereItLeadsGetsTheValues) {
+    // As in a home folder kept in version control, relative to the link's folder.
+    std::filesystem::create_directory(folder / "store");
+    std::filesystem::create_symlink("store/kelmora.ini", path);
+    IniProfile profile(path);
+    ASSERT_TRUE(profile.WriteProfileInt("Status", "m_Won", 12)) << "the link leads nowhere yet";
+    ASSERT_TRUE(profile.WriteProfileInt("Status", "m_Lost", 5));
+    ASSERT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(std::filesystem::read_symlink(path), "store/kelmora.ini");
+    EXPECT_EQ(ReadProfileFile(folder / "store" / "kelmora.ini").text,
+              "[Status]\nm_Won=12\nm_Lost=5\n");
+    EXPECT_EQ(FolderEntries(), (std::set<std::string>{"kelmora.ini", "store"}));
+}
+
 TEST_F(IniProfileFile, FirstWriteCreatesTheFoldersAndAPrivateFile) {
     const std::filesystem::path nested = folder / "config" / "kelmora" / "kelmora.ini";
     ASSERT_TRUE(IniProfile(nested).WriteProfileInt("Color", "m_Blue", 64));

@@ -17,6 +17,8 @@
 namespace {
 
 constexpr mode_t kNewFileMode = 0600;
+// As many links in a row as the system itself follows.
+constexpr int kMaxLinks = 40;
 // The six letters or digits that mkstemp puts in place of the X's.
 constexpr std::string_view kUniqueLetters = "XXXXXX";
 
@@ -75,6 +77,23 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string&
     }
     SyncFolder(folder);
     return true;
+}
+
+// Where a write must go so that a profile which is a symbolic link stays one:
+// the end of the chain of links, or `path` itself when it is none.
+std::optional<std::filesystem::path> FinalTarget(std::filesystem::path path) {
+    for (int links = 0; links < kMaxLinks; ++links) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
+            return path;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            return std::nullopt;
+        }
+        path = path.parent_path() / target;  // an absolute target stands alone
+    }
+    return std::nullopt;
 }
 
 bool IsTemporaryFileOf(const std::filesystem::directory_entry& entry,
@@ -139,12 +158,16 @@ bool UpdateProfileFile(const std::filesystem::path& path, std::chrono::milliseco
             return false;
         }
     }
-    const ProfileLock lock(path, lockWait);
+    const std::optional<std::filesystem::path> file = FinalTarget(path);
+    if (!file) {
+        return false;
+    }
+    const ProfileLock lock(*file, lockWait);
     if (!lock.Held()) {
         return false;
     }
-    RemoveTemporaryFiles(path);
-    const ProfileFileText old = ReadProfileFile(path);
+    RemoveTemporaryFiles(*file);
+    const ProfileFileText old = ReadProfileFile(*file);
     return old.state != ProfileFileState::Unreadable &&
-           ReplaceFileAtomically(path, change(old.text));
+           ReplaceFileAtomically(*file, change(old.text));
 }

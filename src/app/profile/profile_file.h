@@ -30,8 +30,9 @@ ProfileFileText ReadProfileFile(const std::filesystem::path& path);
 // can come between: under the lock beside the file (waiting up to `lockWait`
 // for it), the file is re-read, and the new text goes to a temporary file in
 // the same folder, which is synced and renamed over the old file, keeping its
-// permissions (a new file is private to the user). Temporary files
-// that killed writers left are removed. A file that exists but cannot be
+// permissions (a new file is private to the user). A profile that is a
+// symbolic link is replaced where the link leads, so the link stays. Temporary
+// files that killed writers left are removed. A file that exists but cannot be
 // read is not replaced. On any failure the old file stays exactly as it was
 // and false is returned.
 bool UpdateProfileFile(const std::filesystem::path& path, std::chrono::milliseconds lockWait,
