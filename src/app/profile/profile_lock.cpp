@@ -17,6 +17,7 @@ std::filesystem::path LockPath(const std::filesystem::path& file) {
 
 }  // namespace
 
+// Opened without blocking, so that a fifo in its place cannot hang the game.
 ProfileLock::ProfileLock(const std::filesystem::path& file, std::chrono::milliseconds wait)
     : m_lockFile(
           ::open(LockPath(file).c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600)) {
