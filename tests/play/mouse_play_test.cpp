@@ -1,34 +1,31 @@
-// Moves made with real mouse events on the view widget of game 3. After each
-// one the table holds what it should, and the screen shows exactly what a full
-// repaint draws.
-//
-// Game 3, each column from its first card to its top card:
-//   1: JH 4D KD 4C KS QD 10D   2: 2C 2D 6C JD 6D 7H 9H   3: 7C 2H 3D 6S KC AS 9D
-//   4: 5H 4S 6H 2S 8H 5C KH    5: 10H 8S QS 9S 8C 5D     6: 7D AD 8D 3C 10S 4H
-//   7: 3H 9C AC 7S 5S JS       8: 3S JC QC QH 10C AH
+// Seeded random games on the real view widget: left clicks on every kind of
+// place, double-clicks of both buttons, peeks (some ended while a card has been
+// selected meanwhile) and ticks of automatic play, with every question answered
+// at random. After each event the screen must hold exactly what a full repaint
+// of the same table draws.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <random>
 
 #include "app/view_widget.h"
+#include "platform/dialog_host.h"
+#include "play/dialog_answers.h"
 #include "play/play_window.h"
 #include "play/screen_checks.h"
 
-using play::ColumnSpot;
-using play::HomeSpot;
-using play::ReserveSpot;
-
-// Cards in failure messages as "rank,suit".
-char* toString(const Card& card) {
-    return QTest::toString(QStringLiteral("%1,%2").arg(card.nRank).arg(card.nSuit));
-}
+using play::Spot;
 
 namespace {
-constexpr int kGame = 3;
-constexpr int kClubs = 0;
-constexpr int kSpades = 1;
-constexpr int kHearts = 2;
-constexpr int kDiamonds = 3;
-constexpr int kSettleMs = 5000;
+constexpr unsigned kSeeds[] = {1, 2, 3, 4, 5, 6};
+constexpr int kEventsPerGame = 150;
+constexpr int kAnswerEveryMs = 5;
+constexpr int kMoveColumn = 1019;
+constexpr int kMoveSingleCard = 1018;
+constexpr int kLostSameGame = 1017;
+constexpr int kWonNewGame = 1002;
 }  // namespace
 
 class MousePlayTest : public QObject {
@@ -36,101 +33,113 @@ class MousePlayTest : public QObject {
 
   private:
     std::unique_ptr<PlayWindow> m_window;
+    std::mt19937 m_random;
 
     CSolView& Game() const { return m_window->Game(); }
-    Card TopCard(int k) const { return Game().m_Cards[k][Game().m_nTop[k]]; }
-    Card ReserveCard(int cell) const { return Game().m_Cards[cell][table::kCellRow]; }
-    Card HomeCard(int suit) const { return Game().m_Cards[table::kCells + suit][table::kCellRow]; }
-    // A card moved by pressing on it, then on where it goes.
-    void Move(play::Spot from, play::Spot to) const {
-        m_window->Click(from);
-        m_window->Click(to);
+    int Roll(int below) { return static_cast<int>(m_random() % static_cast<unsigned>(below)); }
+
+    // A place a press may reach: a column's top card, a cell, or bare table.
+    Spot AnyPlace() {
+        const int pick = Roll(17);
+        if (pick < 8) {
+            return play::ColumnSpot(Game(), pick);
+        }
+        if (pick < 12) {
+            return play::ReserveSpot(pick - 8);
+        }
+        return pick < 16 ? play::HomeSpot(pick - 12) : play::kBareTable;
+    }
+
+    void Press(Qt::MouseButton button, Spot at) {
+        QTest::mousePress(&m_window->Table(), button, {}, QPoint(at.x, at.y));
+    }
+    void Release(Qt::MouseButton button, Spot at) {
+        QTest::mouseRelease(&m_window->Table(), button, {}, QPoint(at.x, at.y));
+    }
+
+    // The right button held on a covered card; a left click may come between.
+    void Peek() {
+        const int k = Roll(table::kColumns);
+        const int top = Game().m_nTop[k];
+        const Spot band{table::ColumnX(k) + 35, table::RowY(top > 0 ? Roll(top) : 0) + 9};
+        Press(Qt::RightButton, band);
+        if (Roll(2) == 0) {
+            m_window->Click(AnyPlace());
+        }
+        Release(Qt::RightButton, band);
+    }
+
+    void Act() {
+        switch (Roll(10)) {
+            case 0:
+                m_window->DoubleClick(Qt::LeftButton, AnyPlace());
+                break;
+            case 1:
+                m_window->DoubleClick(Qt::RightButton, AnyPlace());
+                break;
+            case 2:
+                Peek();
+                break;
+            case 3:
+                // Ticks are given here, so that automatic play runs at known events.
+                Game().OnTimer(kGameTimer);
+                break;
+            default:
+                m_window->Click(AnyPlace());
+                break;
+        }
+    }
+
+    // Every question the game asks meanwhile gets a random answer.
+    void AnswerDialogs() {
+        auto* watch = new QTimer(&m_window->Frame());
+        connect(watch, &QTimer::timeout, watch, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            const QString title = dialog->windowTitle();
+            if (title == QStringLiteral("Select")) {
+                const int choice = Roll(3);
+                choice == 2 ? dialog->reject()
+                            : PressButton(*dialog, choice == 0 ? kMoveColumn : kMoveSingleCard);
+            } else if (ControlOf<QAbstractButton>(*dialog, kLostSameGame) != nullptr) {
+                if (Roll(2) == 0) {
+                    PressButton(*dialog, kLostSameGame);
+                }
+                PressButton(*dialog, IDOK);
+            } else if (ControlOf<QAbstractButton>(*dialog, kWonNewGame) != nullptr) {
+                PressButton(*dialog, kWonNewGame);
+                PressButton(*dialog, IDOK);
+            } else {
+                dialog->accept();
+            }
+        });
+        watch->start(kAnswerEveryMs);
     }
 
   private slots:
-    void init() {
+    void everyEventLeavesTheTableAsARepaintDrawsIt_data() {
+        QTest::addColumn<unsigned>("seed");
+        for (const unsigned seed : kSeeds) {
+            QTest::addRow("seed %u", seed) << seed;
+        }
+    }
+
+    void everyEventLeavesTheTableAsARepaintDrawsIt() {
+        QFETCH(unsigned, seed);
+        m_random.seed(seed);
         m_window = std::make_unique<PlayWindow>();
         QVERIFY(m_window->Started());
-        m_window->SelectGame(kGame);
-    }
-    void cleanup() { m_window.reset(); }
-
-    void pressesMoveCardsHomeToCellsBackAndRunsAcross() {
-        // Selected: the top card shows inverted, and a repaint marks it again.
-        m_window->Click(ColumnSpot(Game(), 7));
-        QCOMPARE(Game().m_nSelected, 8);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Column 8's Ace of hearts home; automatic play is still off, so
-        // nothing else has moved.
-        m_window->Click(HomeSpot(kHearts));
-        QCOMPARE(HomeCard(kHearts), (Card{1, kHearts}));
-        QCOMPARE(Game().m_nTop[7], 4);
-        QCOMPARE(TopCard(7), (Card{10, kClubs}));
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Column 3's Nine of diamonds into reserve cell 0 uncovers the Ace of
-        // spades, which automatic play takes home at a later tick.
-        Move(ColumnSpot(Game(), 2), ReserveSpot(0));
-        QCOMPARE(ReserveCard(0), (Card{9, kDiamonds}));
-        QCOMPARE(Game().m_bCellUsed[0], 1);
-        QCOMPARE(TopCard(2), (Card{1, kSpades}));
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-        QTRY_COMPARE_WITH_TIMEOUT(HomeCard(kSpades), (Card{1, kSpades}), kSettleMs);
-        QCOMPARE(TopCard(2), (Card{13, kClubs}));
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // The reserve card onto column 8's Ten of clubs.
-        Move(ReserveSpot(0), ColumnSpot(Game(), 7));
-        QCOMPARE(TopCard(7), (Card{9, kDiamonds}));
-        QCOMPARE(Game().m_nTop[7], 5);
-        QCOMPARE(ReserveCard(0), Card{});
-        QCOMPARE(Game().m_bCellUsed[0], 0);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Column 1's Ten of diamonds onto column 7's Jack of spades.
-        Move(ColumnSpot(Game(), 0), ColumnSpot(Game(), 6));
-        QCOMPARE(TopCard(6), (Card{10, kDiamonds}));
-        QCOMPARE(TopCard(0), (Card{12, kDiamonds}));
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Jack of spades and Ten of diamonds together onto the Queen of
-        // diamonds, the Ten parked in reserve cell 0 on the way.
-        Move(ColumnSpot(Game(), 6), ColumnSpot(Game(), 0));
-        QCOMPARE(Game().m_nTop[0], 7);
-        QCOMPARE(Game().m_Cards[0][6], (Card{11, kSpades}));
-        QCOMPARE(Game().m_Cards[0][7], (Card{10, kDiamonds}));
-        QCOMPARE(TopCard(6), (Card{5, kSpades}));
-        QCOMPARE(Game().m_bCellUsed[0], 0);
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-    }
-
-    void aLeftDoubleClickSendsTheTopCardToTheLowestFreeCell() {
-        Move(ColumnSpot(Game(), 0), ReserveSpot(0));
-        Move(ColumnSpot(Game(), 1), ReserveSpot(2));
-        // Automatic play takes column 8's Ace of hearts home meanwhile.
-        QTRY_COMPARE_WITH_TIMEOUT(HomeCard(kHearts), (Card{1, kHearts}), kSettleMs);
-
-        m_window->DoubleClick(Qt::LeftButton, ColumnSpot(Game(), 3));
-        QCOMPARE(ReserveCard(1), (Card{13, kHearts}));
-        QCOMPARE(Game().m_bCellUsed[1], 1);
-        QCOMPARE(TopCard(3), (Card{5, kClubs}));
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-    }
-
-    void aRightDoubleClickSendsADueCardHomeAndNoOther() {
-        m_window->DoubleClick(Qt::RightButton, ColumnSpot(Game(), 0));
-        QCOMPARE(TopCard(0), (Card{10, kDiamonds}));
-        QCOMPARE(HomeCard(kDiamonds), Card{});
-
-        m_window->DoubleClick(Qt::RightButton, ColumnSpot(Game(), 7));
-        QCOMPARE(HomeCard(kHearts), (Card{1, kHearts}));
-        QCOMPARE(TopCard(7), (Card{10, kClubs}));
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
+        m_window->SelectGame(1 + Roll(32000));
+        AnswerDialogs();
+        for (int event = 1; event <= kEventsPerGame; ++event) {
+            Act();
+            const QString mismatch = screen::RepaintMismatch(m_window->Table(), Game());
+            QVERIFY2(mismatch.isEmpty(),
+                     qPrintable(QStringLiteral("event %1: %2").arg(event).arg(mismatch)));
+        }
+        m_window.reset();
     }
 };
 
