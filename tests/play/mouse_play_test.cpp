@@ -245,7 +245,7 @@ class MousePlayTest : public QObject {
                 choice == 2 ? dialog->reject() : PressButton(*dialog, IDOK);
             } else if (ControlOf<QAbstractButton>(*dialog, kWonNewGame) != nullptr) {
                 PressButton(*dialog, kWonNewGame);
-                Roll(2) == 0 ? dialog->reject() : PressButton(*dialog, IDOK);
+                Roll(3) == 0 ? PressButton(*dialog, IDOK) : dialog->reject();
             } else {
                 dialog->accept();
             }
