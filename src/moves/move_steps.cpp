@@ -6,6 +6,11 @@
 
 namespace moves {
 
+namespace {
+// Erased bands reach 4 pixels right of a card, into the gap before the next column.
+constexpr int kBandWidth = 75;
+}  // namespace
+
 void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy) {
     view.m_nCardCode = CardCode(card);
     view.DrawCard(view.m_nCardCode, x, y, cx, cy, false);
@@ -17,7 +22,7 @@ void DrawColumnCard(CSolView& view, int k, int row) {
 }
 
 void EraseColumnBand(CSolView& view, int k, int top, int bottom) {
-    view.EraseRect(table::ColumnX(k), table::ColumnX(k) + kBoxWidth, top, bottom);
+    view.EraseRect(table::ColumnX(k), table::ColumnX(k) + kBandWidth, top, bottom);
 }
 
 void LiftTopCard(CSolView& view, int k, int emptiedBottom) {

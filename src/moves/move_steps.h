@@ -51,7 +51,7 @@ void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy);
 // Draws the card in `row` of column k at its place.
 void DrawColumnCard(CSolView& view, int k, int row);
 
-// Fills a band of column k, the full card box wide, with the table colour.
+// Fills a band of column k, 75 pixels wide, with the table colour.
 void EraseColumnBand(CSolView& view, int k, int top, int bottom);
 
 // Column k's top card has been drawn at its new place: erases the strip it
