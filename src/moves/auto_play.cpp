@@ -2,6 +2,7 @@
 
 #include "game/sol_view.h"
 #include "moves/move_steps.h"
+#include "render/cell_cards.h"
 
 namespace {
 constexpr int kKing = 13;
@@ -59,9 +60,9 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
         if (card.nRank > m_nMinHome + 1) {
             return;
         }
-        moves::DrawFace(*this, card, table::HomeX(nHome), 0, moves::kBoxWidth, moves::kBoxHeight);
+        cells::DrawFace(*this, card, table::kCells + nHome);
         moves::HomeCell(*this, nHome) = card;
-        moves::LiftTopCard(*this, nFrom, moves::kEmptiedToUpperRow, moves::kBoxHeight);
+        moves::LiftTopCard(*this, nFrom, moves::kEmptiedToUpperRow);
         moves::DropSelection(*this, nFrom + 1);
         return;
     }
@@ -70,7 +71,7 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
     if (card.nRank == 0 || card.nRank > m_nMinHome + 1) {
         return;
     }
-    moves::DrawFace(*this, card, table::HomeX(nHome), 0, moves::kBoxWidth, moves::kBoxHeight);
+    cells::DrawFace(*this, card, table::kCells + nHome);
     moves::HomeCell(*this, nHome) = card;
     moves::ClearReserveCell(*this, nFrom);
     moves::DropSelection(*this, kFirstReserveSelection + nFrom);

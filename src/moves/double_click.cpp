@@ -5,12 +5,11 @@
 #include "game/sol_view.h"
 #include "moves/move_steps.h"
 #include "moves/table_hits.h"
+#include "render/cell_cards.h"
 
 namespace {
 constexpr int kKingTurnMilliseconds = 400;
 constexpr int kKingTurns = 2;
-// The card a left double-click uncovers is drawn in a box as tall as the cell's.
-constexpr int kUncoveredCardHeight = 100;
 }  // namespace
 
 void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
@@ -46,10 +45,9 @@ void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
     }
     const Card card = moves::TopCard(*this, column);
     moves::ReserveCell(*this, cell) = card;
-    moves::DrawFace(*this, card, table::ReserveX(cell), 0, moves::kCellBoxWidth,
-                    moves::kCellBoxHeight);
+    cells::DrawFace(*this, card, cell);
     m_bCellUsed[cell] = 1;
-    moves::LiftTopCard(*this, column, moves::kEmptiedToUpperRow, kUncoveredCardHeight);
+    moves::LiftTopCard(*this, column, moves::kEmptiedToUpperRow);
     moves::EndMove(*this);
 }
 
@@ -84,12 +82,12 @@ void CSolView::SendCardHome(int nSource, int nSuit) {
     }
     const Card card =
         fromCell ? moves::ReserveCell(*this, nSource) : moves::TopCard(*this, nSource);
-    moves::DrawFace(*this, card, table::HomeX(nSuit), 0, moves::kBoxWidth, moves::kBoxHeight);
+    cells::DrawFace(*this, card, table::kCells + nSuit);
     moves::HomeCell(*this, nSuit) = card;
     if (fromCell) {
         moves::ClearReserveCell(*this, nSource);
     } else {
-        moves::LiftTopCard(*this, nSource, moves::kEmptiedToUpperRow, moves::kBoxHeight);
+        moves::LiftTopCard(*this, nSource, moves::kEmptiedToUpperRow);
     }
     moves::EndMove(*this);
 }

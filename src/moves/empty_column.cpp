@@ -51,7 +51,7 @@ void CSolView::ClickEmptyColumn(int k) {
         return;
     }
     if (result != CMoveChoiceDlg::kMoved) {
-        moves::DrawColumnCard(*this, source, top, moves::kBoxHeight);
+        moves::DrawColumnCard(*this, source, top);
         m_nSelected = kNothingSelected;
     } else if (dlg.m_bMoveColumn == 1) {
         MoveRunToEmptyColumn(k, freePlaces);
@@ -92,7 +92,7 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
     if (newTop >= 0) {
         moves::EraseColumnBand(*this, source, 185 + table::kRowStep * newTop,
                                erase.kept + table::kRowStep * newTop);
-        moves::DrawColumnCard(*this, source, newTop, moves::kBoxHeight);
+        moves::DrawColumnCard(*this, source, newTop);
     } else {
         moves::EraseColumnBand(*this, source, table::kColumnTop, erase.emptied);
     }

@@ -1,10 +1,17 @@
 #include "moves/free_places.h"
 
 #include "moves/move_steps.h"
+#include "render/cell_cards.h"
 
 namespace moves {
 
 namespace {
+// A parked card shows for a moment only, in the box its place is erased by
+// again: the cell outlines and the column below stay as they are.
+constexpr int kParkedInCellWidth = 70;
+constexpr int kParkedInColumnWidth = 75;
+constexpr int kParkedHeight = 95;
+
 bool IsReserveCode(int code) {
     return code < kFirstFreeColumnCode;
 }
@@ -19,10 +26,10 @@ void ParkCards(CSolView& view, int source, int count) {
         const int code = view.m_nFree[i];
         const Card& card = view.m_Cards[source][top - i];
         if (IsReserveCode(code)) {
-            DrawFace(view, card, table::ReserveX(code), 0, kCellBoxWidth, kBoxHeight);
+            DrawFace(view, card, table::ReserveX(code), 0, kParkedInCellWidth, kParkedHeight);
         } else {
-            DrawFace(view, card, table::ColumnX(ColumnOf(code)), table::kColumnTop, kBoxWidth,
-                     kBoxHeight);
+            DrawFace(view, card, table::ColumnX(ColumnOf(code)), table::kColumnTop,
+                     kParkedInColumnWidth, kParkedHeight);
         }
     }
 }
@@ -37,6 +44,7 @@ void ClearParkedCards(CSolView& view, int count) {
         }
     }
     view.DrawCellFrames();
+    cells::DrawCards(view);
 }
 
 }  // namespace moves

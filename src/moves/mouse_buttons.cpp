@@ -46,12 +46,12 @@ void CSolView::ToggleColumnSelection(int k) {
         return;
     }
     if (m_nSelected == kNothingSelected) {
-        DrawCard(kSelectionMark, table::ColumnX(k), table::RowY(top), moves::kBoxWidth,
-                 moves::kBoxHeight, true);
+        DrawCard(kSelectionMark, table::ColumnX(k), table::RowY(top), moves::kMarkWidth,
+                 moves::kMarkHeight, true);
         m_bMouseDown = 0;
         m_nSelected = k + 1;
     } else if (m_nSelected == k + 1) {
-        moves::DrawColumnCard(*this, k, top, moves::kBoxHeight);
+        moves::DrawColumnCard(*this, k, top);
         moves::EndMove(*this);
     }
 }

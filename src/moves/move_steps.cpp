@@ -2,22 +2,30 @@
 
 #include <algorithm>
 
+#include "render/cell_cards.h"
+
 namespace moves {
+
+namespace {
+// Erased bands reach 4 pixels right of a card, into the gap before the next column.
+constexpr int kBandWidth = 75;
+}  // namespace
 
 void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy) {
     view.m_nCardCode = CardCode(card);
     view.DrawCard(view.m_nCardCode, x, y, cx, cy, false);
 }
 
-void DrawColumnCard(CSolView& view, int k, int row, int cy) {
-    DrawFace(view, view.m_Cards[k][row], table::ColumnX(k), table::RowY(row), kBoxWidth, cy);
+void DrawColumnCard(CSolView& view, int k, int row) {
+    DrawFace(view, view.m_Cards[k][row], table::ColumnX(k), table::RowY(row), kBoxWidth,
+             kBoxHeight);
 }
 
 void EraseColumnBand(CSolView& view, int k, int top, int bottom) {
-    view.EraseRect(table::ColumnX(k), table::ColumnX(k) + kBoxWidth, top, bottom);
+    view.EraseRect(table::ColumnX(k), table::ColumnX(k) + kBandWidth, top, bottom);
 }
 
-void LiftTopCard(CSolView& view, int k, int emptiedBottom, int redrawHeight) {
+void LiftTopCard(CSolView& view, int k, int emptiedBottom) {
     const int top = view.m_nTop[k];
     // The new top card, drawn 18 pixels higher, covers the rest of the old box.
     EraseColumnBand(view, k, 185 + table::kRowStep * top, 210 + table::kRowStep * top);
@@ -26,15 +34,16 @@ void LiftTopCard(CSolView& view, int k, int emptiedBottom, int redrawHeight) {
     if (view.m_nTop[k] == -1) {
         EraseColumnBand(view, k, table::kColumnTop, emptiedBottom);
     } else {
-        DrawColumnCard(view, k, view.m_nTop[k], redrawHeight);
+        DrawColumnCard(view, k, view.m_nTop[k]);
     }
 }
 
 void ClearReserveCell(CSolView& view, int j) {
     view.EraseRect(table::ReserveX(j), table::ReserveX(j) + 70, 0, 95);
-    view.DrawCellFrames();
     ReserveCell(view, j) = Card{};
     view.m_bCellUsed[j] = 0;
+    view.DrawCellFrames();
+    cells::DrawCards(view);
 }
 
 void EndMove(CSolView& view) {
@@ -50,9 +59,9 @@ void DropSelection(CSolView& view, int markGoneWith) {
     }
     if (IsReserveSelection(selected)) {
         const int cell = selected - kFirstReserveSelection;
-        DrawFace(view, ReserveCell(view, cell), table::ReserveX(cell), 0, kBoxWidth, kBoxHeight);
+        cells::DrawFace(view, ReserveCell(view, cell), cell);
     } else if (IsColumnSelection(selected) && view.m_nTop[selected - 1] >= 0) {
-        DrawColumnCard(view, selected - 1, view.m_nTop[selected - 1], kBoxHeight);
+        DrawColumnCard(view, selected - 1, view.m_nTop[selected - 1]);
     }
 }
 

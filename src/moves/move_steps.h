@@ -6,13 +6,14 @@
 // taking a column's top card away, emptying a reserve cell.
 namespace moves {
 
-// The box a card is drawn in on a column or a home cell, and the box of the
-// selection mark (which inverts exactly one card).
-constexpr int kBoxWidth = 75;
-constexpr int kBoxHeight = 95;
-// The box a card is drawn in when a press puts it into a cell of the upper row.
-constexpr int kCellBoxWidth = 70;
-constexpr int kCellBoxHeight = 100;
+// The box a card is drawn in on a column: exactly one card, so that it covers
+// every pixel of the card or the mark it replaces.
+constexpr int kBoxWidth = table::kCardWidth;
+constexpr int kBoxHeight = table::kCardHeight;
+// The box of the selection mark on a column's top card, which DrawCard widens
+// and heightens to invert exactly one card.
+constexpr int kMarkWidth = 75;
+constexpr int kMarkHeight = 95;
 
 // How far down a column is erased when its last card leaves for a cell.
 constexpr int kEmptiedToUpperRow = 210;
@@ -47,20 +48,19 @@ inline bool HasRoomFor(const CSolView& view, int k, int count) {
 // Draws `card` face up into the box, noting it as the card drawn last.
 void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy);
 
-// Draws the card in `row` of column k at its place, `cy` pixels high.
-void DrawColumnCard(CSolView& view, int k, int row, int cy);
+// Draws the card in `row` of column k at its place.
+void DrawColumnCard(CSolView& view, int k, int row);
 
-// Fills a band of column k, the full card box wide, with the table colour.
+// Fills a band of column k, 75 pixels wide, with the table colour.
 void EraseColumnBand(CSolView& view, int k, int top, int bottom);
 
 // Column k's top card has been drawn at its new place: erases the strip it
 // leaves, takes it off the column and shows the column's new end, either the
-// new top card (`redrawHeight` pixels high) or an empty column erased down to
-// `emptiedBottom`.
-void LiftTopCard(CSolView& view, int k, int emptiedBottom, int redrawHeight);
+// new top card or an empty column erased down to `emptiedBottom`.
+void LiftTopCard(CSolView& view, int k, int emptiedBottom);
 
 // Reserve cell j's card has been drawn at its new place: erases the cell,
-// restores the frames and marks the cell free.
+// marks it free, restores the frames and the cards they were drawn over.
 void ClearReserveCell(CSolView& view, int j);
 
 // A completed move leaves nothing selected and the press used up.

@@ -2,12 +2,6 @@
 #include "moves/move_steps.h"
 #include "moves/table_hits.h"
 
-namespace {
-// A peeked card is drawn whole, taller than its place so nothing of it is cut.
-constexpr int kPeekWidth = 70;
-constexpr int kPeekHeight = 100;
-}  // namespace
-
 void CSolView::OnRButtonDown(unsigned, int x, int y) {
     if (m_bPlaying == 0 || m_nSelected != kNothingSelected) {
         return;
@@ -16,8 +10,7 @@ void CSolView::OnRButtonDown(unsigned, int x, int y) {
     for (int k = 0; k < table::kColumns; ++k) {
         for (int row = 0; row < m_nTop[k]; ++row) {
             if (hits::InCoveredBand(k, row, x, y)) {
-                moves::DrawFace(*this, m_Cards[k][row], table::ColumnX(k), table::RowY(row),
-                                kPeekWidth, kPeekHeight);
+                moves::DrawColumnCard(*this, k, row);
                 m_nPeekColumn = k;
                 m_nPeekRow = row;
                 m_bPeeking = 1;
@@ -31,13 +24,18 @@ void CSolView::OnRButtonUp(unsigned, int, int) {
         return;
     }
     UpdateMoveCount();
-    if (m_nSelected != kNothingSelected || m_bPeeking == 0) {
+    if (m_bPeeking == 0) {
         return;
     }
-    // Each card again covers the one below it.
-    for (int row = m_nPeekRow; row <= m_nTop[m_nPeekColumn]; ++row) {
-        moves::DrawFace(*this, m_Cards[m_nPeekColumn][row], table::ColumnX(m_nPeekColumn),
-                        table::RowY(row), kPeekWidth, kPeekHeight);
+    // Each card again covers the one below it, also when a card has been
+    // selected while the button was held: then its mark goes on again.
+    const int k = m_nPeekColumn;
+    for (int row = m_nPeekRow; row <= m_nTop[k]; ++row) {
+        moves::DrawColumnCard(*this, k, row);
+    }
+    if (m_nSelected == k + 1 && m_nTop[k] >= m_nPeekRow) {
+        DrawCard(kSelectionMark, table::ColumnX(k), table::RowY(m_nTop[k]), moves::kMarkWidth,
+                 moves::kMarkHeight, true);
     }
     m_nPeekColumn = 0;
     m_nPeekRow = 0;

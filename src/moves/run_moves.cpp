@@ -75,7 +75,7 @@ void CSolView::MoveRun(int L, int nTarget) {
                                erase.kept + table::kRowStep * newTop);
     }
     if (newTop >= 0) {
-        moves::DrawColumnCard(*this, source, newTop, moves::kBoxHeight);
+        moves::DrawColumnCard(*this, source, newTop);
     } else {
         moves::EraseColumnBand(*this, source, table::kColumnTop, erase.emptied);
     }

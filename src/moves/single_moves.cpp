@@ -1,6 +1,7 @@
 #include "game/sol_view.h"
 #include "moves/move_steps.h"
 #include "moves/table_hits.h"
+#include "render/cell_cards.h"
 
 namespace {
 // How far down a column is erased when its last card leaves for another column.
@@ -19,10 +20,9 @@ void CSolView::ClickReserveCell(int x, int y) {
         const int source = m_nSelected - 1;
         const Card card = moves::TopCard(*this, source);
         moves::ReserveCell(*this, cell) = card;
-        moves::DrawFace(*this, card, table::ReserveX(cell), 0, moves::kCellBoxWidth,
-                        moves::kCellBoxHeight);
+        cells::DrawFace(*this, card, cell);
         m_bCellUsed[cell] = 1;
-        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow, moves::kBoxHeight);
+        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow);
         moves::EndMove(*this);
         return;
     }
@@ -31,13 +31,11 @@ void CSolView::ClickReserveCell(int x, int y) {
         return;
     }
     if (m_nSelected == kNothingSelected) {
-        DrawCard(kSelectionMark, table::ReserveX(cell), 0, moves::kBoxWidth, moves::kBoxHeight,
-                 true);
+        cells::DrawMark(*this, cell);
         m_bMouseDown = 0;
         m_nSelected = kFirstReserveSelection + cell;
     } else if (m_nSelected == kFirstReserveSelection + cell) {
-        moves::DrawFace(*this, moves::ReserveCell(*this, cell), table::ReserveX(cell), 0,
-                        moves::kBoxWidth, moves::kBoxHeight);
+        cells::DrawFace(*this, moves::ReserveCell(*this, cell), cell);
         moves::EndMove(*this);
     }
 }
@@ -60,12 +58,11 @@ void CSolView::ClickHomeCell(int x, int y) {
         return;
     }
     moves::HomeCell(*this, home) = card;
-    moves::DrawFace(*this, card, table::HomeX(home), 0, moves::kCellBoxWidth,
-                    moves::kCellBoxHeight);
+    cells::DrawFace(*this, card, table::kCells + home);
     if (fromCell) {
         moves::ClearReserveCell(*this, cell);
     } else {
-        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow, moves::kBoxHeight);
+        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow);
     }
     moves::EndMove(*this);
 }
@@ -99,6 +96,6 @@ void CSolView::MoveCardToEmptyColumn(int k) {
     moves::DrawFace(*this, card, table::ColumnX(k), table::kColumnTop, moves::kBoxWidth,
                     moves::kBoxHeight);
     m_Cards[k][0] = card;
-    moves::LiftTopCard(*this, source, kEmptiedToColumn, moves::kBoxHeight);
+    moves::LiftTopCard(*this, source, kEmptiedToColumn);
     moves::EndMove(*this);
 }

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "game/sol_view.h"
+#include "render/cell_cards.h"
 
 namespace {
 // The selection mark's box: the inverted area is exactly one card.
@@ -90,14 +91,7 @@ void CSolView::OnPaint() {
         return;
     }
 
-    for (int k = 0; k < table::kColumns; ++k) {
-        const Card& card = m_Cards[k][table::kCellRow];
-        if (card.nRank == 0 && card.nSuit == 0) {
-            continue;
-        }
-        m_nCardCode = CardCode(card);
-        DrawCard(m_nCardCode, k < table::kCells ? 70 * k : 70 * k + 60, 0, 70, 95, false);
-    }
+    cells::DrawCards(*this);
     for (int column = 0; column < table::kColumns; ++column) {
         for (int row = 0; row <= m_nTop[column]; ++row) {
             m_nCardCode = CardCode(m_Cards[column][row]);
@@ -110,8 +104,7 @@ void CSolView::OnPaint() {
         DrawCard(kSelectionMark, table::ColumnX(column), table::RowY(m_nTop[column]), kMarkWidth,
                  kMarkHeight, true);
     } else if (m_nSelected >= kFirstReserveSelection) {
-        DrawCard(kSelectionMark, table::ReserveX(m_nSelected - kFirstReserveSelection), 0,
-                 kMarkWidth, kMarkHeight, true);
+        cells::DrawMark(*this, m_nSelected - kFirstReserveSelection);
     }
 }
 

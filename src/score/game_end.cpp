@@ -6,10 +6,13 @@
 
 void CSolView::OnGameWon() {
     m_platform.window.KillTimer(kGameTimer);
-    EraseRect(0, table::ReserveX(table::kCells), 0, 95);
+    // Every card is home: the cells are cleared, cards and all, to the empty
+    // table a repaint draws once the game has ended.
+    EraseRect(0, table::HomeX(table::kCells) + 1, 0, table::kCardHeight);
     DrawCellFrames();
+    DrawKingBox();
 
-    // The table stays on the screen but takes no more input.
+    // The table takes no more input.
     m_bPlaying = 0;
     m_bAutoPlay = 0;
     m_nSelected = kNothingSelected;
@@ -56,6 +59,9 @@ void CSolView::CheckGameLost() {
 
     CGameLostDlg lostDlg;
     if (m_platform.dialogs.DoModal(lostDlg) != IDOK) {
+        // The lost table has been shown during the question; what stays is
+        // the empty table that any repaint of an ended game draws.
+        OnPaint();
         return;
     }
     if (lostDlg.m_bSameGame == 1) {

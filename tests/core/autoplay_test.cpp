@@ -81,8 +81,8 @@ TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
     EXPECT_EQ(a.HomeRank(kDiamonds), 1) << "the uncovered Two waits for the next tick";
     EXPECT_EQ(a.t.view->m_nTop[2], 0);
     EXPECT_EQ(a.t.view->m_bCellUsed[1], 0);
-    ASSERT_EQ(log.size(), 3u + 3u + 2u + 14u);  // the cell erased and framed last
-    EXPECT_EQ(log[6], "blt 2 340,0 75x95 copy");
+    ASSERT_EQ(log.size(), 3u + 3u + 2u + 14u + 4u);  // the cell cleared last, home cards redrawn
+    EXPECT_EQ(log[6], "blt 2 340,0 70x96 copy");
     EXPECT_EQ(log[7], "fill 70,0-140,95 0,0,128");
 
     a.Step();
@@ -117,8 +117,8 @@ TEST(AutoPlay, MoveDropsTheSelectionAndDrawsAwayAMarkLeftBehind) {
         int selected;
         const char* redraw;  // the marked card drawn plainly, if its mark stayed behind
     } cases[] = {
-        {true, 4, "blt 48 238,128 75x95 copy"},
-        {false, 153, "blt 38 140,0 75x95 copy"},
+        {true, 4, "blt 48 238,128 71x96 copy"},
+        {false, 153, "blt 38 140,0 71x96 copy"},
         {true, 1, nullptr},
         {false, 151, nullptr},
     };

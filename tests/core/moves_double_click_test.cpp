@@ -44,9 +44,9 @@ TEST(LeftDoubleClick, SendsTheTopCardToTheLowestFreeReserveCellOrNothing) {
     };
     const Case cases[] = {
         {"reserve cells 0 and 2 used", Cells{0, 2}, 1, 0, 0, 1, k4H,
-         Log{Face(k4H, 70, 0, 70, 100), Erase(4, 79, 203, 228), Face(k9C, 4, 110, 75, 100)}},
+         Log{Face(k4H, 70, 0, 70, 96), Erase(4, 79, 203, 228), Face(k9C, 4, 110, 71, 96)}},
         {"the last card of a column empties it down to 210", Cells{}, 1, 1, 1, 0, k6S,
-         Log{Face(k6S, 0, 0, 70, 100), Erase(82, 157, 185, 210), Erase(82, 157, 110, 210)}},
+         Log{Face(k6S, 0, 0, 71, 96), Erase(82, 157, 185, 210), Erase(82, 157, 110, 210)}},
         {"all cells in use", Cells{0, 1, 2, 3}, 1, -1, 0, -1, {}, {}},
         {"the option is off", Cells{}, 0, -1, 0, -1, {}, {}},
         {"another column is selected", Cells{}, 1, 1, 0, -1, {}, {}},
@@ -80,8 +80,8 @@ TEST(LeftDoubleClick, SendsTheTopCardToTheLowestFreeReserveCellOrNothing) {
 
 TEST(RightDoubleClick, SendsOnlyAnUncoveredCardThatIsDueHome) {
     constexpr Card k9C{9, kClubs}, kAD{1, kDiamonds}, k6H{6, kHearts};
-    const Log adHome = {Face(kAD, 550, 0, 75, 95), Erase(4, 79, 203, 228),
-                        Face(k9C, 4, 110, 75, 95)};
+    const Log adHome = {Face(kAD, 550, 0, 71, 96), Erase(4, 79, 203, 228),
+                        Face(k9C, 4, 110, 71, 96)};
     struct Case {
         const char* what;
         int x, y;
@@ -94,7 +94,7 @@ TEST(RightDoubleClick, SendsOnlyAnUncoveredCardThatIsDueHome) {
         {"a top card due home, whatever the other home cells hold", 39, 178, 1, false, kAD, adHome},
         {"the last pixel of the top card's 75-pixel box", 78, 178, 1, false, kAD, adHome},
         {"a reserve card due home", 175, 50, 1, false, k6H,
-         Log{Face(k6H, 480, 0, 75, 95), Erase(140, 210, 0, 95), "frames"}},
+         Log{Face(k6H, 480, 0, 71, 96), Erase(140, 210, 0, 95), "frames"}},
         {"just right of the top card's box", 79, 178, 1, false, {}, {}},
         {"a covered card that is due", 120, 120, 1, false, {}, {}},
         {"a top card that is not due", 117, 178, 1, false, {}, {}},

@@ -37,23 +37,23 @@ TEST(ColumnToEmptyColumn, AsksOnlyWhenARunCouldMoveAndCarriesWhatTheFreePlacesAl
     const Case cases[] = {
         {"a run of two through the one free reserve cell", Cards{kBase, k9H, k8S}, 3, 1, true, true,
          2,
-         Log{Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110, 75, 95), Face(k8S, 82, 128, 75, 95),
+         Log{Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110, 71, 96), Face(k8S, 82, 128, 71, 96),
              Erase(210, 280, 0, 95), "frames", Erase(4, 79, 185, 270),
-             Face(kBase, 4, 110, 75, 95)}},
+             Face(kBase, 4, 110, 71, 96)}},
         {"the single card chosen", Cards{kBase, k9H, k8S}, 0, 1, true, false, 1,
-         Log{Face(k8S, 82, 110, 75, 95), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 75, 95)}},
+         Log{Face(k8S, 82, 110, 71, 96), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 71, 96)}},
         {"no free place besides the destination", Cards{kBase, k9H, k8S}, 4, 1, false, true, 1,
-         Log{Face(k8S, 82, 110, 75, 95), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 75, 95)}},
+         Log{Face(k8S, 82, 110, 71, 96), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 71, 96)}},
         {"top two of the same colour", Cards{kBase, k9H, k8H}, 0, 2, false, true, 1,
-         Log{Face(k8H, 82, 110, 75, 95), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 75, 95)}},
+         Log{Face(k8H, 82, 110, 71, 96), Erase(4, 79, 221, 246), Face(k9H, 4, 128, 71, 96)}},
         {"a single card", Cards{k8S}, 0, 1, false, true, 1,
-         Log{Face(k8S, 82, 110, 75, 95), Erase(4, 79, 185, 210), Erase(4, 79, 110, 230)}},
+         Log{Face(k8S, 82, 110, 71, 96), Erase(4, 79, 185, 210), Erase(4, 79, 110, 230)}},
         {"two free places carry three of a run of four",
          Cards{kBase, k10H, {9, kSpades}, k8H, {7, kSpades}}, 2, 1, true, true, 3,
-         Log{Erase(4, 79, 203, 288), Face(k10H, 4, 128, 75, 95)}},
+         Log{Erase(4, 79, 203, 288), Face(k10H, 4, 128, 71, 96)}},
         {"six free places carry five of a run of seven",
          Cards{{12, kDiamonds}, {11, kSpades}, k10H, {9, kSpades}, k8H, {7, kSpades}, {6, kHearts}},
-         0, 3, true, true, 5, Log{Erase(4, 79, 203, 328), Face({11, kSpades}, 4, 128, 75, 95)}},
+         0, 3, true, true, 5, Log{Erase(4, 79, 203, 328), Face({11, kSpades}, 4, 128, 71, 96)}},
         {"a run that was the whole column erases it down to 270", Cards{k9H, k8S}, 0, 1, true, true,
          2, Log{Erase(4, 79, 110, 270)}},
     };
@@ -79,7 +79,7 @@ TEST(ColumnToEmptyColumn, CancelOnlyTakesTheMarkAway) {
     FakeTable t;
     LayOut(t, {kBase, k9H, k8S}, 0, 1);
     t.dialogs.moveChoice = [](CMoveChoiceDlg&) { return IDCANCEL; };
-    EXPECT_EQ(Move(t, AtColumn(0), AtColumn(kDestination)), Log{Face(k8S, 4, 146, 75, 95)});
+    EXPECT_EQ(Move(t, AtColumn(0), AtColumn(kDestination)), Log{Face(k8S, 4, 146, 71, 96)});
     EXPECT_EQ(t.view->m_nSelected, 0);
     EXPECT_EQ(t.view->m_bMouseDown, 1) << "the press stays unused until the release";
     EXPECT_EQ(t.view->m_nTop[0], 2);

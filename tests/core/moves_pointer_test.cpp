@@ -72,13 +72,13 @@ TEST(Peek, RightButtonShowsACoveredCardWholeUntilReleased) {
     TableBuilder(t).Column(2, column).Spares(3);
     t.surface.Take();
     t.view->OnRButtonDown(0, 200, 150);  // row 2's band: 146 < y < 164
-    EXPECT_EQ(t.surface.Take(), Log{Face(column[2], 160, 146, 70, 100)});
+    EXPECT_EQ(t.surface.Take(), Log{Face(column[2], 160, 146, 71, 96)});
     t.view->OnRButtonUp(0, 200, 150);
     const Log drawn = t.surface.Take();
     ASSERT_EQ(drawn.size(), 5u) << "the move count, then the three cards";
     EXPECT_EQ(Log(drawn.begin() + 2, drawn.end()),
-              (Log{Face(column[2], 160, 146, 70, 100), Face(column[3], 160, 164, 70, 100),
-                   Face(column[4], 160, 182, 70, 100)}));
+              (Log{Face(column[2], 160, 146, 71, 96), Face(column[3], 160, 164, 71, 96),
+                   Face(column[4], 160, 182, 71, 96)}));
     EXPECT_EQ(t.view->m_bPeeking, 0);
 
     t.view->OnRButtonDown(0, 200, 164);  // between two bands

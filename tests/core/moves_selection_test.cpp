@@ -30,7 +30,7 @@ void LayOutPressTable(FakeTable& t) {
 }
 
 TEST(LeftPress, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
-    const std::string uncoverKing[] = {Erase(160, 235, 203, 228), Face(kKC, 160, 110, 75, 95)};
+    const std::string uncoverKing[] = {Erase(160, 235, 203, 228), Face(kKC, 160, 110, 71, 96)};
     const std::string clearCell[] = {Erase(0, 70, 0, 95), "frames"};
     struct Case {
         const char* what;
@@ -49,27 +49,27 @@ TEST(LeftPress, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
         {"nothing, empty cell", 0, AtReserve(1), 0, 1, 20, Card{}, {}},
         {"nothing, home", 0, AtHome(1), 0, 5, 20, Card{7, kSpades}, {}},
         {"column, itself", kColumnCode, AtColumn(2), 0, 2, 1, k8S,
-         Log{Face(k8S, 160, 128, 75, 95)}},
+         Log{Face(k8S, 160, 128, 71, 96)}},
         {"column, fitting column", kColumnCode, AtColumn(0), 0, 0, 2, k8S,
-         Log{Face(k8S, 4, 146, 75, 95), uncoverKing[0], uncoverKing[1]}},
+         Log{Face(k8S, 4, 146, 71, 96), uncoverKing[0], uncoverKing[1]}},
         {"column, empty column", kColumnCode, AtColumn(1), 0, 1, 0, k8S,
-         Log{Face(k8S, 82, 110, 75, 95), uncoverKing[0], uncoverKing[1]}},
+         Log{Face(k8S, 82, 110, 71, 96), uncoverKing[0], uncoverKing[1]}},
         {"column, filled cell", kColumnCode, AtReserve(0), kColumnCode, 0, 20, k8C, {}},
         {"column, empty cell", kColumnCode, AtReserve(1), 0, 1, 20, k8S,
-         Log{Face(k8S, 70, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
+         Log{Face(k8S, 70, 0, 70, 96), uncoverKing[0], uncoverKing[1]}},
         {"column, home", kColumnCode, AtHome(1), 0, 5, 20, k8S,
-         Log{Face(k8S, 410, 0, 70, 100), uncoverKing[0], uncoverKing[1]}},
+         Log{Face(k8S, 410, 0, 71, 96), uncoverKing[0], uncoverKing[1]}},
         {"cell, fitting column", kCellCode, AtColumn(0), 0, 0, 2, k8C,
-         Log{Face(k8C, 4, 146, 75, 95), clearCell[0], clearCell[1]}},
+         Log{Face(k8C, 4, 146, 71, 96), clearCell[0], clearCell[1]}},
         {"cell, empty column", kCellCode, AtColumn(1), 0, 1, 0, k8C,
-         Log{Face(k8C, 82, 110, 75, 95), clearCell[0], clearCell[1]}},
-        {"cell, itself", kCellCode, AtReserve(0), 0, 0, 20, k8C, Log{Face(k8C, 0, 0, 75, 95)}},
+         Log{Face(k8C, 82, 110, 71, 96), clearCell[0], clearCell[1]}},
+        {"cell, itself", kCellCode, AtReserve(0), 0, 0, 20, k8C, Log{Face(k8C, 0, 0, 71, 96)}},
         {"cell, other filled cell", kCellCode, AtReserve(2), kCellCode, 2, 20, kQD, {}},
         {"cell, empty cell", kCellCode, AtReserve(1), kCellCode, 1, 20, Card{}, {}},
         {"cell, home", kCellCode, AtHome(0), 0, 4, 20, k8C,
-         Log{Face(k8C, 340, 0, 70, 100), clearCell[0], clearCell[1]}},
+         Log{Face(k8C, 340, 0, 70, 96), clearCell[0], clearCell[1]}},
         {"a column's last card to a cell empties it down to 210", 4, AtReserve(1), 0, 1, 20, k5D,
-         Log{Face(k5D, 70, 0, 70, 100), Erase(238, 313, 185, 210), Erase(238, 313, 110, 210)}},
+         Log{Face(k5D, 70, 0, 70, 96), Erase(238, 313, 185, 210), Erase(238, 313, 110, 210)}},
         {"another suit's home cell, though the rank fits", kCellCode, AtHome(1), kCellCode, 5, 20,
          Card{7, kSpades}, Log{}},
         {"a rank skipped on the way home", 1, AtHome(2), 1, 6, 20, Card{}, {}},

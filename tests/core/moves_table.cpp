@@ -117,7 +117,10 @@ Log Steps(const Log& calls) {
     Log steps;
     for (const std::string& call : calls) {
         const bool frameLine = call.starts_with("line ") && call.ends_with(" notcopy");
-        if (!frameLine) {
+        const bool redrawnAfterFrames = !steps.empty() && steps.back() == "frames" &&
+                                        call.starts_with("blt ") &&
+                                        call.find(",0 ") != std::string::npos;
+        if (!frameLine && !redrawnAfterFrames) {
             steps.push_back(call);
         } else if (steps.empty() || steps.back() != "frames") {
             steps.push_back("frames");

@@ -66,7 +66,8 @@ void Click(FakeTable& table, Place place);
 // Selects `from`, presses on `to` and returns what the press drew.
 Log Move(FakeTable& table, Place from, Place to);
 
-// The drawing log with each run of cell-frame lines folded into "frames".
+// The drawing log with each run of cell-frame lines, and the cards of the upper
+// row drawn again over them, folded into "frames".
 Log Steps(const Log& calls);
 
 // The king pictures drawn since the last look, in order.

@@ -105,16 +105,18 @@ TEST(Paint, RepaintDrawsCardsAndTheMarkOnlyDuringAGame) {
     t.Deal(1);
     CSolView& v = *t.view;
     Reserve(v, 2, Card{4, 3});
+    Reserve(v, 3, Card{9, 2});
     v.m_Cards[5][20] = Card{1, 1};
     v.m_nSelected = 153;
     v.m_Show = 0;
     t.surface.Take();
     v.OnPaint();
     calls = t.surface.Take();
-    EXPECT_EQ(CountPrefix(calls, "blt 43 140,0 70x95 copy"), 1);
-    EXPECT_EQ(CountPrefix(calls, "blt 14 410,0 70x95 copy"), 1);
+    EXPECT_EQ(CountPrefix(calls, "blt 43 140,0 70x96 copy"), 1);
+    EXPECT_EQ(CountPrefix(calls, "blt 35 210,0 71x96 copy"), 1);
+    EXPECT_EQ(CountPrefix(calls, "blt 14 410,0 71x96 copy"), 1);
     EXPECT_EQ(CountPrefix(calls, "blt 38 550,200 80x100 copy"), 1);
-    EXPECT_EQ(calls.back(), "blt 500 140,0 71x96 invert");
+    EXPECT_EQ(calls.back(), "blt 500 140,0 70x96 invert");
     EXPECT_EQ(CountPrefix(calls, "text "), 0) << "neither the clock nor the move count";
 
     v.m_nSelected = 4;

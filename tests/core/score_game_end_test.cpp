@@ -147,8 +147,8 @@ TEST(GameEnd, StopsTheGameUntilNewOrSelectGameStartsTheNext) {
             EXPECT_EQ(t.view->m_bWon, won ? 1 : 0);
             EXPECT_EQ(t.view->m_nSelected, 0);
             const auto log = t.surface.Take();
-            // The reserve row cleared, or the selected card drawn without its mark.
-            const char* drawn = won ? "fill 0,0-280,95 0,0,128" : "blt 22 160,110 75x95 copy";
+            // Both blocks of cells cleared, or the selected card drawn without its mark.
+            const char* drawn = won ? "fill 0,0-621,96 0,0,128" : "blt 22 160,110 71x96 copy";
             EXPECT_NE(std::find(log.begin(), log.end(), drawn), log.end());
 
             t.window.title = "finished";

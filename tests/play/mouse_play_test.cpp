@@ -1,34 +1,86 @@
-// Moves made with real mouse events on the view widget of game 3. After each
-// one the table holds what it should, and the screen shows exactly what a full
-// repaint draws.
-//
-// Game 3, each column from its first card to its top card:
-//   1: JH 4D KD 4C KS QD 10D   2: 2C 2D 6C JD 6D 7H 9H   3: 7C 2H 3D 6S KC AS 9D
-//   4: 5H 4S 6H 2S 8H 5C KH    5: 10H 8S QS 9S 8C 5D     6: 7D AD 8D 3C 10S 4H
-//   7: 3H 9C AC 7S 5S JS       8: 3S JC QC QH 10C AH
+// Seeded random games on the real view widget: left clicks on every kind of
+// place, double-clicks of both buttons, peeks (some ended while a card has been
+// selected meanwhile) and ticks of automatic play, with every question answered
+// at random; some games start a move or two before a win or a loss. After each
+// event the screen must hold exactly what a full repaint of the same table
+// draws, and that repaint shows every card of the upper row whole.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
+#include <random>
+#include <utility>
+#include <vector>
 
+#include "app/qt_window_services.h"
 #include "app/view_widget.h"
+#include "platform/dialog_host.h"
+#include "play/dialog_answers.h"
 #include "play/play_window.h"
 #include "play/screen_checks.h"
+#include "play/table_position.h"
 
-using play::ColumnSpot;
-using play::HomeSpot;
-using play::ReserveSpot;
-
-// Cards in failure messages as "rank,suit".
-char* toString(const Card& card) {
-    return QTest::toString(QStringLiteral("%1,%2").arg(card.nRank).arg(card.nSuit));
-}
+using play::Spot;
 
 namespace {
-constexpr int kGame = 3;
-constexpr int kClubs = 0;
-constexpr int kSpades = 1;
-constexpr int kHearts = 2;
-constexpr int kDiamonds = 3;
-constexpr int kSettleMs = 5000;
+enum class Start { kDealt, kNearlyWon, kNearlyLost };
+constexpr std::pair<unsigned, Start> kGames[] = {{1, Start::kDealt},      {2, Start::kDealt},
+                                                 {3, Start::kDealt},      {4, Start::kDealt},
+                                                 {5, Start::kDealt},      {6, Start::kDealt},
+                                                 {7, Start::kNearlyWon},  {8, Start::kNearlyWon},
+                                                 {9, Start::kNearlyLost}, {10, Start::kNearlyLost}};
+constexpr int kEventsPerGame = 150;
+constexpr int kAnswerEveryMs = 5;
+constexpr int kMoveColumn = 1019;
+constexpr int kMoveSingleCard = 1018;
+constexpr int kLostSameGame = 1017;
+constexpr int kWonNewGame = 1002;
+
+// All but the Kings home, each King alone on one of the first four columns.
+play::Position NearlyWon() {
+    play::Position position;
+    for (int suit = 0; suit < table::kCells; ++suit) {
+        position.cards[table::kCells + suit][table::kCellRow] = Card{12, suit};
+        position.cards[suit][0] = Card{13, suit};
+        position.top[suit] = 0;
+        position.top[table::kCells + suit] = -1;
+    }
+    return position;
+}
+
+// Only black cards on the column tops and in the reserve cells, home cells
+// empty: not one move is left, and none of the tops is an Ace.
+play::Position NearlyLost() {
+    play::Position position;
+    int under = 0;
+    for (int code = 1; code <= 52; ++code) {
+        const Card card{(code - 1) % 13 + 1, (code - 1) / 13};
+        const int rank = card.nRank;
+        if (card.nSuit < 2 && rank >= 2 && rank <= 3) {
+            const int cell = 2 * card.nSuit + rank - 2;
+            position.cards[cell][table::kCellRow] = card;
+            position.cellUsed[cell] = 1;
+        } else if (card.nSuit < 2 && rank >= 4 && rank <= 7) {
+            position.cards[4 * card.nSuit + rank - 4][5] = card;
+        } else {
+            position.cards[under % table::kColumns][under / table::kColumns] = card;
+            ++under;
+        }
+    }
+    std::ranges::fill(position.top, 5);
+    return position;
+}
+
+// Keeps the view's own timer ticks away: the test gives every tick itself, so
+// that a seed always plays the same game.
+class OwnTicksOnly : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::Timer && qobject_cast<QtWindowServices*>(watched);
+    }
+};
 }  // namespace
 
 class MousePlayTest : public QObject {
@@ -36,101 +88,217 @@ class MousePlayTest : public QObject {
 
   private:
     std::unique_ptr<PlayWindow> m_window;
+    std::mt19937 m_random;
+    OwnTicksOnly m_ticks;
 
     CSolView& Game() const { return m_window->Game(); }
-    Card TopCard(int k) const { return Game().m_Cards[k][Game().m_nTop[k]]; }
-    Card ReserveCard(int cell) const { return Game().m_Cards[cell][table::kCellRow]; }
-    Card HomeCard(int suit) const { return Game().m_Cards[table::kCells + suit][table::kCellRow]; }
-    // A card moved by pressing on it, then on where it goes.
-    void Move(play::Spot from, play::Spot to) const {
+    int Roll(int below) { return static_cast<int>(m_random() % static_cast<unsigned>(below)); }
+
+    // A place a press may reach: a column's top card, a cell, or bare table.
+    Spot AnyPlace() {
+        const int pick = Roll(17);
+        if (pick < 8) {
+            return play::ColumnSpot(Game(), pick);
+        }
+        if (pick < 12) {
+            return play::ReserveSpot(pick - 8);
+        }
+        return pick < 16 ? play::HomeSpot(pick - 12) : play::kBareTable;
+    }
+
+    void Press(Qt::MouseButton button, Spot at) {
+        QTest::mousePress(&m_window->Table(), button, {}, QPoint(at.x, at.y));
+    }
+    void Release(Qt::MouseButton button, Spot at) {
+        QTest::mouseRelease(&m_window->Table(), button, {}, QPoint(at.x, at.y));
+    }
+
+    // How many cards from the top of column s would go onto column t: the
+    // length of the run whose lowest card fits on t's top card, 0 if none.
+    int RunOnto(int s, int t) const {
+        const CSolView& game = Game();
+        for (int length = 1; length <= 5 && game.m_nTop[s] - length + 1 >= 0; ++length) {
+            const int lowest = game.m_nTop[s] - length + 1;
+            if (length > 1 && !FitsOn(game.m_Cards[s][lowest + 1], game.m_Cards[s][lowest])) {
+                return 0;
+            }
+            if (game.m_nTop[t] >= 0 &&
+                FitsOn(game.m_Cards[s][lowest], game.m_Cards[t][game.m_nTop[t]])) {
+                return length;
+            }
+        }
+        return 0;
+    }
+
+    // A press on a column and one on a column it has cards for, or on an
+    // empty column, or from a reserve cell: plain random presses rarely move
+    // anything onto a column.
+    void MoveOntoAColumn() {
+        // A press on the selected place takes the selection away first.
+        const int selected = Game().m_nSelected;
+        if (selected >= kFirstReserveSelection) {
+            m_window->Click(play::ReserveSpot(selected - kFirstReserveSelection));
+        } else if (selected != kNothingSelected) {
+            m_window->Click(play::ColumnSpot(Game(), selected - 1));
+        }
+        std::vector<std::pair<Spot, Spot>> moves;
+        for (int s = 0; s < table::kColumns; ++s) {
+            for (int t = 0; t < table::kColumns; ++t) {
+                const bool empty = Game().m_nTop[t] < 0;
+                if (s != t && Game().m_nTop[s] >= 0 && (empty || RunOnto(s, t) > 0)) {
+                    moves.emplace_back(play::ColumnSpot(Game(), s), play::ColumnSpot(Game(), t));
+                }
+            }
+        }
+        for (int j = 0; j < table::kCells; ++j) {
+            for (int t = 0; t < table::kColumns; ++t) {
+                const Card& card = Game().m_Cards[j][table::kCellRow];
+                const int top = Game().m_nTop[t];
+                if (!(card == Card{}) && (top < 0 || FitsOn(card, Game().m_Cards[t][top]))) {
+                    moves.emplace_back(play::ReserveSpot(j), play::ColumnSpot(Game(), t));
+                }
+            }
+        }
+        if (moves.empty()) {
+            return;
+        }
+        const auto [from, to] = moves[Roll(static_cast<int>(moves.size()))];
         m_window->Click(from);
         m_window->Click(to);
     }
 
+    // The right button held on a covered card; a left click may come between.
+    void Peek() {
+        const int k = Roll(table::kColumns);
+        const int top = Game().m_nTop[k];
+        const Spot band{table::ColumnX(k) + 35, table::RowY(top > 0 ? Roll(top) : 0) + 9};
+        Press(Qt::RightButton, band);
+        if (Roll(2) == 0) {
+            m_window->Click(AnyPlace());
+        }
+        Release(Qt::RightButton, band);
+    }
+
+    void Act() {
+        if (Game().m_bPlaying == 0) {
+            // The ended game was left; the next one is dealt as a game start does.
+            Game().m_nNextGame = Game().m_nReplayGame = 1 + Roll(32000);
+            Game().StartGame();
+            return;
+        }
+        switch (Roll(12)) {
+            case 0:
+                m_window->DoubleClick(Qt::LeftButton, AnyPlace());
+                break;
+            case 1:
+                m_window->DoubleClick(Qt::RightButton, AnyPlace());
+                break;
+            case 2:
+                Peek();
+                break;
+            case 4:
+            case 5:
+                MoveOntoAColumn();
+                break;
+            case 3:
+                // The only ticks: automatic play, the clock and the lost check.
+                Game().OnTimer(kGameTimer);
+                break;
+            default:
+                m_window->Click(AnyPlace());
+                break;
+        }
+    }
+
+    // A card of the upper row on the screen that is not its whole face: only
+    // the column it shares with a card in the next cell shows that card.
+    QString CellCardCut() const {
+        const CSolView& game = Game();
+        for (int k = 0; k < table::kColumns; ++k) {
+            const Card& card = game.m_Cards[k][table::kCellRow];
+            if (game.m_bPlaying == 0 || card == Card{} ||
+                game.m_nSelected == kFirstReserveSelection + k) {
+                continue;
+            }
+            const bool nextHolds = k % table::kCells != table::kCells - 1 &&
+                                   !(game.m_Cards[k + 1][table::kCellRow] == Card{});
+            const int x = k < table::kCells ? table::ReserveX(k) : table::HomeX(k - table::kCells);
+            const QImage face =
+                screen::CardFace(CardCode(card))
+                    .copy(0, 0, table::kCardWidth - (nextHolds ? 1 : 0), table::kCardHeight);
+            const QString mismatch =
+                screen::Mismatch(m_window->Table().Image(), QPoint(x, 0), face);
+            if (!mismatch.isEmpty()) {
+                return QStringLiteral("cell %1: %2").arg(k).arg(mismatch);
+            }
+        }
+        return {};
+    }
+
+    // Every question the game asks meanwhile gets a random answer.
+    void AnswerDialogs() {
+        auto* watch = new QTimer(&m_window->Frame());
+        connect(watch, &QTimer::timeout, watch, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            const QString title = dialog->windowTitle();
+            if (title == QStringLiteral("Select")) {
+                const int choice = Roll(3);
+                choice == 2 ? dialog->reject()
+                            : PressButton(*dialog, choice == 0 ? kMoveColumn : kMoveSingleCard);
+            } else if (ControlOf<QAbstractButton>(*dialog, kLostSameGame) != nullptr) {
+                const int choice = Roll(3);
+                if (choice == 0) {
+                    PressButton(*dialog, kLostSameGame);
+                }
+                choice == 2 ? dialog->reject() : PressButton(*dialog, IDOK);
+            } else if (ControlOf<QAbstractButton>(*dialog, kWonNewGame) != nullptr) {
+                PressButton(*dialog, kWonNewGame);
+                Roll(3) == 0 ? PressButton(*dialog, IDOK) : dialog->reject();
+            } else {
+                dialog->accept();
+            }
+        });
+        watch->start(kAnswerEveryMs);
+    }
+
   private slots:
-    void init() {
+    void cleanup() {
+        QCoreApplication::instance()->removeEventFilter(&m_ticks);
+        m_window.reset();
+    }
+
+    void everyEventLeavesTheTableAsARepaintDrawsIt_data() {
+        QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<Start>("start");
+        for (const auto& [seed, start] : kGames) {
+            QTest::addRow("seed %u", seed) << seed << start;
+        }
+    }
+
+    void everyEventLeavesTheTableAsARepaintDrawsIt() {
+        QFETCH(unsigned, seed);
+        QFETCH(Start, start);
+        m_random.seed(seed);
         m_window = std::make_unique<PlayWindow>();
         QVERIFY(m_window->Started());
-        m_window->SelectGame(kGame);
-    }
-    void cleanup() { m_window.reset(); }
-
-    void pressesMoveCardsHomeToCellsBackAndRunsAcross() {
-        // Selected: the top card shows inverted, and a repaint marks it again.
-        m_window->Click(ColumnSpot(Game(), 7));
-        QCOMPARE(Game().m_nSelected, 8);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Column 8's Ace of hearts home; automatic play is still off, so
-        // nothing else has moved.
-        m_window->Click(HomeSpot(kHearts));
-        QCOMPARE(HomeCard(kHearts), (Card{1, kHearts}));
-        QCOMPARE(Game().m_nTop[7], 4);
-        QCOMPARE(TopCard(7), (Card{10, kClubs}));
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Column 3's Nine of diamonds into reserve cell 0 uncovers the Ace of
-        // spades, which automatic play takes home at a later tick.
-        Move(ColumnSpot(Game(), 2), ReserveSpot(0));
-        QCOMPARE(ReserveCard(0), (Card{9, kDiamonds}));
-        QCOMPARE(Game().m_bCellUsed[0], 1);
-        QCOMPARE(TopCard(2), (Card{1, kSpades}));
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-        QTRY_COMPARE_WITH_TIMEOUT(HomeCard(kSpades), (Card{1, kSpades}), kSettleMs);
-        QCOMPARE(TopCard(2), (Card{13, kClubs}));
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // The reserve card onto column 8's Ten of clubs.
-        Move(ReserveSpot(0), ColumnSpot(Game(), 7));
-        QCOMPARE(TopCard(7), (Card{9, kDiamonds}));
-        QCOMPARE(Game().m_nTop[7], 5);
-        QCOMPARE(ReserveCard(0), Card{});
-        QCOMPARE(Game().m_bCellUsed[0], 0);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Column 1's Ten of diamonds onto column 7's Jack of spades.
-        Move(ColumnSpot(Game(), 0), ColumnSpot(Game(), 6));
-        QCOMPARE(TopCard(6), (Card{10, kDiamonds}));
-        QCOMPARE(TopCard(0), (Card{12, kDiamonds}));
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-
-        // Jack of spades and Ten of diamonds together onto the Queen of
-        // diamonds, the Ten parked in reserve cell 0 on the way.
-        Move(ColumnSpot(Game(), 6), ColumnSpot(Game(), 0));
-        QCOMPARE(Game().m_nTop[0], 7);
-        QCOMPARE(Game().m_Cards[0][6], (Card{11, kSpades}));
-        QCOMPARE(Game().m_Cards[0][7], (Card{10, kDiamonds}));
-        QCOMPARE(TopCard(6), (Card{5, kSpades}));
-        QCOMPARE(Game().m_bCellUsed[0], 0);
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-    }
-
-    void aLeftDoubleClickSendsTheTopCardToTheLowestFreeCell() {
-        Move(ColumnSpot(Game(), 0), ReserveSpot(0));
-        Move(ColumnSpot(Game(), 1), ReserveSpot(2));
-        // Automatic play takes column 8's Ace of hearts home meanwhile.
-        QTRY_COMPARE_WITH_TIMEOUT(HomeCard(kHearts), (Card{1, kHearts}), kSettleMs);
-
-        m_window->DoubleClick(Qt::LeftButton, ColumnSpot(Game(), 3));
-        QCOMPARE(ReserveCard(1), (Card{13, kHearts}));
-        QCOMPARE(Game().m_bCellUsed[1], 1);
-        QCOMPARE(TopCard(3), (Card{5, kClubs}));
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
-    }
-
-    void aRightDoubleClickSendsADueCardHomeAndNoOther() {
-        m_window->DoubleClick(Qt::RightButton, ColumnSpot(Game(), 0));
-        QCOMPARE(TopCard(0), (Card{10, kDiamonds}));
-        QCOMPARE(HomeCard(kDiamonds), Card{});
-
-        m_window->DoubleClick(Qt::RightButton, ColumnSpot(Game(), 7));
-        QCOMPARE(HomeCard(kHearts), (Card{1, kHearts}));
-        QCOMPARE(TopCard(7), (Card{10, kClubs}));
-        QCOMPARE(Game().m_nSelected, kNothingSelected);
-        VERIFY_SCREEN_AS_REPAINTED(m_window->Table(), Game());
+        QCoreApplication::instance()->installEventFilter(&m_ticks);
+        m_window->SelectGame(1 + Roll(32000));
+        if (start != Start::kDealt) {
+            play::Restore(Game(), start == Start::kNearlyWon ? NearlyWon() : NearlyLost());
+            Game().OnPaint();
+        }
+        AnswerDialogs();
+        for (int event = 1; event <= kEventsPerGame; ++event) {
+            Act();
+            const QString mismatch = screen::RepaintMismatch(m_window->Table(), Game());
+            QVERIFY2(mismatch.isEmpty(),
+                     qPrintable(QStringLiteral("event %1: %2").arg(event).arg(mismatch)));
+            const QString cut = CellCardCut();
+            QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("event %1: %2").arg(event).arg(cut)));
+        }
     }
 };
 

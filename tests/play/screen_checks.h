@@ -18,10 +18,9 @@ QImage CardFace(int code);
 QString Mismatch(const QImage& screen, QPoint at, const QImage& expected);
 
 // Repaints the whole table and compares it with what the table showed before:
-// every move must leave the same pixels a full repaint draws. Left out: the
-// move count box, which only a button release draws; the clock; and the edge
-// pixels of cards that moves draw in other boxes than the repaint. Empty when
-// all match.
+// every drawing must leave the pixels a full repaint draws. Left out are only
+// the clock and the move count box, which a repaint draws differently by
+// design. Empty when all match.
 QString RepaintMismatch(ViewWidget& table, CSolView& game);
 
 }  // namespace screen
