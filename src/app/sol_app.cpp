@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "dialogs/program_icons.h"
-#include "settings/about_dlg.h"
+#include "about/about_dlg.h"
+#include "app/icons/program_icons.h"
 
 CSolApp::CSolApp() = default;
 CSolApp::~CSolApp() = default;
@@ -19,7 +19,7 @@ bool CSolApp::InitInstance() {
     QObject::connect(m_frame.get(), &CMainFrame::aboutRequested, m_frame.get(),
                      [this] { OnAppAbout(); });
     m_frame->show();
-    m_frame->InitialUpdate();
+    m_frame->View().OnInitialUpdate();
     return m_frame->isVisible();
 }
 

@@ -75,9 +75,9 @@ QString Mismatch(const QImage& screen, QPoint at, const QImage& expected) {
 }
 
 QString RepaintMismatch(ViewWidget& table, CSolView& game) {
-    const QImage before = table.Image().copy();
+    const QImage before = table.DrawingSurface().Image().copy();
     game.OnPaint();
-    const QImage& after = table.Image();
+    const QImage& after = table.DrawingSurface().Image();
     const QRegion leftOut = LeftOut(game, after);
     for (int y = 0; y < after.height(); ++y) {
         for (int x = 0; x < after.width(); ++x) {
