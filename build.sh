@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then plays or tests.
-#   ./build.sh play    build and start the game
-#   ./build.sh test    build and run every test, plain and under the sanitizers
+#   ./build.sh play    build the game alone and start it
+#   ./build.sh test    build and run every test, plain and under the sanitizers,
+#                      with every compiler warning an error
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,25 +21,28 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-build() {  # build DIR [extra cmake arguments...]
+configure() {  # configure DIR [extra cmake arguments...]
     local dir=$1
     shift
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$dir" -j "$(nproc)"
 }
 
 case "${1:-}" in
     play)
         install_missing
-        build build
+        # Only the game: a player's first start does not wait for the tests.
+        configure build -DKELMORA_WERROR=OFF
+        cmake --build build -j "$(nproc)" --target kelmora
         exec ./build/src/app/kelmora
         ;;
     test)
         install_missing
         export QT_QPA_PLATFORM=offscreen
-        build build
+        configure build -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON
+        cmake --build build -j "$(nproc)"
         ctest --test-dir build --output-on-failure -j "$(nproc)"
-        build build-sanitize -DKELMORA_SANITIZE=ON
+        configure build-sanitize -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON -DKELMORA_SANITIZE=ON
+        cmake --build build-sanitize -j "$(nproc)"
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
         ;;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up time to the "Kelmora" title, the game against a bare Qt window with
-# the same 100 ms start-up timer, run side by side under one X server.
+# Start-up time to the "Kelmora" title and resident memory at that moment, the
+# game against a bare Qt window with the same frame and the same 100 ms
+# start-up timer, run in turns under one X server.
 #   bench/measure_startup.sh BUILD_DIR [RUNS]
 # BUILD_DIR must be configured with -DKELMORA_BUILD_BENCHMARKS=ON.
 set -euo pipefail
@@ -19,39 +20,42 @@ export XDG_CONFIG_HOME
 XDG_CONFIG_HOME=$(mktemp -d)
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
-# Milliseconds from launch until the main window's title reads "Kelmora". Both
-# programs open their window as "Untitled - Kelmora"; that window is followed,
-# since Qt also keeps a hidden window named after the application.
-time_to_title() {
-    local start end pid window
+# One launch: milliseconds until a shown window is titled "Kelmora", then the
+# program's resident memory in kB. Both programs open their window as
+# "Untitled - Kelmora" for about 100 ms; the hidden window Qt names after the
+# application is never shown, so only a shown window counts.
+launch() {
+    local start end pid
     start=$(date +%s%N)
     "$1" > /dev/null 2>&1 &
     pid=$!
-    until window=$(xdotool search --name '^Untitled - Kelmora$' 2> /dev/null | head -n 1) &&
-        [ -n "$window" ]; do
-        sleep 0.002
-    done
-    until [ "$(xdotool getwindowname "$window" 2> /dev/null)" = "Kelmora" ]; do
+    until xdotool search --onlyvisible --name '^Kelmora$' > /dev/null 2>&1; do
         sleep 0.002
     done
     end=$(date +%s%N)
+    local rss
+    rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
     kill "$pid"
     wait "$pid" 2> /dev/null || true
-    echo $(((end - start) / 1000000))
+    echo "$(((end - start) / 1000000)) $rss"
 }
 
 median() {
     sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'
 }
 
-game_times=()
-baseline_times=()
+game_ms=() game_kb=() baseline_ms=() baseline_kb=()
 for ((i = 0; i < runs; i++)); do
-    game_times+=("$(time_to_title "$game")")
-    baseline_times+=("$(time_to_title "$baseline")")
+    read -r ms kb < <(launch "$game")
+    game_ms+=("$ms") game_kb+=("$kb")
+    read -r ms kb < <(launch "$baseline")
+    baseline_ms+=("$ms") baseline_kb+=("$kb")
 done
-game_median=$(printf '%s\n' "${game_times[@]}" | median)
-baseline_median=$(printf '%s\n' "${baseline_times[@]}" | median)
-echo "game:     ${game_times[*]} ms, median $game_median ms"
-echo "baseline: ${baseline_times[*]} ms, median $baseline_median ms"
-awk -v g="$game_median" -v b="$baseline_median" 'BEGIN {printf "ratio:    %.2f\n", g / b}'
+gm=$(printf '%s\n' "${game_ms[@]}" | median)
+bm=$(printf '%s\n' "${baseline_ms[@]}" | median)
+gk=$(printf '%s\n' "${game_kb[@]}" | median)
+bk=$(printf '%s\n' "${baseline_kb[@]}" | median)
+echo "game:     ${game_ms[*]} ms, median $gm ms, resident median $gk kB"
+echo "baseline: ${baseline_ms[*]} ms, median $bm ms, resident median $bk kB"
+awk -v g="$gm" -v b="$bm" -v gk="$gk" -v bk="$bk" \
+    'BEGIN {printf "ratio:    %.3f, resident difference %.1f MB\n", g / b, (gk - bk) / 1024}'

@@ -8,8 +8,8 @@
 #include <QToolBar>
 
 #include "app/command_strings.h"
+#include "app/icons/pixel_art_icon.h"
 #include "app/lock_key_panes.h"
-#include "app/pixel_art_icon.h"
 #include "app/view_widget.h"
 
 namespace {
@@ -59,10 +59,6 @@ CMainFrame::CMainFrame(const CSolDoc& document)
     m_windowServices.SetTimerHandler([this](int id) { m_view.OnTimer(static_cast<unsigned>(id)); });
     m_viewWidget->SetView(m_view);
     setCentralWidget(m_viewWidget);
-}
-
-void CMainFrame::InitialUpdate() {
-    m_view.OnInitialUpdate();
 }
 
 void CMainFrame::CreateMenus() {

@@ -23,11 +23,9 @@ class CMainFrame : public QMainWindow {
   public:
     explicit CMainFrame(const CSolDoc& document);
 
-    // The game's first step once the window is on screen.
-    void InitialUpdate();
-    DialogHost& Dialogs() { return m_dialogs; }
-    // The game this window shows, for tests that play it through the window.
+    // The game this window shows; the application starts it.
     CSolView& View() { return m_view; }
+    DialogHost& Dialogs() { return m_dialogs; }
 
   signals:
     // "&About Kelmora...": the application answers it.

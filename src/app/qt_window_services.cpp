@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "dialogs/modal_dialog.h"
+#include "app/dialogs/qt_modal_dialog.h"
 
 namespace {
 // The drop pointers with their hot spots at the arrow tips.

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "dialogs/program_icons.h"
-#include "settings/about_dlg.h"
+#include "about/about_dlg.h"
+#include "app/icons/program_icons.h"
 
 CSolApp::CSolApp() = default;
 CSolApp::~CSolApp() = default;
@@ -18,8 +18,11 @@ bool CSolApp::InitInstance() {
     m_frame = std::make_unique<CMainFrame>(*m_document);
     QObject::connect(m_frame.get(), &CMainFrame::aboutRequested, m_frame.get(),
                      [this] { OnAppAbout(); });
+    // The game's initial update comes before the window is shown, as a frame's
+    // always has: the start-up tick's 100 ms then run while the window is
+    // laid out and first painted, instead of after.
+    m_frame->View().OnInitialUpdate();
     m_frame->show();
-    m_frame->InitialUpdate();
     return m_frame->isVisible();
 }
 

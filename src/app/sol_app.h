@@ -19,8 +19,6 @@ class CSolApp {
     bool InitInstance();
     void OnAppAbout();
 
-    CMainFrame* MainFrame() const { return m_frame.get(); }
-
   private:
     std::unique_ptr<CSolDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

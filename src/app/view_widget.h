@@ -19,8 +19,8 @@ class ViewWidget : public QWidget {
   public:
     explicit ViewWidget(QWidget* parent = nullptr);
 
-    Surface& DrawingSurface() { return m_surface; }
-    const QImage& Image() const { return m_surface.Image(); }
+    // Where the game draws: the table image this widget shows.
+    ImageSurface& DrawingSurface() { return m_surface; }
 
     // The game that draws here. Its table colour fills the area from now on
     // before each full repaint.

@@ -234,7 +234,7 @@ class ImageSurfaceTest : public QObject {
         screen.setDevicePixelRatio(2);
         widget.render(&screen);
 
-        const QImage& image = widget.Image();
+        const QImage& image = widget.DrawingSurface().Image();
         for (int y = 0; y < 30; ++y) {
             for (int x = 0; x < 40; ++x) {
                 const QRgb pixel = Pixel(image, x, y);

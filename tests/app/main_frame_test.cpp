@@ -15,9 +15,12 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/command_ids.h"
+#include "app/dialogs/control_ids.h"
+#include "app/find_main_frame.h"
+#include "app/icons/program_icons.h"
 #include "app/sol_app.h"
 #include "app/view_widget.h"
-#include "dialogs/program_icons.h"
 
 namespace {
 // One menu entry as "text id", or "-" for a separator.
@@ -77,7 +80,7 @@ class MainFrameTest : public QObject {
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
         m_app = std::make_unique<CSolApp>();
         QVERIFY(m_app->InitInstance());
-        m_frame = m_app->MainFrame();
+        m_frame = FindMainFrame();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame));
     }
 
@@ -94,10 +97,10 @@ class MainFrameTest : public QObject {
     void theEmptyTableShowsItsColourAndOutlines() {
         auto* view = qobject_cast<ViewWidget*>(m_frame->centralWidget());
         QVERIFY(view);
-        QCOMPARE(view->Image().size(), view->size());
-        QCOMPARE(view->Image().pixel(300, 250) | 0xff000000, qRgb(0, 0, 128));
+        QCOMPARE(view->DrawingSurface().Image().size(), view->size());
+        QCOMPARE(view->DrawingSurface().Image().pixel(300, 250) | 0xff000000, qRgb(0, 0, 128));
         // The outlines of the cells arrive with the first tick.
-        QTRY_COMPARE(view->Image().pixel(0, 0) | 0xff000000, qRgb(255, 255, 127));
+        QTRY_COMPARE(view->DrawingSurface().Image().pixel(0, 0) | 0xff000000, qRgb(255, 255, 127));
     }
 
     void menusHaveEveryItemWithItsCommandId() {
@@ -187,15 +190,17 @@ class MainFrameTest : public QObject {
     void hoveringACommandShowsItsPromptInsteadOfReady_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("prompt");
-        QTest::newRow("new game") << 32771 << "Starts a New Game";
-        QTest::newRow("options") << 32773 << "Displays Options Dialog Box";
-        QTest::newRow("select") << 32774 << "Selects a New Game";
-        QTest::newRow("restart") << 32775 << "Restarts the Game";
-        QTest::newRow("card colour") << 32791 << "Sets the Card Color";
-        QTest::newRow("background") << 32792 << "Sets the BackGround Color";
-        QTest::newRow("default") << 32794 << "Set Card and Background Color to Default";
-        QTest::newRow("statistics") << 32796 << "Displays Statistics Dialog Box";
-        QTest::newRow("exit") << 57665 << "Quit the application; prompts to save documents";
+        QTest::newRow("new game") << command::kNewGame << "Starts a New Game";
+        QTest::newRow("options") << command::kOptions << "Displays Options Dialog Box";
+        QTest::newRow("select") << command::kSelectGame << "Selects a New Game";
+        QTest::newRow("restart") << command::kRestartGame << "Restarts the Game";
+        QTest::newRow("card colour") << command::kCardColor << "Sets the Card Color";
+        QTest::newRow("background") << command::kBackgroundColor << "Sets the BackGround Color";
+        QTest::newRow("default") << command::kDefaultColor
+                                 << "Set Card and Background Color to Default";
+        QTest::newRow("statistics") << command::kStatistics << "Displays Statistics Dialog Box";
+        QTest::newRow("exit") << command::kExit
+                              << "Quit the application; prompts to save documents";
     }
 
     void hoveringACommandShowsItsPromptInsteadOfReady() {
@@ -217,8 +222,8 @@ class MainFrameTest : public QObject {
 
     void viewMenuHidesAndShowsTheBars() {
         auto* toolBar = m_frame->findChild<QToolBar*>();
-        QAction* toolBarItem = Command(59392);
-        QAction* statusBarItem = Command(59393);
+        QAction* toolBarItem = Command(command::kToggleToolBar);
+        QAction* statusBarItem = Command(command::kToggleStatusBar);
         QVERIFY(toolBarItem->isCheckable() && toolBarItem->isChecked());
         QVERIFY(statusBarItem->isCheckable() && statusBarItem->isChecked());
 
@@ -247,20 +252,20 @@ class MainFrameTest : public QObject {
             QWidget* about = QApplication::activeModalWidget();
             owner = about->parentWidget();
             // Spaces as wide as letters, so the sentence enters at the right edge.
-            if (auto* ticker = about->findChild<QLabel*>(QStringLiteral("1016"))) {
+            if (auto* ticker = about->findChild<QLabel*>(QString::number(control::kTicker))) {
                 const QFontMetrics metrics = ticker->fontMetrics();
                 evenTicker = metrics.horizontalAdvance(QString(19, QLatin1Char(' '))) ==
                              metrics.horizontalAdvance(QStringLiteral("Please feel free to"));
             }
             about->close();
         });
-        Command(57664)->trigger();
+        Command(command::kAbout)->trigger();
         QCOMPARE(owner, m_frame);
         QVERIFY(evenTicker);
     }
 
     void exitClosesTheMainWindow() {
-        Command(57665)->trigger();
+        Command(command::kExit)->trigger();
         QVERIFY(!m_frame->isVisible());
     }
 };

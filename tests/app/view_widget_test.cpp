@@ -81,10 +81,12 @@ class ViewWidgetTest : public QObject {
         Game game;
         QVERIFY(QTest::qWaitForWindowExposed(&game.widget));
         game.widget.resize(700, 500);
-        QTRY_COMPARE(game.widget.Image().size(), QSize(700, 500));
+        QTRY_COMPARE(game.widget.DrawingSurface().Image().size(), QSize(700, 500));
         // The outline of the first reserve cell and the deal's cards are back.
-        QCOMPARE(game.widget.Image().pixel(0, 50) | 0xff000000, qRgb(255, 255, 127));
-        QVERIFY(game.widget.Image().pixel(40, 300) != game.widget.Image().pixel(40, 400));
+        QCOMPARE(game.widget.DrawingSurface().Image().pixel(0, 50) | 0xff000000,
+                 qRgb(255, 255, 127));
+        QVERIFY(game.widget.DrawingSurface().Image().pixel(40, 300) !=
+                game.widget.DrawingSurface().Image().pixel(40, 400));
     }
 };
 

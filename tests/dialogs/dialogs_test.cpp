@@ -7,8 +7,9 @@
 #include <QtTest>
 #include <functional>
 
-#include "dialogs/qt_dialog_host.h"
-#include "dialogs/tabbed_text.h"
+#include "app/dialogs/control_ids.h"
+#include "app/dialogs/qt_dialog_host.h"
+#include "app/dialogs/tabbed_text.h"
 #include "fakes/fake_platform.h"
 
 namespace {
@@ -125,7 +126,7 @@ class DialogsTest : public QObject {
     void selectGameRefusesABadNumberAndStaysOpen() {
         CSelectGameDlg dlg;
         WhenShown([&](QDialog& dialog) {
-            auto* edit = Find<QLineEdit>(dialog, 1000);
+            auto* edit = Find<QLineEdit>(dialog, control::kEdit);
             QCOMPARE(edit->text(), QString());
             QTest::keyClicks(edit, "45900");
             Find(dialog, IDOK)->click();
@@ -141,7 +142,7 @@ class DialogsTest : public QObject {
         QCOMPARE(dlg.m_nGame, 1234);
 
         WhenShown([](QDialog& dialog) {
-            Find<QLineEdit>(dialog, 1000)->setText("500");
+            Find<QLineEdit>(dialog, control::kEdit)->setText("500");
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
@@ -152,14 +153,14 @@ class DialogsTest : public QObject {
     void moveChoiceStacksItsButtonsAndEndsWithZeroAfterEitherMove() {
         CMoveChoiceDlg dlg;
         WhenShown([](QDialog& dialog) {
-            const int column = Find(dialog, 1019)->y();
-            const int single = Find(dialog, 1018)->y();
+            const int column = Find(dialog, control::kMoveColumn)->y();
+            const int single = Find(dialog, control::kMoveSingleCard)->y();
             QAbstractButton* cancel = Find(dialog, IDCANCEL);
             QVERIFY(column < single && single < cancel->y());
             // No empty button row below the stack, and room around every caption.
             QCOMPARE(dialog.height() - 1 - cancel->geometry().bottom(),
                      dialog.layout()->contentsMargins().bottom());
-            for (const int id : {1019, 1018, IDCANCEL}) {
+            for (const int id : {control::kMoveColumn, control::kMoveSingleCard, IDCANCEL}) {
                 QAbstractButton* button = Find(dialog, id);
                 const QFontMetrics metrics = button->fontMetrics();
                 QVERIFY(button->width() >=
@@ -169,7 +170,7 @@ class DialogsTest : public QObject {
         });
         QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);
         QCOMPARE(dlg.m_bMoveColumn, 1);
-        WhenShown([](QDialog& dialog) { Find(dialog, 1018)->click(); });
+        WhenShown([](QDialog& dialog) { Find(dialog, control::kMoveSingleCard)->click(); });
         QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);
         QCOMPARE(dlg.m_bMoveColumn, 0);
         WhenShown([](QDialog& dialog) { Find(dialog, IDCANCEL)->click(); });
@@ -179,13 +180,13 @@ class DialogsTest : public QObject {
     void highScoreKeepsTheNameExactlyAsTypedOnOkOnly() {
         CHighScoreDlg dlg;
         WhenShown([](QDialog& dialog) {
-            Find<QLineEdit>(dialog, 1000)->setText(QString::fromUtf8(" Zoë = [x] "));
+            Find<QLineEdit>(dialog, control::kEdit)->setText(QString::fromUtf8(" Zoë = [x] "));
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
         QCOMPARE(dlg.m_strName, std::string(" Zoë = [x] "));
         WhenShown([](QDialog& dialog) {
-            Find<QLineEdit>(dialog, 1000)->setText("Bo");
+            Find<QLineEdit>(dialog, control::kEdit)->setText("Bo");
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
@@ -196,11 +197,11 @@ class DialogsTest : public QObject {
         CGameWonDlg dlg;
         dlg.m_nChoice = CGameWonDlg::kSameGame;
         WhenShown([&dlg](QDialog& dialog) {
-            QVERIFY(Find(dialog, 1002)->isChecked());
+            QVERIFY(Find(dialog, control::kNewGameRadio)->isChecked());
             QCOMPARE(dlg.m_nChoice, CGameWonDlg::kNewGame);
-            Find(dialog, 1003)->click();
+            Find(dialog, control::kSameGameRadio)->click();
             QCOMPARE(dlg.m_nChoice, CGameWonDlg::kSameGame);
-            Find(dialog, 1004)->click();
+            Find(dialog, control::kSelectGameRadio)->click();
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
@@ -210,15 +211,15 @@ class DialogsTest : public QObject {
     void gameLostReadsTheCheckBoxOnYesOnly() {
         CGameLostDlg dlg;
         WhenShown([](QDialog& dialog) {
-            QVERIFY(!Find(dialog, 1017)->isChecked());
-            Find(dialog, 1017)->click();
+            QVERIFY(!Find(dialog, control::kSameGameCheck)->isChecked());
+            Find(dialog, control::kSameGameCheck)->click();
             Find(dialog, IDOK)->click();
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
         QCOMPARE(dlg.m_bSameGame, 1);
         WhenShown([](QDialog& dialog) {
-            QVERIFY(Find(dialog, 1017)->isChecked());
-            Find(dialog, 1017)->click();
+            QVERIFY(Find(dialog, control::kSameGameCheck)->isChecked());
+            Find(dialog, control::kSameGameCheck)->click();
             Find(dialog, IDCANCEL)->click();
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
@@ -233,9 +234,10 @@ class DialogsTest : public QObject {
         dlg.m_nBestGame[0] = 45899;
         dlg.m_strBestName[0] = "Ann";
         WhenShown([](QDialog& dialog) {
-            auto* text = Find<TabbedText>(dialog, 1000);
-            QCOMPARE(text->text(), QString("#45899\t\t95\tAnn\n#0\t\t0\t\n#0\t\t0\t\n\n\n34%\n\n"
-                                           "Won   12\nLost    23"));
+            auto* text = Find<TabbedText>(dialog, control::kStatisticsText);
+            QCOMPARE(text->accessibleName(),
+                     QString("#45899\t\t95\tAnn\n#0\t\t0\t\n#0\t\t0\t\n\n\n34%\n\n"
+                             "Won   12\nLost    23"));
             // A line is "#game", two tabs, the time, a tab, the name.
             const QFontMetrics metrics = text->fontMetrics();
             const int stop = text->TabStop();
@@ -251,7 +253,7 @@ class DialogsTest : public QObject {
             const int totalY = LabelAt(dialog, "Total ").y();
             QVERIFY(qAbs(totalY - (origin.y() + 5 * metrics.lineSpacing())) <= 1);
             QVERIFY(text->height() >=
-                    metrics.size(Qt::TextExpandTabs, text->text(), stop).height());
+                    metrics.size(Qt::TextExpandTabs, text->accessibleName(), stop).height());
             Find(dialog, IDOK)->click();
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
@@ -266,9 +268,9 @@ class DialogsTest : public QObject {
                 QCOMPARE(question.parentWidget(), static_cast<QWidget*>(&dialog));
                 Find(question, IDOK)->click();
             });
-            Find(dialog, 1010)->click();
+            Find(dialog, control::kClear)->click();
             QVERIFY(dialog.isVisible());
-            QCOMPARE(Find<TabbedText>(dialog, 1000)->text(),
+            QCOMPARE(Find<TabbedText>(dialog, control::kStatisticsText)->accessibleName(),
                      QString("#0\t\t0\t \n#0\t\t0\t \n#0\t\t0\t \n\n\n0%\n\nWon   0\nLost    0"));
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
@@ -281,9 +283,9 @@ class DialogsTest : public QObject {
         dlg.m_bRclk = 0;
         dlg.m_bShow = 1;
         WhenShown([](QDialog& dialog) {
-            QAbstractButton* left = Find(dialog, 1009);
-            QAbstractButton* right = Find(dialog, 1017);
-            QAbstractButton* timer = Find(dialog, 1007);
+            QAbstractButton* left = Find(dialog, control::kLeftDoubleClick);
+            QAbstractButton* right = Find(dialog, control::kRightDoubleClick);
+            QAbstractButton* timer = Find(dialog, control::kShowTimer);
             QVERIFY(left->y() < right->y() && right->y() < timer->y());
             QVERIFY(left->isChecked() && !right->isChecked() && timer->isChecked());
             left->click();
@@ -295,8 +297,8 @@ class DialogsTest : public QObject {
         QCOMPARE(dlg.m_bRclk, 1);
         QCOMPARE(dlg.m_bShow, 1);
         WhenShown([](QDialog& dialog) {
-            Find(dialog, 1007)->click();
-            Find(dialog, 1009)->click();
+            Find(dialog, control::kShowTimer)->click();
+            Find(dialog, control::kLeftDoubleClick)->click();
             Find(dialog, IDCANCEL)->click();
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
@@ -307,7 +309,7 @@ class DialogsTest : public QObject {
     void aboutTickerStaysEmptyThenScrollsFromTheSecondFrame() {
         CAboutDlg dlg;
         WhenShown([&](QDialog& dialog) {
-            auto* ticker = Find<QLabel>(dialog, 1016);
+            auto* ticker = Find<QLabel>(dialog, control::kTicker);
             const int width = ticker->width();
             QCOMPARE(ticker->text(), QString());
             QTRY_VERIFY_WITH_TIMEOUT(!ticker->text().isEmpty(), 20000);

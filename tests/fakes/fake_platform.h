@@ -9,13 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "about/about_dlg.h"
 #include "game/game_dialogs.h"
 #include "game/sol_view.h"
 #include "moves/move_choice_dlg.h"
 #include "platform/platform.h"
 #include "score/game_end_dlgs.h"
 #include "score/statistics_dlg.h"
-#include "settings/about_dlg.h"
 #include "settings/options_dlg.h"
 
 // A surface that keeps a log of every drawing call, one readable line each:

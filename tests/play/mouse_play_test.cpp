@@ -227,7 +227,7 @@ class MousePlayTest : public QObject {
                 screen::CardFace(CardCode(card))
                     .copy(0, 0, table::kCardWidth - (nextHolds ? 1 : 0), table::kCardHeight);
             const QString mismatch =
-                screen::Mismatch(m_window->Table().Image(), QPoint(x, 0), face);
+                screen::Mismatch(m_window->Table().DrawingSurface().Image(), QPoint(x, 0), face);
             if (!mismatch.isEmpty()) {
                 return QStringLiteral("cell %1: %2").arg(k).arg(mismatch);
             }

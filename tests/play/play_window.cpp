@@ -4,14 +4,12 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "app/command_ids.h"
+#include "app/dialogs/control_ids.h"
+#include "app/find_main_frame.h"
 #include "app/view_widget.h"
 #include "platform/dialog_host.h"
 #include "play/dialog_answers.h"
-
-namespace {
-constexpr int kSelectGameCommand = 32774;
-constexpr int kGameNumberEdit = 1000;
-}  // namespace
 
 PlayWindow::PlayWindow() {
     // Never the player's own profile.
@@ -19,8 +17,12 @@ PlayWindow::PlayWindow() {
     // A player's first press comes after the start-up tick has drawn the empty
     // table and named the window.
     m_started = m_config.isValid() && m_app.InitInstance() &&
-                QTest::qWaitForWindowExposed(m_app.MainFrame()) &&
+                QTest::qWaitForWindowExposed(&Frame()) &&
                 QTest::qWaitFor([this] { return Game().m_bFirstTick == 0; });
+}
+
+CMainFrame& PlayWindow::Frame() const {
+    return *FindMainFrame();
 }
 
 ViewWidget& PlayWindow::Table() const {
@@ -43,12 +45,12 @@ void PlayWindow::Trigger(int commandId) const {
 
 void PlayWindow::SelectGame(int number) const {
     AnswerNext(QStringLiteral("Select Game"), [number](QDialog& dialog) {
-        auto* edit = ControlOf<QLineEdit>(dialog, kGameNumberEdit);
+        auto* edit = ControlOf<QLineEdit>(dialog, control::kEdit);
         QVERIFY(edit);
         QTest::keyClicks(edit, QString::number(number));
         PressButton(dialog, IDOK);
     });
-    Trigger(kSelectGameCommand);
+    Trigger(command::kSelectGame);
 }
 
 void PlayWindow::Click(play::Spot at) const {

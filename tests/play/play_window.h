@@ -15,7 +15,7 @@ class PlayWindow {
     PlayWindow();
 
     bool Started() const { return m_started; }
-    CMainFrame& Frame() const { return *m_app.MainFrame(); }
+    CMainFrame& Frame() const;
     ViewWidget& Table() const;
     CSolView& Game() const { return Frame().View(); }
     QString ProfilePath() const;

@@ -54,9 +54,9 @@ QString Mismatch(const QImage& screen, QPoint at, const QImage& expected) {
 }
 
 QString RepaintMismatch(ViewWidget& table, CSolView& game) {
-    const QImage before = table.Image().copy();
+    const QImage before = table.DrawingSurface().Image().copy();
     game.OnPaint();
-    const QImage& after = table.Image();
+    const QImage& after = table.DrawingSurface().Image();
     const QRegion leftOut = LeftOut(after);
     QString first;
     int differing = 0;

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <memory>
 
+#include "app/command_ids.h"
+#include "app/dialogs/control_ids.h"
 #include "app/view_widget.h"
 #include "platform/dialog_host.h"
 #include "play/dialog_answers.h"
@@ -14,9 +16,6 @@
 #include "play/screen_checks.h"
 
 namespace {
-constexpr int kSelectGameCommand = 32774;
-constexpr int kGameNumberEdit = 1000;
-
 // "10C" or "AH": rank and suit letter to the card's code, 1..52.
 int CodeOf(const QString& card) {
     static const QString kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
@@ -63,7 +62,7 @@ class SelectGameTest : public QObject {
         QFETCH(int, column);
         QFETCH(QString, cards);
         const QStringList dealt = cards.split(' ');
-        const QImage& screen = m_window->Table().Image();
+        const QImage& screen = m_window->Table().DrawingSurface().Image();
         const int x = table::ColumnX(column);
         for (int row = 0; row < dealt.size(); ++row) {
             const QImage face = screen::CardFace(CodeOf(dealt[row]));
@@ -81,7 +80,7 @@ class SelectGameTest : public QObject {
         QString fieldAfterwards;
         bool stayedOpen = false;
         AnswerNext(QStringLiteral("Select Game"), [&](QDialog& dialog) {
-            auto* edit = ControlOf<QLineEdit>(dialog, kGameNumberEdit);
+            auto* edit = ControlOf<QLineEdit>(dialog, control::kEdit);
             QVERIFY(edit);
             QTest::keyClicks(edit, QStringLiteral("45900"));
             AnswerNext(QStringLiteral("Kelmora"), [&](QDialog& shown) {
@@ -96,7 +95,7 @@ class SelectGameTest : public QObject {
             stayedOpen = dialog.isVisible();
             PressButton(dialog, IDCANCEL);
         });
-        m_window->Trigger(kSelectGameCommand);
+        m_window->Trigger(command::kSelectGame);
 
         QCOMPARE(caption, QStringLiteral("Kelmora"));
         QCOMPARE(message, QStringLiteral("Select a Game Number between 0 & 45900"));

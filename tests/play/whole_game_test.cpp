@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <optional>
 
+#include "app/dialogs/control_ids.h"
 #include "platform/dialog_host.h"
 #include "play/dialog_answers.h"
 #include "play/game_solver.h"
@@ -18,9 +19,6 @@ namespace {
 constexpr int kDealtGame = 18;
 constexpr int kSearchLimit = 20000;
 constexpr int kSettleMs = 5000;
-constexpr int kMoveSingleCard = 1018;
-constexpr int kNameEdit = 1000;
-constexpr int kNewGameRadio = 1002;
 const QString kPlayer = QStringLiteral("Tester");
 }  // namespace
 
@@ -45,14 +43,14 @@ class WholeGameTest : public QObject {
             answered << dialog.windowTitle();
             secondsAtWin = game.m_nSeconds;
             cardsHomeAtWin = play::CardsHome(play::PositionOf(game));
-            auto* name = ControlOf<QLineEdit>(dialog, kNameEdit);
+            auto* name = ControlOf<QLineEdit>(dialog, control::kEdit);
             QVERIFY(name);
             QTest::keyClicks(name, kPlayer);
             PressButton(dialog, IDOK);
         });
         WhenOpens(&window.Frame(), QStringLiteral("Game Over"), [&](QDialog& dialog) {
             answered << dialog.windowTitle();
-            PressButton(dialog, kNewGameRadio);
+            PressButton(dialog, control::kNewGameRadio);
             PressButton(dialog, IDOK);
         });
 
@@ -64,7 +62,7 @@ class WholeGameTest : public QObject {
             window.Click(move.from);
             if (move.asksMoveChoice) {
                 AnswerNext(QStringLiteral("Select"),
-                           [](QDialog& dialog) { PressButton(dialog, kMoveSingleCard); });
+                           [](QDialog& dialog) { PressButton(dialog, control::kMoveSingleCard); });
             }
             window.Click(move.to);
             if (i + 1 < solution->moves.size()) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "app/command_ids.h"
 #include "palette.h"
 #include "pixel_art.h"
 
@@ -9,7 +10,7 @@ namespace artgen {
 namespace {
 
 // clang-format off
-// 32771 a fresh card with a sparkle
+// a fresh card with a sparkle
 constexpr std::string_view kNewGame[] = {
     "..........K.....",
     ".........KYK....",
@@ -28,7 +29,7 @@ constexpr std::string_view kNewGame[] = {
     "................",
 };
 
-// 32774 a card with a number sign
+// a card with a number sign
 constexpr std::string_view kSelectGame[] = {
     "................",
     "...KKKKKKKKKK...",
@@ -47,7 +48,7 @@ constexpr std::string_view kSelectGame[] = {
     "................",
 };
 
-// 32775 a turning arrow
+// a turning arrow
 constexpr std::string_view kRestartGame[] = {
     "................",
     ".....KKKKK......",
@@ -66,7 +67,7 @@ constexpr std::string_view kRestartGame[] = {
     ".....KKKKK......",
 };
 
-// 32773 a ticked check box
+// a ticked check box
 constexpr std::string_view kOptions[] = {
     "................",
     ".KKKKKKK........",
@@ -85,7 +86,7 @@ constexpr std::string_view kOptions[] = {
     "................",
 };
 
-// 32796 a bar chart
+// a bar chart
 constexpr std::string_view kStatistics[] = {
     "................",
     "..........KKK...",
@@ -104,7 +105,7 @@ constexpr std::string_view kStatistics[] = {
     "................",
 };
 
-// 32791 a tinted card
+// a tinted card
 constexpr std::string_view kCardColor[] = {
     "................",
     "..KKKKKKKKKKK...",
@@ -123,7 +124,7 @@ constexpr std::string_view kCardColor[] = {
     "................",
 };
 
-// 32792 a painter's palette
+// a painter's palette
 constexpr std::string_view kBackgroundColor[] = {
     "................",
     "....KKKKKKK.....",
@@ -142,7 +143,7 @@ constexpr std::string_view kBackgroundColor[] = {
     "................",
 };
 
-// 32794 a white card on the navy table
+// a white card on the navy table
 constexpr std::string_view kDefaultColor[] = {
     "KKKKKKKKKKKKKKKK",
     "KNNNNNNNNNNNNNNK",
@@ -161,7 +162,7 @@ constexpr std::string_view kDefaultColor[] = {
     "KKKKKKKKKKKKKKKK",
 };
 
-// 57664 an information badge
+// an information badge
 constexpr std::string_view kAbout[] = {
     "................",
     ".....KKKKKK.....",
@@ -195,11 +196,15 @@ QImage ToolbarImage(ArtRows art) {
 
 std::vector<ToolbarButtonImage> ToolbarImages() {
     return {
-        {32771, ToolbarImage(kNewGame)},         {32774, ToolbarImage(kSelectGame)},
-        {32775, ToolbarImage(kRestartGame)},     {32773, ToolbarImage(kOptions)},
-        {32796, ToolbarImage(kStatistics)},      {32791, ToolbarImage(kCardColor)},
-        {32792, ToolbarImage(kBackgroundColor)}, {32794, ToolbarImage(kDefaultColor)},
-        {57664, ToolbarImage(kAbout)},
+        {command::kNewGame, ToolbarImage(kNewGame)},
+        {command::kSelectGame, ToolbarImage(kSelectGame)},
+        {command::kRestartGame, ToolbarImage(kRestartGame)},
+        {command::kOptions, ToolbarImage(kOptions)},
+        {command::kStatistics, ToolbarImage(kStatistics)},
+        {command::kCardColor, ToolbarImage(kCardColor)},
+        {command::kBackgroundColor, ToolbarImage(kBackgroundColor)},
+        {command::kDefaultColor, ToolbarImage(kDefaultColor)},
+        {command::kAbout, ToolbarImage(kAbout)},
     };
 }
 

@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include "app/command_ids.h"
+
 namespace {
 
 constexpr QRgb kBlack = 0xff000000;
@@ -15,7 +17,10 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr int kCardWidth = 71;
 constexpr int kCardHeight = 96;
 
-const QList<int> kToolbarCommands = {32771, 32774, 32775, 32773, 32796, 32791, 32792, 32794, 57664};
+const QList<int> kToolbarCommands = {
+    command::kNewGame,         command::kSelectGame,   command::kRestartGame,
+    command::kOptions,         command::kStatistics,   command::kCardColor,
+    command::kBackgroundColor, command::kDefaultColor, command::kAbout};
 const QList<int> kAppIconSizes = {16, 32, 48, 64, 128, 256};
 
 QImage Load(const QString& path) {

@@ -1,4 +1,4 @@
-#include "dialogs/qt_dialog_host.h"
+#include "app/dialogs/qt_dialog_host.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,42 +8,32 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "dialogs/about_dialog.h"
-#include "dialogs/modal_dialog.h"
-#include "dialogs/statistics_dialog.h"
+#include "about/about_dlg.h"
+#include "app/dialogs/control_ids.h"
+#include "app/dialogs/qt_about_dialog.h"
+#include "app/dialogs/qt_modal_dialog.h"
+#include "app/dialogs/qt_statistics_dialog.h"
 #include "game/game_dialogs.h"
 #include "moves/move_choice_dlg.h"
 #include "score/game_end_dlgs.h"
 #include "score/statistics_dlg.h"
-#include "settings/about_dlg.h"
 #include "settings/options_dlg.h"
 
 namespace {
-constexpr int kEditId = 1000;
-constexpr int kNewGameRadioId = 1002;
-constexpr int kSameGameRadioId = 1003;
-constexpr int kSelectGameRadioId = 1004;
-constexpr int kShowTimerId = 1007;
-constexpr int kLeftDoubleClickId = 1009;
-constexpr int kSameGameCheckId = 1017;
-constexpr int kRightDoubleClickId = 1017;
-constexpr int kMoveSingleCardId = 1018;
-constexpr int kMoveColumnId = 1019;
-
-void AddText(ModalDialog& dialog, const QString& text) {
+void AddText(QtModalDialog& dialog, const QString& text) {
     auto* label = new QLabel(text, &dialog);
     label->setTextFormat(Qt::PlainText);
     dialog.Body()->addWidget(label);
 }
 
-QLineEdit* AddEdit(ModalDialog& dialog, const std::string& text) {
+QLineEdit* AddEdit(QtModalDialog& dialog, const std::string& text) {
     auto* edit = new QLineEdit(QString::fromStdString(text), &dialog);
-    edit->setObjectName(QString::number(kEditId));
+    edit->setObjectName(QString::number(control::kEdit));
     dialog.Body()->addWidget(edit);
     return edit;
 }
 
-QCheckBox* AddCheckBox(ModalDialog& dialog, const QString& text, int id, int checked) {
+QCheckBox* AddCheckBox(QtModalDialog& dialog, const QString& text, int id, int checked) {
     auto* box = new QCheckBox(text, &dialog);
     box->setObjectName(QString::number(id));
     box->setChecked(checked == 1);
@@ -53,7 +43,7 @@ QCheckBox* AddCheckBox(ModalDialog& dialog, const QString& text, int id, int che
 
 // The confirmations: a question with "Yes" (OK, default) and "No" (Cancel).
 int AskYesNo(QWidget* owner, const QString& title, const QString& question) {
-    ModalDialog dialog(owner, title, DialogIcon::Question);
+    QtModalDialog dialog(owner, title, DialogIcon::Question);
     AddText(dialog, question);
     dialog.AddClosingButton(QStringLiteral("Yes"), IDOK)->setDefault(true);
     dialog.AddClosingButton(QStringLiteral("No"), IDCANCEL);
@@ -80,7 +70,8 @@ int QtDialogHost::DoModal(CClearStatsDlg&) {
 }
 
 int QtDialogHost::DoModal(CSelectGameDlg& dlg) {
-    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Select Game"), DialogIcon::Application);
+    QtModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Select Game"),
+                         DialogIcon::Application);
     AddText(dialog, QStringLiteral("Select a Game Number between 0 & 45900 "));
     QLineEdit* edit = AddEdit(dialog, dlg.m_strEdit);
 
@@ -99,10 +90,10 @@ int QtDialogHost::DoModal(CSelectGameDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CMoveChoiceDlg& dlg) {
-    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Select"), DialogIcon::Application);
-    QPushButton* column = MakeButton(QStringLiteral("Move Column"), kMoveColumnId, &dialog);
+    QtModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Select"), DialogIcon::Application);
+    QPushButton* column = MakeButton(QStringLiteral("Move Column"), control::kMoveColumn, &dialog);
     QPushButton* single =
-        MakeButton(QStringLiteral("Move Single Card"), kMoveSingleCardId, &dialog);
+        MakeButton(QStringLiteral("Move Single Card"), control::kMoveSingleCard, &dialog);
     QPushButton* cancel = MakeButton(QStringLiteral("Cancel"), IDCANCEL, &dialog);
     // The stacked buttons share one width, with room around the longest caption.
     const int margin = 2 * dialog.fontMetrics().averageCharWidth();
@@ -119,12 +110,13 @@ int QtDialogHost::DoModal(CMoveChoiceDlg& dlg) {
         dlg.OnMoveSingleCard();
         dialog.done(CMoveChoiceDlg::kMoved);
     });
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &ModalDialog::reject);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QtModalDialog::reject);
     return dialog.exec();
 }
 
 int QtDialogHost::DoModal(CHighScoreDlg& dlg) {
-    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("High Score"), DialogIcon::Application);
+    QtModalDialog dialog(ModalOwner(m_owner), QStringLiteral("High Score"),
+                         DialogIcon::Application);
     AddText(dialog,
             QStringLiteral(
                 "Congratulations, You have achieved a high score!\nPlease Enter your Name: "));
@@ -139,7 +131,7 @@ int QtDialogHost::DoModal(CHighScoreDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CGameWonDlg& dlg) {
-    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Game Over"), DialogIcon::Application);
+    QtModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Game Over"), DialogIcon::Application);
     AddText(dialog, QStringLiteral("Congratulations ,You Win!"));
 
     struct Choice {
@@ -148,9 +140,9 @@ int QtDialogHost::DoModal(CGameWonDlg& dlg) {
         int choice;
     };
     const Choice choices[] = {
-        {kNewGameRadioId, QStringLiteral("New Game"), CGameWonDlg::kNewGame},
-        {kSameGameRadioId, QStringLiteral("Same Game"), CGameWonDlg::kSameGame},
-        {kSelectGameRadioId, QStringLiteral("Select Game"), CGameWonDlg::kSelectGame},
+        {control::kNewGameRadio, QStringLiteral("New Game"), CGameWonDlg::kNewGame},
+        {control::kSameGameRadio, QStringLiteral("Same Game"), CGameWonDlg::kSameGame},
+        {control::kSelectGameRadio, QStringLiteral("Select Game"), CGameWonDlg::kSelectGame},
     };
     dlg.OnInitDialog();
     for (const Choice& choice : choices) {
@@ -166,10 +158,10 @@ int QtDialogHost::DoModal(CGameWonDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CGameLostDlg& dlg) {
-    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Game Over"), DialogIcon::Question);
+    QtModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Game Over"), DialogIcon::Question);
     AddText(dialog, QStringLiteral("Sorry, you lose.\nDo you want to play again ?"));
     QCheckBox* sameGame =
-        AddCheckBox(dialog, QStringLiteral("Same Game"), kSameGameCheckId, dlg.m_bSameGame);
+        AddCheckBox(dialog, QStringLiteral("Same Game"), control::kSameGameCheck, dlg.m_bSameGame);
     dialog.AddClosingButton(QStringLiteral("Yes"), IDOK)->setDefault(true);
     dialog.AddClosingButton(QStringLiteral("No"), IDCANCEL);
 
@@ -181,21 +173,21 @@ int QtDialogHost::DoModal(CGameLostDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CStatisticsDlg& dlg) {
-    StatisticsDialog dialog(ModalOwner(m_owner), dlg, *this);
+    QtStatisticsDialog dialog(ModalOwner(m_owner), dlg, *this);
     return dialog.exec();
 }
 
 int QtDialogHost::DoModal(COptionsDlg& dlg) {
-    ModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Options"), DialogIcon::Application);
+    QtModalDialog dialog(ModalOwner(m_owner), QStringLiteral("Options"), DialogIcon::Application);
     QCheckBox* leftDoubleClick =
         AddCheckBox(dialog, QStringLiteral("LButton Double Click moves card to left cell"),
-                    kLeftDoubleClickId, dlg.m_bDblClk);
+                    control::kLeftDoubleClick, dlg.m_bDblClk);
     QCheckBox* rightDoubleClick =
         AddCheckBox(dialog, QStringLiteral("Rbutton Double Click moves card to right cell"),
-                    kRightDoubleClickId, dlg.m_bRclk);
+                    control::kRightDoubleClick, dlg.m_bRclk);
     QCheckBox* showTimer =
         AddCheckBox(dialog, QStringLiteral("Displays Timer in the client area of the window "),
-                    kShowTimerId, dlg.m_bShow);
+                    control::kShowTimer, dlg.m_bShow);
     dialog.AddClosingButton(QStringLiteral("OK"), IDOK)->setDefault(true);
     dialog.AddClosingButton(QStringLiteral("Cancel"), IDCANCEL);
 
@@ -209,6 +201,6 @@ int QtDialogHost::DoModal(COptionsDlg& dlg) {
 }
 
 int QtDialogHost::DoModal(CAboutDlg& dlg) {
-    AboutDialog dialog(ModalOwner(m_owner), dlg, m_window);
+    QtAboutDialog dialog(ModalOwner(m_owner), dlg, m_window);
     return dialog.exec();
 }

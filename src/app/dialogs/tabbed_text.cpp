@@ -1,4 +1,4 @@
-#include "dialogs/tabbed_text.h"
+#include "app/dialogs/tabbed_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -8,6 +8,7 @@ TabbedText::TabbedText(int tabStop, QWidget* parent) : QWidget(parent), m_tabSto
 
 void TabbedText::setText(const QString& text) {
     m_text = text;
+    setAccessibleName(text);
     updateGeometry();
     update();
 }

@@ -9,8 +9,10 @@ class TabbedText : public QWidget {
   public:
     TabbedText(int tabStop, QWidget* parent);
 
+    // Shows `text`; it is also the widget's accessible name, as a label's
+    // text is, so screen readers read what is drawn.
     void setText(const QString& text);
-    QString text() const { return m_text; }
+    // The distance between two stops, for whatever lines up with the columns.
     int TabStop() const { return m_tabStop; }
 
     QSize sizeHint() const override;

@@ -17,9 +17,9 @@ enum class DialogIcon {
 // A fixed-size modal dialog: its icon at the top left, its contents beside the
 // icon, its buttons in a row at the bottom right. Escape and the close box end
 // it with IDCANCEL, as the game expects, rather than Qt's 0.
-class ModalDialog : public QDialog {
+class QtModalDialog : public QDialog {
   public:
-    ModalDialog(QWidget* owner, const QString& title, DialogIcon icon);
+    QtModalDialog(QWidget* owner, const QString& title, DialogIcon icon);
 
     // Where the dialog's own controls go, top to bottom.
     QVBoxLayout* Body() const { return m_body; }

@@ -1,4 +1,4 @@
-#include "dialogs/statistics_dialog.h"
+#include "app/dialogs/qt_statistics_dialog.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -7,14 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/tabbed_text.h"
+#include "app/dialogs/control_ids.h"
+#include "app/dialogs/tabbed_text.h"
 #include "platform/dialog_host.h"
 #include "score/statistics_dlg.h"
 
 namespace {
-constexpr int kTextId = 1000;
-constexpr int kClearId = 1010;
-
 // The statistics text puts the percentage on its sixth line, where "Total "
 // stands beside it.
 constexpr int kTotalLine = 5;
@@ -36,13 +34,13 @@ QLabel* Heading(const QString& text, int width, QWidget* parent) {
 }
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(QWidget* owner, CStatisticsDlg& dlg, DialogHost& host)
-    : ModalDialog(owner, QStringLiteral("Statistics"), DialogIcon::Application), m_dlg(dlg) {
+QtStatisticsDialog::QtStatisticsDialog(QWidget* owner, CStatisticsDlg& dlg, DialogHost& host)
+    : QtModalDialog(owner, QStringLiteral("Statistics"), DialogIcon::Application), m_dlg(dlg) {
     const QFontMetrics metrics = fontMetrics();
-    const int tabStop = TabStopFor(metrics);
-
-    m_text = new TabbedText(tabStop, this);
-    m_text->setObjectName(QString::number(kTextId));
+    m_text = new TabbedText(TabStopFor(metrics), this);
+    // The headings stand at the text's own stops, so they line up with its columns.
+    const int tabStop = m_text->TabStop();
+    m_text->setObjectName(QString::number(control::kStatisticsText));
 
     auto* headings = new QHBoxLayout;
     headings->setSpacing(0);
@@ -68,7 +66,7 @@ StatisticsDialog::StatisticsDialog(QWidget* owner, CStatisticsDlg& dlg, DialogHo
     Body()->addLayout(table);
 
     AddClosingButton(QStringLiteral("OK"), IDOK)->setDefault(true);
-    QPushButton* clear = AddButton(QStringLiteral("Clear"), kClearId);
+    QPushButton* clear = AddButton(QStringLiteral("Clear"), control::kClear);
     connect(clear, &QPushButton::clicked, this, [this, &host] {
         m_dlg.OnClear(host);
         ShowText();
@@ -78,6 +76,6 @@ StatisticsDialog::StatisticsDialog(QWidget* owner, CStatisticsDlg& dlg, DialogHo
     ShowText();
 }
 
-void StatisticsDialog::ShowText() {
+void QtStatisticsDialog::ShowText() {
     m_text->setText(QString::fromStdString(m_dlg.m_strText));
 }

@@ -1,4 +1,4 @@
-#include "dialogs/about_dialog.h"
+#include "app/dialogs/qt_about_dialog.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -8,12 +8,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "about/about_dlg.h"
+#include "app/dialogs/control_ids.h"
 #include "platform/dialog_host.h"
-#include "settings/about_dlg.h"
 
 namespace {
-constexpr int kTickerId = 1016;
-
 // Every character as wide as a space, so the sentence enters at the right edge
 // and moves one even step per frame instead of jumping about.
 QFont FixedPitch(QFont font) {
@@ -34,15 +33,15 @@ int WidestFrame(const CAboutDlg& dlg, const QFontMetrics& metrics) {
 }
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window)
-    : ModalDialog(owner, QStringLiteral("About Kelmora"), DialogIcon::Application),
+QtAboutDialog::QtAboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window)
+    : QtModalDialog(owner, QStringLiteral("About Kelmora"), DialogIcon::Application),
       m_dlg(dlg),
       m_window(window),
       m_ticker(new QLabel(this)),
       m_timerId(startTimer(CAboutDlg::kTickerPeriodMs)) {
     m_dlg.OnInitDialog();
 
-    m_ticker->setObjectName(QString::number(kTickerId));
+    m_ticker->setObjectName(QString::number(control::kTicker));
     m_ticker->setTextFormat(Qt::PlainText);
     m_ticker->setFont(FixedPitch(m_ticker->font()));
     m_ticker->setFixedWidth(WidestFrame(m_dlg, m_ticker->fontMetrics()));
@@ -64,15 +63,15 @@ AboutDialog::AboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window)
     });
 }
 
-void AboutDialog::timerEvent(QTimerEvent* event) {
+void QtAboutDialog::timerEvent(QTimerEvent* event) {
     if (event->timerId() != m_timerId) {
-        ModalDialog::timerEvent(event);
+        QtModalDialog::timerEvent(event);
         return;
     }
     m_dlg.OnTimer(CAboutDlg::kTickerTimer, m_window);
     ShowTicker();
 }
 
-void AboutDialog::ShowTicker() {
+void QtAboutDialog::ShowTicker() {
     m_ticker->setText(QString::fromStdString(m_dlg.m_strTicker));
 }

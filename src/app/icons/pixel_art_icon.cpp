@@ -1,4 +1,4 @@
-#include "app/pixel_art_icon.h"
+#include "app/icons/pixel_art_icon.h"
 
 #include <QPixmap>
 

@@ -1,4 +1,4 @@
-#include "settings/about_dlg.h"
+#include "about/about_dlg.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "dialogs/program_icons.h"
+#include "app/icons/program_icons.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/modal_dialog.h"
+#include "app/dialogs/qt_modal_dialog.h"
 
 class CAboutDlg;
 class QLabel;
@@ -8,9 +8,9 @@ class WindowServices;
 
 // "About Kelmora": the version line and the ticker, stepped by a 100 ms timer
 // of the dialog itself. OK stops the ticker before closing.
-class AboutDialog : public ModalDialog {
+class QtAboutDialog : public QtModalDialog {
   public:
-    AboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window);
+    QtAboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window);
 
   protected:
     void timerEvent(QTimerEvent* event) override;

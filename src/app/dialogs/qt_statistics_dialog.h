@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/modal_dialog.h"
+#include "app/dialogs/qt_modal_dialog.h"
 
 class CStatisticsDlg;
 class DialogHost;
@@ -8,9 +8,9 @@ class TabbedText;
 
 // "Statistics": the best times under their headings, the share of games won
 // and the counts. "Clear" asks through `host` and shows the emptied table.
-class StatisticsDialog : public ModalDialog {
+class QtStatisticsDialog : public QtModalDialog {
   public:
-    StatisticsDialog(QWidget* owner, CStatisticsDlg& dlg, DialogHost& host);
+    QtStatisticsDialog(QWidget* owner, CStatisticsDlg& dlg, DialogHost& host);
 
   private:
     void ShowText();

@@ -1,4 +1,4 @@
-#include "dialogs/modal_dialog.h"
+#include "app/dialogs/qt_modal_dialog.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/program_icons.h"
+#include "app/icons/program_icons.h"
 #include "platform/dialog_host.h"
 
 namespace {
@@ -38,7 +38,7 @@ QWidget* ModalOwner(QWidget* mainWindow) {
     return modal != nullptr ? modal : mainWindow;
 }
 
-ModalDialog::ModalDialog(QWidget* owner, const QString& title, DialogIcon icon)
+QtModalDialog::QtModalDialog(QWidget* owner, const QString& title, DialogIcon icon)
     : QDialog(owner), m_outer(new QVBoxLayout(this)), m_body(new QVBoxLayout) {
     setWindowTitle(title);
 
@@ -51,7 +51,7 @@ ModalDialog::ModalDialog(QWidget* owner, const QString& title, DialogIcon icon)
     m_outer->addLayout(top);
 }
 
-QPushButton* ModalDialog::AddButton(const QString& text, int id) {
+QPushButton* QtModalDialog::AddButton(const QString& text, int id) {
     // The bottom row comes with its first button, so that a dialog whose
     // buttons all stand in its body ends right under them.
     if (m_buttons == nullptr) {
@@ -65,12 +65,12 @@ QPushButton* ModalDialog::AddButton(const QString& text, int id) {
     return button;
 }
 
-QPushButton* ModalDialog::AddClosingButton(const QString& text, int id) {
+QPushButton* QtModalDialog::AddClosingButton(const QString& text, int id) {
     QPushButton* button = AddButton(text, id);
     connect(button, &QPushButton::clicked, this, [this, id] { done(id); });
     return button;
 }
 
-void ModalDialog::reject() {
+void QtModalDialog::reject() {
     done(IDCANCEL);
 }
