@@ -46,7 +46,8 @@ TEST(GameStart, LeavesAFreshTableEveryTime) {
 }
 
 TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
-    const std::pair<const char*, int> accepted[] = {{"1", 1}, {"45899", 45899}, {"  \t1234", 1234}};
+    const std::pair<const char*, int> accepted[] = {
+        {"1", 1}, {"45899", 45899}, {"  \t1234", 1234}, {"1234 \t ", 1234}, {" 77 ", 77}};
     for (const auto& [typed, game] : accepted) {
         FakeWindow window;
         CSelectGameDlg dlg;
@@ -56,8 +57,8 @@ TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
         EXPECT_TRUE(window.messages.empty());
     }
     // 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.
-    for (const char* typed : {"0", "45900", "", "-5", "+5", "abc", "  ", "12abc", "4294967297",
-                              "99999999999999999999"}) {
+    for (const char* typed : {"0", "45900", "", "-5", "+5", "abc", "  ", "12abc", "12 3",
+                              "4294967297", "99999999999999999999"}) {
         SCOPED_TRACE(typed);
         FakeWindow window;
         CSelectGameDlg dlg;
