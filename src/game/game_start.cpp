@@ -1,6 +1,5 @@
 #include "game/game_dialogs.h"
 #include "game/sol_view.h"
-#include "platform/random15.h"
 
 namespace {
 constexpr int kDealtTops[table::kColumns] = {6, 6, 6, 6, 5, 5, 5, 5};
@@ -61,10 +60,9 @@ void CSolView::StartGame() {
 }
 
 int CSolView::PickRandomGame() {
-    Random15 random(static_cast<std::uint32_t>(m_platform.window.CurrentTimeSeconds()));
-    int n = random.Next() + random.Next();
+    int n = m_random.Next() + m_random.Next();
     if (n > CSolDoc::kLastGameNumber) {
-        n = random.Next();
+        n = m_random.Next();
     }
     return n == 0 ? kGameInsteadOfZero : n;
 }

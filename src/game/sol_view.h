@@ -5,6 +5,7 @@
 #include "game/card.h"
 #include "game/sol_doc.h"
 #include "platform/platform.h"
+#include "platform/random15.h"
 
 // Table geometry shared by drawing, hit-testing and the movers.
 namespace table {
@@ -153,6 +154,10 @@ class CSolView {
     // Clock ticks counted toward the next second; kept across games, so the
     // first second of a game comes after 1 to 11 ticks.
     int m_nTickDivider = 0;
+
+    // Game numbers for New Game, seeded once with the time at construction, so
+    // two picks within one second still give two games.
+    Random15 m_random;
 
     const CSolDoc* m_pDocument;
 

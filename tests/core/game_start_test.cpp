@@ -107,9 +107,8 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
             dlg.m_nGame = 1234;
             return answer;
         };
-        t.window.now += 1;
         const int before = t.view->m_nGameNumber;
-        const int picked = t.view->PickRandomGame();
+        const int picked = t.NextPick();
         t.profile.writes.clear();
 
         (t.view.get()->*test.command)();
@@ -122,15 +121,15 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
     }
 }
 
-TEST(GameCommands, RandomPicksStayInRangeAndRepeatWithinTheSameSecond) {
+TEST(GameCommands, RandomPicksStayInRangeAndDifferWithinTheSameSecond) {
     FakeTable t;
     t.dialogs.newGame = [](CNewGameDlg&) { return IDOK; };
     t.view->OnNewGame();
     const int first = t.view->m_nGameNumber;
     t.view->OnNewGame();
-    EXPECT_EQ(t.view->m_nGameNumber, first);
-    for (std::int64_t second = 0; second < 2000; ++second) {
-        t.window.now = second * 7919;
+    EXPECT_NE(t.view->m_nGameNumber, first) << "two New Games in one second";
+    EXPECT_EQ(t.view->m_Lost, 1);
+    for (int pick = 0; pick < 2000; ++pick) {
         const int n = t.view->PickRandomGame();
         ASSERT_GE(n, 1);
         ASSERT_LE(n, 45899);

@@ -116,7 +116,7 @@ TEST(GameEnd, PlayingAgainDealsTheSameNumberOrARandomOne) {
             return IDOK;
         };
         const int ended = t.view->m_nGameNumber;
-        const int expected = sameGame ? ended : t.view->PickRandomGame();
+        const int expected = sameGame ? ended : t.NextPick();
         ASSERT_TRUE(sameGame || expected != ended);
         t.view->OnTimer(kGameTimer);
         EXPECT_EQ(t.dialogs.shown["CRestartDlg"], 0);

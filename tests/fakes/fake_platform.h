@@ -141,6 +141,13 @@ struct FakeTable {
         view->m_nNextGame = view->m_nReplayGame = game;
         view->StartGame();
     }
+    // The number the view's next random pick gives, leaving that pick to come.
+    int NextPick() {
+        const Random15 before = view->m_random;
+        const int pick = view->PickRandomGame();
+        view->m_random = before;
+        return pick;
+    }
     // Empties the whole table: no cards anywhere, a game in play.
     void ClearTable();
     // Puts `cards` into column `k` from row 0 up, e.g. Column(0, {{13, 1}, {12, 2}}).
