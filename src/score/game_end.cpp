@@ -1,3 +1,5 @@
+#include <climits>
+
 #include "game/sol_view.h"
 #include "moves/move_steps.h"
 #include "platform/dialog_host.h"
@@ -14,6 +16,7 @@ void CSolView::OnGameWon() {
     m_bAutoPlay = 0;
     m_nSelected = kNothingSelected;
     m_bWon = 1;
+    ++m_nGameSerial;
 
     const int slot = EnterBestTime(BestTimes{t_Time, t_Game, t_Name}, m_nSeconds, m_nNextGame);
     if (slot >= 0) {
@@ -21,6 +24,9 @@ void CSolView::OnGameWon() {
         t_Name[slot] =
             m_platform.dialogs.DoModal(nameDlg) == IDOK ? nameDlg.m_strName : UnnamedBestTime(slot);
     }
+    // The win and its time are kept now, whatever the player does next.
+    CountGame(m_Won);
+    WriteStatistics();
 
     CGameWonDlg wonDlg;
     if (m_platform.dialogs.DoModal(wonDlg) != IDOK) {
@@ -53,6 +59,9 @@ void CSolView::CheckGameLost() {
     // The lost table stays on the screen: it must not show a selection that has ended.
     moves::DropSelection(*this, kNothingSelected);
     m_bWon = 0;
+    ++m_nGameSerial;
+    CountGame(m_Lost);
+    WriteStatistics();
 
     CGameLostDlg lostDlg;
     if (m_platform.dialogs.DoModal(lostDlg) != IDOK) {
@@ -64,4 +73,10 @@ void CSolView::CheckGameLost() {
         m_nNextGame = m_nReplayGame = PickRandomGame();
     }
     StartGame();
+}
+
+void CSolView::CountGame(int& nTotal) {
+    if (nTotal < INT_MAX) {
+        ++nTotal;
+    }
 }

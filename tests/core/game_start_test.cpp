@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 #include "fakes/fake_platform.h"
@@ -83,6 +84,7 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
         int answer;
         int dealt;
         int lost, questions;
+        int lostBefore = 0;
     } cases[] = {
         {"first New Game", false, &CSolView::OnNewGame, IDCANCEL, kRandomPick, 0, 0},
         {"New Game, No", true, &CSolView::OnNewGame, IDCANCEL, kNothingDealt, 0, 1},
@@ -92,6 +94,8 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
         {"Restart before any game", false, &CSolView::OnRestartGame, IDOK, kNothingDealt, 0, 0},
         {"Restart, No", true, &CSolView::OnRestartGame, IDCANCEL, kNothingDealt, 0, 1},
         {"Restart, Yes", true, &CSolView::OnRestartGame, IDOK, 321, 1, 1},
+        {"Select Game, losses at the largest count", true, &CSolView::OnSelectGame, IDOK, 1234,
+         INT_MAX, 0, INT_MAX},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
@@ -100,6 +104,7 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
             t.Deal(321);
             t.view->m_nNextGame = 9;  // the replay number decides, not the last pick
         }
+        t.view->m_Lost = test.lostBefore;
         const int answer = test.answer;
         t.dialogs.newGame = [answer](CNewGameDlg&) { return answer; };
         t.dialogs.restart = [answer](CRestartDlg&) { return answer; };

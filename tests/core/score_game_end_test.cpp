@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -170,6 +171,113 @@ TEST(GameEnd, StopsTheGameUntilNewOrSelectGameStartsTheNext) {
             EXPECT_EQ(t.view->m_Won, won ? 1 : 0);
             EXPECT_EQ(t.view->m_Lost, won ? 0 : 1);
         }
+    }
+}
+
+// A game counts, and its count and best time reach the profile, the moment it
+// ends: whatever the player answers next, and never again at the next game.
+// A count already at the largest value stays there.
+TEST(GameEnd, CountsTheEndedGameAtOnceAndOnlyOnce) {
+    const struct {
+        const char* what;
+        bool won;
+        int answer;  // of the won or lost dialog: Same Game, or leave it
+        int stored;  // games won and games lost before
+        int wonAfter, lostAfter;
+    } cases[] = {
+        {"won, left with Escape", true, IDCANCEL, 5, 6, 5},
+        {"won, Same Game", true, IDOK, 5, 6, 5},
+        {"lost, No", false, IDCANCEL, 5, 5, 6},
+        {"lost, Yes", false, IDOK, 5, 5, 6},
+        {"won at the largest count", true, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
+        {"lost at the largest count", false, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        EndingGame g(test.won);
+        FakeTable& t = g.t;
+        t.view->m_Won = t.view->m_Lost = test.stored;
+        const int answer = test.answer;
+        t.dialogs.gameWon = [answer](CGameWonDlg& dlg) {
+            dlg.m_nChoice = CGameWonDlg::kSameGame;
+            return answer;
+        };
+        t.dialogs.gameLost = [answer](CGameLostDlg& dlg) {
+            dlg.m_bSameGame = 1;
+            return answer;
+        };
+        const auto stored = [&t](const char* section, const char* key) {
+            return t.profile.values[{section, key}];
+        };
+        t.view->m_nSeconds = 40;
+        t.view->OnTimer(kGameTimer);
+        for (const char* when : {"when it ended", "after the next game start"}) {
+            SCOPED_TRACE(when);
+            EXPECT_EQ(t.view->m_Won, test.wonAfter);
+            EXPECT_EQ(t.view->m_Lost, test.lostAfter);
+            EXPECT_EQ(stored("Status", "m_Won"), std::to_string(test.wonAfter));
+            EXPECT_EQ(stored("Status", "m_Lost"), std::to_string(test.lostAfter));
+            if (test.won) {
+                EXPECT_EQ(stored("Time", "t_Time1"), "40");
+                EXPECT_EQ(stored("Game", "t_Game1"), "321");
+                EXPECT_EQ(stored("Name", "t_Name1"), kTypedName);
+            }
+            t.dialogs.newGame = [](CNewGameDlg&) { return IDOK; };
+            if (t.view->m_bPlaying == 0) {
+                t.view->OnNewGame();
+            }
+        }
+    }
+}
+
+// Ticks run inside the questions of New Game, Restart Game and Select Game. A
+// game that ends in there counts once, and the answer deals nothing more: the
+// game it was about is over.
+TEST(GameEnd, InsideAQuestionCountsOnceAndTheAnswerDealsNoMore) {
+    const struct {
+        const char* what;
+        void (CSolView::*command)();
+        bool won;
+        bool playsAgain;  // New Game from the won dialog, Yes in the lost one
+    } cases[] = {
+        {"New Game, won, New Game", &CSolView::OnNewGame, true, true},
+        {"New Game, lost, Yes", &CSolView::OnNewGame, false, true},
+        {"Restart, won, left", &CSolView::OnRestartGame, true, false},
+        {"Restart, lost, Yes", &CSolView::OnRestartGame, false, true},
+        {"Select Game, won, New Game", &CSolView::OnSelectGame, true, true},
+        {"Select Game, lost, No", &CSolView::OnSelectGame, false, false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        EndingGame g(test.won);
+        FakeTable& t = g.t;
+        const int answer = test.playsAgain ? IDOK : IDCANCEL;
+        t.dialogs.gameWon = [answer](CGameWonDlg& dlg) {
+            dlg.m_nChoice = CGameWonDlg::kNewGame;
+            return answer;
+        };
+        t.dialogs.gameLost = [answer](CGameLostDlg& dlg) {
+            dlg.m_bSameGame = 0;
+            return answer;
+        };
+        const auto tickThenYes = [&t] {
+            t.view->OnTimer(kGameTimer);
+            return IDOK;
+        };
+        t.dialogs.newGame = [tickThenYes](CNewGameDlg&) { return tickThenYes(); };
+        t.dialogs.restart = [tickThenYes](CRestartDlg&) { return tickThenYes(); };
+        t.dialogs.selectGame = [tickThenYes](CSelectGameDlg& dlg) {
+            dlg.m_nGame = 77;
+            return tickThenYes();
+        };
+        const int ended = t.view->m_nGameNumber;
+        const int next = t.NextPick();
+
+        (t.view.get()->*test.command)();
+        EXPECT_EQ(t.view->m_Won, test.won ? 1 : 0);
+        EXPECT_EQ(t.view->m_Lost, test.won ? 0 : 1);
+        EXPECT_EQ(t.view->m_nGameNumber, test.playsAgain ? next : ended);
+        EXPECT_EQ(t.view->m_bPlaying, test.playsAgain ? 1 : 0);
     }
 }
 
