@@ -1,6 +1,7 @@
 #include <climits>
 
 #include "game/sol_view.h"
+#include "moves/auto_play.h"
 #include "moves/move_steps.h"
 #include "platform/dialog_host.h"
 #include "score/best_times.h"
@@ -51,6 +52,12 @@ void CSolView::OnGameWon() {
 
 void CSolView::CheckGameLost() {
     if (m_nMovesLeft != 0) {
+        return;
+    }
+    // The count was taken at the last button release and gives nothing for a
+    // card going home: the game goes on while automatic play can still send a
+    // card home, or while the table as it stands now has a move.
+    if (moves::AnyCardGoesHomeByItself(*this) || CountMoves() != 0) {
         return;
     }
     m_platform.window.KillTimer(kGameTimer);
