@@ -51,8 +51,15 @@ class FakeWindow : public WindowServices {
     std::function<bool(ColorRef initial, ColorRef& chosen)> chooseColor;
     // Runs while a message box is open, as the box's own message loop would.
     std::function<void()> duringMessageBox;
+    // Told of every timer started.
+    std::function<void(int id)> onSetTimer;
 
-    void SetTimer(int id, int periodMs) override { timers[id] = periodMs; }
+    void SetTimer(int id, int periodMs) override {
+        timers[id] = periodMs;
+        if (onSetTimer) {
+            onSetTimer(id);
+        }
+    }
     void KillTimer(int id) override { timers.erase(id); }
     void SetMainTitle(const std::string& text) override { title = text; }
     void SetPointer(CursorHandle cursor) override { pointer = cursor; }
