@@ -1,6 +1,5 @@
 #include "game/game_dialogs.h"
 #include "game/sol_view.h"
-#include "platform/random15.h"
 
 namespace {
 constexpr int kDealtTops[table::kColumns] = {6, 6, 6, 6, 5, 5, 5, 5};
@@ -24,18 +23,15 @@ void CSolView::StartGame() {
     m_nSeconds = 0;
     m_platform.window.SetMainTitle("Kelmora #" + std::to_string(m_nNextGame));
 
-    // The game on the table counts now: won only if it was won, lost otherwise.
-    if (m_bNoGameYet == 0) {
-        if (m_bWon == 1) {
-            ++m_Won;
-        } else {
-            ++m_Lost;
-        }
+    // A game still in play is abandoned now and counts as lost; a game that
+    // was won or lost has been counted when it ended.
+    if (m_bPlaying == 1 && m_bWon == 0) {
+        CountGame(m_Lost);
     }
     m_bWon = 0;
     WriteStatistics();
 
-    m_bWon = 0;
+    ++m_nGameSerial;
     m_bNoGameYet = 0;
     m_bAutoPlay = 0;
     m_platform.window.SetTimer(kGameTimer, kTickMilliseconds);
@@ -61,10 +57,9 @@ void CSolView::StartGame() {
 }
 
 int CSolView::PickRandomGame() {
-    Random15 random(static_cast<std::uint32_t>(m_platform.window.CurrentTimeSeconds()));
-    int n = random.Next() + random.Next();
+    int n = m_random.Next() + m_random.Next();
     if (n > CSolDoc::kLastGameNumber) {
-        n = random.Next();
+        n = m_random.Next();
     }
     return n == 0 ? kGameInsteadOfZero : n;
 }
@@ -72,8 +67,9 @@ int CSolView::PickRandomGame() {
 void CSolView::OnNewGame() {
     // Only a game still open to play is worth a question.
     if (m_bNoGameYet == 0 && m_bWon == 0) {
+        const int asked = m_nGameSerial;
         CNewGameDlg dlg;
-        if (m_platform.dialogs.DoModal(dlg) != IDOK) {
+        if (m_platform.dialogs.DoModal(dlg) != IDOK || m_nGameSerial != asked) {
             return;
         }
     }
@@ -82,8 +78,9 @@ void CSolView::OnNewGame() {
 }
 
 void CSolView::OnSelectGame() {
+    const int asked = m_nGameSerial;
     CSelectGameDlg dlg;
-    if (m_platform.dialogs.DoModal(dlg) != IDOK) {
+    if (m_platform.dialogs.DoModal(dlg) != IDOK || m_nGameSerial != asked) {
         return;
     }
     m_nNextGame = m_nReplayGame = dlg.m_nGame;
@@ -99,8 +96,9 @@ void CSolView::OnRestartGame() {
         StartGame();
         return;
     }
+    const int asked = m_nGameSerial;
     CRestartDlg dlg;
-    if (m_platform.dialogs.DoModal(dlg) != IDOK) {
+    if (m_platform.dialogs.DoModal(dlg) != IDOK || m_nGameSerial != asked) {
         return;
     }
     m_nNextGame = m_nReplayGame;

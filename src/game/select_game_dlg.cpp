@@ -10,15 +10,17 @@ namespace {
 constexpr std::uint32_t kFirstGame = 1;
 constexpr std::uint32_t kLastGame = 45899;
 
-// The field read as a dialog integer: leading blanks skipped, then decimal
-// digits only; any other text reads as 0. A number too large for 32 bits gives
-// nullopt, so that it is refused rather than wrapped into the valid range.
+// The field read as a dialog integer: blanks around it skipped (a pasted
+// number often brings some), then decimal digits only; any other text reads
+// as 0. A number too large for 32 bits gives nullopt, so that it is refused
+// rather than wrapped into the valid range.
 std::optional<std::uint32_t> ReadUnsignedField(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
+    constexpr std::string_view kBlanks = " \t";
+    const auto first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) {
         return 0;
     }
-    text.remove_prefix(first);
+    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {

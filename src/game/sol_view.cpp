@@ -1,7 +1,11 @@
 #include "game/sol_view.h"
 
+#include <cstdint>
+
 CSolView::CSolView(const CSolDoc& document, Platform platform)
-    : m_pDocument(&document), m_platform(platform) {
+    : m_random(static_cast<std::uint32_t>(platform.window.CurrentTimeSeconds())),
+      m_pDocument(&document),
+      m_platform(platform) {
     ReadProfile();
 }
 

@@ -5,6 +5,7 @@
 #include "game/card.h"
 #include "game/sol_doc.h"
 #include "platform/platform.h"
+#include "platform/random15.h"
 
 // Table geometry shared by drawing, hit-testing and the movers.
 namespace table {
@@ -154,11 +155,24 @@ class CSolView {
     // first second of a game comes after 1 to 11 ticks.
     int m_nTickDivider = 0;
 
+    // Changes whenever a game starts or ends. A command that asked the player
+    // first acts only if its game is still as it was when the question opened:
+    // ticks run inside the question and may end the game or deal the next one.
+    int m_nGameSerial = 0;
+
+    // Game numbers for New Game, seeded once with the time at construction, so
+    // two picks within one second still give two games.
+    Random15 m_random;
+
     const CSolDoc* m_pDocument;
 
   private:
     void ReadProfile();
     void WriteStatistics();
+    // One more game won or lost; a count already at the largest value stays there.
+    static void CountGame(int& nTotal);
+    // The count of available moves as UpdateMoveCount takes it, without showing it.
+    int CountMoves() const;
 
     // The free-place list: empty reserve cells, then empty columns other than
     // `excludedColumn`. Fills m_nFree and returns the count.

@@ -1,6 +1,7 @@
+#include "moves/auto_play.h"
+
 #include <algorithm>
 
-#include "game/sol_view.h"
 #include "moves/move_steps.h"
 #include "render/cell_cards.h"
 
@@ -16,6 +17,32 @@ bool AllHomeCellsComplete(CSolView& view) {
     return true;
 }
 }  // namespace
+
+int moves::LowestHomeRank(CSolView& view) {
+    int lowest = HomeCell(view, 0).nRank;
+    for (int suit = 1; suit < table::kCells; ++suit) {
+        lowest = std::min(lowest, HomeCell(view, suit).nRank);
+    }
+    return lowest;
+}
+
+bool moves::AnyCardGoesHomeByItself(CSolView& view) {
+    const int safeRank = LowestHomeRank(view) + 1;
+    const auto goes = [&](const Card& card) {
+        return GoesHome(view, card) && card.nRank <= safeRank;
+    };
+    for (int column = 0; column < table::kColumns; ++column) {
+        if (view.m_nTop[column] >= 0 && goes(TopCard(view, column))) {
+            return true;
+        }
+    }
+    for (int cell = 0; cell < table::kCells; ++cell) {
+        if (goes(ReserveCell(view, cell))) {
+            return true;
+        }
+    }
+    return false;
+}
 
 void CSolView::AutoPlay() {
     if (AllHomeCellsComplete(*this)) {
@@ -46,10 +73,7 @@ void CSolView::AutoPlay() {
 void CSolView::AutoMoveToHome(int nFrom, int nHome) {
     // Safe only while no home cell lags more than one rank behind: then no
     // card still on the table could want to be built on this one.
-    m_nMinHome = moves::HomeCell(*this, 0).nRank;
-    for (int suit = 1; suit < table::kCells; ++suit) {
-        m_nMinHome = std::min(m_nMinHome, moves::HomeCell(*this, suit).nRank);
-    }
+    m_nMinHome = moves::LowestHomeRank(*this);
 
     if (m_nAutoSource == 0) {
         const int top = m_nTop[nFrom];

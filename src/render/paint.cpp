@@ -114,11 +114,13 @@ void CSolView::DrawClock() {
     m_platform.surface.TextOut(x, 9, std::to_string(m_nSeconds));
 }
 
+int CSolView::CountMoves() const {
+    // A heuristic, not a list of legal moves: the game may be lost when it is 0.
+    return MovesFromReserveCells(*this) + MovesFromColumns(*this);
+}
+
 void CSolView::UpdateMoveCount() {
-    // A heuristic, not a list of legal moves: the game is lost when it reaches 0.
-    m_nMovesLeft = 0;
-    m_nMovesLeft += MovesFromReserveCells(*this);
-    m_nMovesLeft += MovesFromColumns(*this);
+    m_nMovesLeft = CountMoves();
 
     const Rect client = m_platform.surface.ClientRect();
     const int right = client.right;

@@ -1,4 +1,7 @@
+#include <climits>
+
 #include "game/sol_view.h"
+#include "moves/auto_play.h"
 #include "moves/move_steps.h"
 #include "platform/dialog_host.h"
 #include "score/best_times.h"
@@ -17,6 +20,7 @@ void CSolView::OnGameWon() {
     m_bAutoPlay = 0;
     m_nSelected = kNothingSelected;
     m_bWon = 1;
+    ++m_nGameSerial;
 
     const int slot = EnterBestTime(BestTimes{t_Time, t_Game, t_Name}, m_nSeconds, m_nNextGame);
     if (slot >= 0) {
@@ -24,6 +28,9 @@ void CSolView::OnGameWon() {
         t_Name[slot] =
             m_platform.dialogs.DoModal(nameDlg) == IDOK ? nameDlg.m_strName : UnnamedBestTime(slot);
     }
+    // The win and its time are kept now, whatever the player does next.
+    CountGame(m_Won);
+    WriteStatistics();
 
     CGameWonDlg wonDlg;
     if (m_platform.dialogs.DoModal(wonDlg) != IDOK) {
@@ -50,12 +57,21 @@ void CSolView::CheckGameLost() {
     if (m_nMovesLeft != 0) {
         return;
     }
+    // The count was taken at the last button release and gives nothing for a
+    // card going home: the game goes on while automatic play can still send a
+    // card home, or while the table as it stands now has a move.
+    if (moves::AnyCardGoesHomeByItself(*this) || CountMoves() != 0) {
+        return;
+    }
     m_platform.window.KillTimer(kGameTimer);
     m_bPlaying = 0;
     m_bAutoPlay = 0;
     // The lost table stays on the screen: it must not show a selection that has ended.
     moves::DropSelection(*this, kNothingSelected);
     m_bWon = 0;
+    ++m_nGameSerial;
+    CountGame(m_Lost);
+    WriteStatistics();
 
     CGameLostDlg lostDlg;
     if (m_platform.dialogs.DoModal(lostDlg) != IDOK) {
@@ -70,4 +86,10 @@ void CSolView::CheckGameLost() {
         m_nNextGame = m_nReplayGame = PickRandomGame();
     }
     StartGame();
+}
+
+void CSolView::CountGame(int& nTotal) {
+    if (nTotal < INT_MAX) {
+        ++nTotal;
+    }
 }

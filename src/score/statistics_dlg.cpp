@@ -21,6 +21,7 @@ void CStatisticsDlg::OnClear(DialogHost& dialogs) {
     }
     m_nLost = 0;
     m_nWon = 0;
+    m_bCleared = 1;
     m_strText = FormatText();
 }
 

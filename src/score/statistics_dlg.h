@@ -15,6 +15,8 @@ class CStatisticsDlg {
 
     // The text shown in the statistics field (static 1000).
     std::string m_strText;
+    // 1 once Clear has emptied the values above: on OK they replace the game's.
+    int m_bCleared = 0;
 
     void OnInitDialog();
     // The "Clear" button: asks first, then empties the table in the dialog only.

@@ -159,11 +159,11 @@ TEST(AutoPlay, NothingMovesBeforeTheFirstReleaseWithNothingSelected) {
 TEST(AutoPlay, NewGameFromTheWonDialogPlaysTheNewDealInTheSameTick) {
     AutoTable a;
     FakeTable& t = a.t;
-    // The clock time whose random pick deals an Ace on a column top.
-    while (!HasAceOnAColumnTop(t.view->PickRandomGame())) {
-        ++t.window.now;
+    // Picks are used up until the next one deals an Ace on a column top.
+    while (!HasAceOnAColumnTop(t.NextPick())) {
+        t.view->PickRandomGame();
     }
-    const int game = t.view->PickRandomGame();
+    const int game = t.NextPick();
     for (int suit = 0; suit < 4; ++suit) {
         a.Home(suit, 13);
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 #include "fakes/fake_platform.h"
@@ -46,7 +47,8 @@ TEST(GameStart, LeavesAFreshTableEveryTime) {
 }
 
 TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
-    const std::pair<const char*, int> accepted[] = {{"1", 1}, {"45899", 45899}, {"  \t1234", 1234}};
+    const std::pair<const char*, int> accepted[] = {
+        {"1", 1}, {"45899", 45899}, {"  \t1234", 1234}, {"1234 \t ", 1234}, {" 77 ", 77}};
     for (const auto& [typed, game] : accepted) {
         FakeWindow window;
         CSelectGameDlg dlg;
@@ -56,8 +58,8 @@ TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
         EXPECT_TRUE(window.messages.empty());
     }
     // 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.
-    for (const char* typed : {"0", "45900", "", "-5", "+5", "abc", "  ", "12abc", "4294967297",
-                              "99999999999999999999"}) {
+    for (const char* typed : {"0", "45900", "", "-5", "+5", "abc", "  ", "12abc", "12 3",
+                              "4294967297", "99999999999999999999"}) {
         SCOPED_TRACE(typed);
         FakeWindow window;
         CSelectGameDlg dlg;
@@ -82,6 +84,7 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
         int answer;
         int dealt;
         int lost, questions;
+        int lostBefore = 0;
     } cases[] = {
         {"first New Game", false, &CSolView::OnNewGame, IDCANCEL, kRandomPick, 0, 0},
         {"New Game, No", true, &CSolView::OnNewGame, IDCANCEL, kNothingDealt, 0, 1},
@@ -91,6 +94,8 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
         {"Restart before any game", false, &CSolView::OnRestartGame, IDOK, kNothingDealt, 0, 0},
         {"Restart, No", true, &CSolView::OnRestartGame, IDCANCEL, kNothingDealt, 0, 1},
         {"Restart, Yes", true, &CSolView::OnRestartGame, IDOK, 321, 1, 1},
+        {"Select Game, losses at the largest count", true, &CSolView::OnSelectGame, IDOK, 1234,
+         INT_MAX, 0, INT_MAX},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
@@ -99,6 +104,7 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
             t.Deal(321);
             t.view->m_nNextGame = 9;  // the replay number decides, not the last pick
         }
+        t.view->m_Lost = test.lostBefore;
         const int answer = test.answer;
         t.dialogs.newGame = [answer](CNewGameDlg&) { return answer; };
         t.dialogs.restart = [answer](CRestartDlg&) { return answer; };
@@ -106,9 +112,8 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
             dlg.m_nGame = 1234;
             return answer;
         };
-        t.window.now += 1;
         const int before = t.view->m_nGameNumber;
-        const int picked = t.view->PickRandomGame();
+        const int picked = t.NextPick();
         t.profile.writes.clear();
 
         (t.view.get()->*test.command)();
@@ -121,15 +126,15 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
     }
 }
 
-TEST(GameCommands, RandomPicksStayInRangeAndRepeatWithinTheSameSecond) {
+TEST(GameCommands, RandomPicksStayInRangeAndDifferWithinTheSameSecond) {
     FakeTable t;
     t.dialogs.newGame = [](CNewGameDlg&) { return IDOK; };
     t.view->OnNewGame();
     const int first = t.view->m_nGameNumber;
     t.view->OnNewGame();
-    EXPECT_EQ(t.view->m_nGameNumber, first);
-    for (std::int64_t second = 0; second < 2000; ++second) {
-        t.window.now = second * 7919;
+    EXPECT_NE(t.view->m_nGameNumber, first) << "two New Games in one second";
+    EXPECT_EQ(t.view->m_Lost, 1);
+    for (int pick = 0; pick < 2000; ++pick) {
         const int n = t.view->PickRandomGame();
         ASSERT_GE(n, 1);
         ASSERT_LE(n, 45899);

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "fakes/fake_platform.h"
+#include "play/table_spots.h"
 
 namespace {
 
@@ -116,7 +119,7 @@ TEST(GameEnd, PlayingAgainDealsTheSameNumberOrARandomOne) {
             return IDOK;
         };
         const int ended = t.view->m_nGameNumber;
-        const int expected = sameGame ? ended : t.view->PickRandomGame();
+        const int expected = sameGame ? ended : t.NextPick();
         ASSERT_TRUE(sameGame || expected != ended);
         t.view->OnTimer(kGameTimer);
         EXPECT_EQ(t.dialogs.shown["CRestartDlg"], 0);
@@ -171,6 +174,216 @@ TEST(GameEnd, StopsTheGameUntilNewOrSelectGameStartsTheNext) {
             EXPECT_EQ(t.view->m_Lost, won ? 0 : 1);
         }
     }
+}
+
+// A game counts, and its count and best time reach the profile, the moment it
+// ends: whatever the player answers next, and never again at the next game.
+// A count already at the largest value stays there.
+TEST(GameEnd, CountsTheEndedGameAtOnceAndOnlyOnce) {
+    const struct {
+        const char* what;
+        bool won;
+        int answer;  // of the won or lost dialog: Same Game, or leave it
+        int stored;  // games won and games lost before
+        int wonAfter, lostAfter;
+    } cases[] = {
+        {"won, left with Escape", true, IDCANCEL, 5, 6, 5},
+        {"won, Same Game", true, IDOK, 5, 6, 5},
+        {"lost, No", false, IDCANCEL, 5, 5, 6},
+        {"lost, Yes", false, IDOK, 5, 5, 6},
+        {"won at the largest count", true, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
+        {"lost at the largest count", false, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        EndingGame g(test.won);
+        FakeTable& t = g.t;
+        t.view->m_Won = t.view->m_Lost = test.stored;
+        const int answer = test.answer;
+        t.dialogs.gameWon = [answer](CGameWonDlg& dlg) {
+            dlg.m_nChoice = CGameWonDlg::kSameGame;
+            return answer;
+        };
+        t.dialogs.gameLost = [answer](CGameLostDlg& dlg) {
+            dlg.m_bSameGame = 1;
+            return answer;
+        };
+        const auto stored = [&t](const char* section, const char* key) {
+            return t.profile.values[{section, key}];
+        };
+        t.view->m_nSeconds = 40;
+        t.view->OnTimer(kGameTimer);
+        for (const char* when : {"when it ended", "after the next game start"}) {
+            SCOPED_TRACE(when);
+            EXPECT_EQ(t.view->m_Won, test.wonAfter);
+            EXPECT_EQ(t.view->m_Lost, test.lostAfter);
+            EXPECT_EQ(stored("Status", "m_Won"), std::to_string(test.wonAfter));
+            EXPECT_EQ(stored("Status", "m_Lost"), std::to_string(test.lostAfter));
+            if (test.won) {
+                EXPECT_EQ(stored("Time", "t_Time1"), "40");
+                EXPECT_EQ(stored("Game", "t_Game1"), "321");
+                EXPECT_EQ(stored("Name", "t_Name1"), kTypedName);
+            }
+            t.dialogs.newGame = [](CNewGameDlg&) { return IDOK; };
+            if (t.view->m_bPlaying == 0) {
+                t.view->OnNewGame();
+            }
+        }
+    }
+}
+
+// Ticks run inside the questions of New Game, Restart Game and Select Game. A
+// game that ends in there counts once, and the answer deals nothing more: the
+// game it was about is over.
+TEST(GameEnd, InsideAQuestionCountsOnceAndTheAnswerDealsNoMore) {
+    const struct {
+        const char* what;
+        void (CSolView::*command)();
+        bool won;
+        bool playsAgain;  // New Game from the won dialog, Yes in the lost one
+    } cases[] = {
+        {"New Game, won, New Game", &CSolView::OnNewGame, true, true},
+        {"New Game, lost, Yes", &CSolView::OnNewGame, false, true},
+        {"Restart, won, left", &CSolView::OnRestartGame, true, false},
+        {"Restart, lost, Yes", &CSolView::OnRestartGame, false, true},
+        {"Select Game, won, New Game", &CSolView::OnSelectGame, true, true},
+        {"Select Game, lost, No", &CSolView::OnSelectGame, false, false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        EndingGame g(test.won);
+        FakeTable& t = g.t;
+        const int answer = test.playsAgain ? IDOK : IDCANCEL;
+        t.dialogs.gameWon = [answer](CGameWonDlg& dlg) {
+            dlg.m_nChoice = CGameWonDlg::kNewGame;
+            return answer;
+        };
+        t.dialogs.gameLost = [answer](CGameLostDlg& dlg) {
+            dlg.m_bSameGame = 0;
+            return answer;
+        };
+        const auto tickThenYes = [&t] {
+            t.view->OnTimer(kGameTimer);
+            return IDOK;
+        };
+        t.dialogs.newGame = [tickThenYes](CNewGameDlg&) { return tickThenYes(); };
+        t.dialogs.restart = [tickThenYes](CRestartDlg&) { return tickThenYes(); };
+        t.dialogs.selectGame = [tickThenYes](CSelectGameDlg& dlg) {
+            dlg.m_nGame = 77;
+            return tickThenYes();
+        };
+        const int ended = t.view->m_nGameNumber;
+        const int next = t.NextPick();
+
+        (t.view.get()->*test.command)();
+        EXPECT_EQ(t.view->m_Won, test.won ? 1 : 0);
+        EXPECT_EQ(t.view->m_Lost, test.won ? 0 : 1);
+        EXPECT_EQ(t.view->m_nGameNumber, test.playsAgain ? next : ended);
+        EXPECT_EQ(t.view->m_bPlaying, test.playsAgain ? 1 : 0);
+    }
+}
+
+// The count of moves gives nothing for an Ace, and automatic play changes the
+// table after the count was taken: the loss waits until no card goes home by
+// itself and the table as it now stands has no move either. The count shown
+// stays as the last button release left it.
+TEST(GameLost, NotWhileACardCanStillGoHome) {
+    const struct {
+        const char* what;
+        Card cell0;      // in reserve cell 1
+        Card onColumn5;  // laid on column 5's Five of spades
+        int lostAtTick;  // 0: not lost
+    } cases[] = {
+        {"nothing goes home", {2, 0}, {}, 1},
+        {"an Ace on a column, nothing after it", {2, 0}, {1, 2}, 2},
+        {"an Ace in the full reserve, whose cell then frees", {1, 2}, {}, 0},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        EndingGame g(false);
+        FakeTable& t = g.t;
+        t.view->m_Cards[0][20] = test.cell0;
+        if (test.onColumn5 != Card{}) {
+            t.Column(4, {{5, 1}, test.onColumn5});
+        }
+        t.view->OnLButtonUp(0, 600, 390);
+        ASSERT_EQ(t.view->m_nMovesLeft, 0);
+
+        int lostAt = 0;
+        for (int tick = 1; tick <= 5 && lostAt == 0; ++tick) {
+            t.view->OnTimer(kGameTimer);
+            lostAt = t.dialogs.shown["CGameLostDlg"] == 1 ? tick : 0;
+        }
+        EXPECT_EQ(lostAt, test.lostAtTick);
+        EXPECT_EQ(t.view->m_nMovesLeft, 0);
+        EXPECT_EQ(t.view->m_Lost, lostAt == 0 ? 0 : 1);
+    }
+}
+
+// Game 1, played with presses on places: "c0r3" takes column 1's top card to
+// reserve cell 4, "c2h1" column 3's to the spades home cell. Move 41 puts the
+// Jack of hearts into the last free reserve cell and leaves the Ace of hearts
+// on top with a count of no moves; automatic play sends the Ace home.
+constexpr const char* kGameOneLine =
+    "c0r0 c0r1 c0r2 c3c4 c6c4 c1c4 c7c2 c1c7 c5r3 c5c6 c1c5 c1h3 c1h0 r3h0 c6r3 c6c1 c3c6 "
+    "r3c1 c4r3 c4c1 c3c1 r1h0 c3r1 c3c5 r1c5 c3r1 r2c3 c6h1 c6c5 c6r2 r1c6 c7r1 c7c3 c7c2 "
+    "c7h1 r1c3 c7r1 c7c1 c0c1 r0c7 c0r0 c0c3 c2c0 c2c7 c0c7 r0c0 c6c3 c2r0 c6c0 c2c6 c2h3 "
+    "c6h1 c1h2 c2c6 c2c0 c2h2 c4h2 c4c2 c1h1 c4r2 c4h1 c0h2 c4h2 c2h1 c4c2 c0h1 c5h0 c5c4";
+constexpr int kLastCellOverTheAce = 41;
+
+play::Spot SpotOf(const CSolView& view, const std::string& place) {
+    const int i = place[1] - '0';
+    switch (place[0]) {
+        case 'c':
+            return play::ColumnSpot(view, i);
+        case 'r':
+            return play::ReserveSpot(i);
+        default:
+            return play::HomeSpot(i);
+    }
+}
+
+TEST(GameLost, GameOneGoesOnToAWinAfterTheLastCellFillsOverTheAceOfHearts) {
+    FakeTable t;
+    t.surface.keepLog = false;
+    t.dialogs.moveChoice = [](CMoveChoiceDlg& dlg) {
+        dlg.OnMoveSingleCard();
+        return CMoveChoiceDlg::kMoved;
+    };
+    t.dialogs.highScore = [](CHighScoreDlg&) { return IDOK; };
+    t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
+    t.dialogs.gameLost = [](CGameLostDlg&) { return IDCANCEL; };
+    CSolView& v = *t.view;
+    const auto click = [&v](play::Spot at) {
+        v.OnLButtonDown(1, at.x, at.y);
+        v.OnLButtonUp(0, at.x, at.y);
+    };
+    const auto settle = [&] {
+        for (int tick = 0; tick < 40 && t.window.timers.count(kGameTimer) == 1; ++tick) {
+            v.OnTimer(kGameTimer);
+        }
+    };
+    t.Deal(1);
+    click(play::kBareTable);
+    settle();
+
+    std::istringstream line(kGameOneLine);
+    std::string move;
+    for (int number = 1; line >> move; ++number) {
+        SCOPED_TRACE(testing::Message() << "move " << number << " " << move);
+        click(SpotOf(v, move.substr(0, 2)));
+        click(SpotOf(v, move.substr(2, 2)));
+        if (number == kLastCellOverTheAce) {
+            EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 1), 4);
+            EXPECT_EQ(v.m_Cards[0][v.m_nTop[0]], (Card{1, 2}));
+            EXPECT_EQ(v.m_nMovesLeft, 0);
+        }
+        settle();
+        ASSERT_EQ(t.dialogs.shown["CGameLostDlg"], 0);
+    }
+    EXPECT_EQ(t.dialogs.shown["CGameWonDlg"], 1);
+    EXPECT_EQ(v.m_Won, 1);
+    EXPECT_EQ(v.m_Lost, 0);
 }
 
 }  // namespace

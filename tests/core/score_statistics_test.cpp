@@ -41,10 +41,19 @@ struct StatisticsTable {
             v.t_Name[slot] = names[slot];
         }
     }
-    // Opens Statistics, presses Clear unless `clearAnswer` is 0, and leaves with `closeWith`.
-    void Show(int clearAnswer, int closeWith) {
+    // Opens Statistics, presses Clear unless `clearAnswer` is 0, and leaves with
+    // `closeWith`. With `winInside`, a tick inside the dialog first wins game
+    // 321 in 50 seconds for "Dee"; its own writes are left out of the log.
+    void Show(int clearAnswer, int closeWith, bool winInside = false) {
+        if (winInside) {
+            DealWonGame();
+        }
         t.dialogs.clearStats = [clearAnswer](CClearStatsDlg&) { return clearAnswer; };
-        t.dialogs.statistics = [this, clearAnswer, closeWith](CStatisticsDlg& dlg) {
+        t.dialogs.statistics = [this, clearAnswer, closeWith, winInside](CStatisticsDlg& dlg) {
+            if (winInside) {
+                t.view->OnTimer(kGameTimer);
+                t.profile.writes.clear();
+            }
             if (clearAnswer != 0) {
                 dlg.OnClear(t.dialogs);
             }
@@ -52,24 +61,53 @@ struct StatisticsTable {
         };
         t.view->OnStatistics();
     }
+
+  private:
+    void DealWonGame() {
+        t.Deal(321);
+        for (int k = 0; k < 8; ++k) {
+            t.Column(k, {});
+        }
+        for (int suit = 0; suit < 4; ++suit) {
+            t.view->m_Cards[4 + suit][20] = Card{13, suit};
+        }
+        t.view->m_bAutoPlay = 1;
+        t.view->m_nSeconds = 50;
+        t.dialogs.highScore = [](CHighScoreDlg& dlg) {
+            dlg.m_strName = "Dee";
+            return IDOK;
+        };
+        t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
+        t.profile.writes.clear();
+    }
 };
 
+// The fixture's values after a win in 50 seconds of game 321 by "Dee".
+const Writes kWithTheWin = {"Status/m_Won=4",   "Status/m_Lost=4", "Time/t_Time1=50",
+                            "Time/t_Time2=61",  "Time/t_Time3=72", "Game/t_Game1=321",
+                            "Game/t_Game2=11",  "Game/t_Game3=22", "Name/t_Name1=Dee",
+                            "Name/t_Name2=Ann", "Name/t_Name3=Bo"};
+
+// A game won while the dialog is open stays won: OK writes back only a Clear.
 TEST(Statistics, OnlyOkKeepsWhatTheDialogDidAndWritesAllElevenEntries) {
     const struct {
         const char* what;
         int clearAnswer, closeWith;
+        bool winInside;
         bool written;
         Writes kept;  // the view's statistics afterwards, as written
     } cases[] = {
-        {"OK", 0, IDOK, true, StoredWrites(4)},
-        {"Clear, then OK", IDOK, IDOK, true, kClearedWrites},
-        {"Clear, then the close box", IDOK, IDCANCEL, false, StoredWrites(4)},
-        {"Clear refused, then OK", IDCANCEL, IDOK, true, StoredWrites(4)},
+        {"OK", 0, IDOK, false, true, StoredWrites(4)},
+        {"Clear, then OK", IDOK, IDOK, false, true, kClearedWrites},
+        {"Clear, then the close box", IDOK, IDCANCEL, false, false, StoredWrites(4)},
+        {"Clear refused, then OK", IDCANCEL, IDOK, false, true, StoredWrites(4)},
+        {"a win while open, then OK", 0, IDOK, true, true, kWithTheWin},
+        {"a win while open, then Clear and OK", IDOK, IDOK, true, true, kClearedWrites},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
         StatisticsTable s;
-        s.Show(test.clearAnswer, test.closeWith);
+        s.Show(test.clearAnswer, test.closeWith, test.winInside);
         EXPECT_EQ(s.t.profile.writes, test.written ? test.kept : Writes{});
 
         s.t.profile.writes.clear();

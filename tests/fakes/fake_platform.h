@@ -51,8 +51,15 @@ class FakeWindow : public WindowServices {
     std::function<bool(ColorRef initial, ColorRef& chosen)> chooseColor;
     // Runs while a message box is open, as the box's own message loop would.
     std::function<void()> duringMessageBox;
+    // Told of every timer started.
+    std::function<void(int id)> onSetTimer;
 
-    void SetTimer(int id, int periodMs) override { timers[id] = periodMs; }
+    void SetTimer(int id, int periodMs) override {
+        timers[id] = periodMs;
+        if (onSetTimer) {
+            onSetTimer(id);
+        }
+    }
     void KillTimer(int id) override { timers.erase(id); }
     void SetMainTitle(const std::string& text) override { title = text; }
     void SetPointer(CursorHandle cursor) override { pointer = cursor; }
@@ -140,6 +147,13 @@ struct FakeTable {
     void Deal(int game) {
         view->m_nNextGame = view->m_nReplayGame = game;
         view->StartGame();
+    }
+    // The number the view's next random pick gives, leaving that pick to come.
+    int NextPick() {
+        const Random15 before = view->m_random;
+        const int pick = view->PickRandomGame();
+        view->m_random = before;
+        return pick;
     }
     // Empties the whole table: no cards anywhere, a game in play.
     void ClearTable();

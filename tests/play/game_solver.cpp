@@ -40,7 +40,7 @@ class Simulator {
     int ChoicesAsked() { return m_table.dialogs.shown["CMoveChoiceDlg"]; }
 
     // A press and its release. False when the release counts no move left,
-    // which loses the game at the next tick.
+    // which may lose the game at the next tick: the search keeps clear of it.
     bool Click(Spot spot) {
         View().OnLButtonDown(kLeftButtonDown, spot.x, spot.y);
         View().OnLButtonUp(0, spot.x, spot.y);

@@ -78,6 +78,8 @@ class SelectGameTest : public QObject {
         QString caption;
         QString message;
         QString fieldAfterwards;
+        QString typedAfterwards;
+        bool editHasFocus = false;
         bool stayedOpen = false;
         AnswerNext(QStringLiteral("Select Game"), [&](QDialog& dialog) {
             auto* edit = ControlOf<QLineEdit>(dialog, control::kEdit);
@@ -90,9 +92,16 @@ class SelectGameTest : public QObject {
                 message = box->text();
                 box->button(QMessageBox::Ok)->click();
             });
-            PressButton(dialog, IDOK);
+            // Clicked with the mouse, the button takes the focus from the field.
+            auto* ok = ControlOf<QPushButton>(dialog, IDOK);
+            QVERIFY(ok);
+            QTest::mouseClick(ok, Qt::LeftButton);
             fieldAfterwards = edit->text();
             stayedOpen = dialog.isVisible();
+            // The "0" is selected in the field, so the next number typed replaces it.
+            editHasFocus = dialog.focusWidget() == edit;
+            QTest::keyClicks(edit, QStringLiteral("12"));
+            typedAfterwards = edit->text();
             PressButton(dialog, IDCANCEL);
         });
         m_window->Trigger(command::kSelectGame);
@@ -101,6 +110,8 @@ class SelectGameTest : public QObject {
         QCOMPARE(message, QStringLiteral("Select a Game Number between 0 & 45900"));
         QCOMPARE(fieldAfterwards, QStringLiteral("0"));
         QVERIFY(stayedOpen);
+        QVERIFY(editHasFocus);
+        QCOMPARE(typedAfterwards, QStringLiteral("12"));
         // Cancelled: game 1 is still on the table.
         QCOMPARE(m_window->Game().m_nGameNumber, 1);
         QCOMPARE(m_window->Frame().windowTitle(), QStringLiteral("Kelmora #1"));

@@ -83,7 +83,10 @@ int QtDialogHost::DoModal(CSelectGameDlg& dlg) {
         if (dlg.OnOK(m_window)) {
             dialog.done(IDOK);
         } else {
+            // The "0" is selected, so that typing the next number replaces it.
             edit->setText(QString::fromStdString(dlg.m_strEdit));
+            edit->selectAll();
+            edit->setFocus();
         }
     });
     return dialog.exec();
