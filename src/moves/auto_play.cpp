@@ -1,23 +1,9 @@
-#include <algorithm>
-
 #include "game/sol_view.h"
+#include "game/view_table.h"
 #include "moves/move_steps.h"
 
-namespace {
-constexpr int kKing = 13;
-
-bool AllHomeCellsComplete(CSolView& view) {
-    for (int suit = 0; suit < table::kCells; ++suit) {
-        if (moves::HomeCell(view, suit).nRank != kKing) {
-            return false;
-        }
-    }
-    return true;
-}
-}  // namespace
-
 void CSolView::AutoPlay() {
-    if (AllHomeCellsComplete(*this)) {
+    if (rules::AllHome(ViewTable{*this})) {
         OnGameWon();
     }
 
@@ -45,10 +31,7 @@ void CSolView::AutoPlay() {
 void CSolView::AutoMoveToHome(int nFrom, int nHome) {
     // Safe only while no home cell lags more than one rank behind: then no
     // card still on the table could want to be built on this one.
-    m_nMinHome = moves::HomeCell(*this, 0).nRank;
-    for (int suit = 1; suit < table::kCells; ++suit) {
-        m_nMinHome = std::min(m_nMinHome, moves::HomeCell(*this, suit).nRank);
-    }
+    m_nMinHome = rules::MinHome(ViewTable{*this});
 
     if (m_nAutoSource == 0) {
         const int top = m_nTop[nFrom];
@@ -56,7 +39,7 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
             return;
         }
         const Card card = m_Cards[nFrom][top];
-        if (card.nRank > m_nMinHome + 1) {
+        if (!rules::SafeForHome(card.nRank, m_nMinHome)) {
             return;
         }
         moves::DrawFace(*this, card, table::HomeX(nHome), 0, moves::kBoxWidth, moves::kBoxHeight);
@@ -67,7 +50,7 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
     }
 
     const Card card = moves::ReserveCell(*this, nFrom);
-    if (card.nRank == 0 || card.nRank > m_nMinHome + 1) {
+    if (card.nRank == 0 || !rules::SafeForHome(card.nRank, m_nMinHome)) {
         return;
     }
     moves::DrawFace(*this, card, table::HomeX(nHome), 0, moves::kBoxWidth, moves::kBoxHeight);
