@@ -24,9 +24,10 @@ std::size_t PositionBound(unsigned searches);
 GameResult SolveGame(int number, std::size_t maxPositions);
 
 // Solves games first..last on `threads` threads, each distinct deal once.
-// `verdict` receives every number in order with its deal's result, as soon as
-// it and all before it are known; `progress` (deals done, deals in all) is
-// called now and then meanwhile, on the calling thread.
+// `verdict` receives every number in order with its deal's result (the same
+// object for every number of that deal) as soon as it and all before it are
+// known; `progress` (deals done, deals in all) is called now and then
+// meanwhile, on the calling thread.
 void SolveRange(int first, int last, unsigned threads,
                 const std::function<void(int number, const GameResult&)>& verdict,
                 const std::function<void(int done, int total)>& progress);
