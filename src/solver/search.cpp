@@ -163,11 +163,20 @@ bool Reach(Position& position, const Move& move) {
 }
 
 // The unseen tables one move away, each with its distance from a win. A card
-// that nothing can want any more goes home before anything else is tried.
+// that nothing can want any more goes home before anything else is tried,
+// unless the game would count no move left after it.
 void Children(const Position& position, SeenSet& seen, std::vector<Candidate>& children) {
     children.clear();
-    const std::optional<Move> forced = ForcedMove(position);
-    for (const Move& move : forced ? std::vector<Move>{*forced} : LegalMoves(position)) {
+    if (const std::optional<Move> forced = ForcedMove(position)) {
+        Position next = position;
+        if (Reach(next, *forced)) {
+            if (seen.Insert(CanonicalKey(next))) {
+                children.push_back({next.Won() ? -1 : Distance(next), *forced, next});
+            }
+            return;
+        }
+    }
+    for (const Move& move : LegalMoves(position)) {
         Position next = position;
         if (Reach(next, move) && seen.Insert(CanonicalKey(next))) {
             children.push_back({next.Won() ? -1 : Distance(next), move, next});
