@@ -39,8 +39,11 @@ std::optional<Range> ReadArguments(const std::vector<std::string>& arguments, st
     if (text == "--all") {
         return Range{};
     }
+    const std::string rangeError = "game numbers run from 0 to " + std::to_string(kLastGame) + ": ";
     if (text.starts_with("-")) {
-        error = "unknown option " + text;
+        // A negative number is out of range; anything else is an option.
+        const bool negative = text.size() > 1 && text[1] >= '0' && text[1] <= '9';
+        error = (negative ? rangeError : "unknown option ") + text;
         return std::nullopt;
     }
     const std::size_t dash = text.find('-');
@@ -52,7 +55,7 @@ std::optional<Range> ReadArguments(const std::vector<std::string>& arguments, st
         return std::nullopt;
     }
     if (*last > kLastGame) {
-        error = "game numbers run from 0 to " + std::to_string(kLastGame) + ": " + text;
+        error = rangeError + text;
         return std::nullopt;
     }
     return Range{*first, *last, dash == std::string::npos};
