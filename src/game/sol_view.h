@@ -171,8 +171,6 @@ class CSolView {
     void WriteStatistics();
     // One more game won or lost; a count already at the largest value stays there.
     static void CountGame(int& nTotal);
-    // The count of available moves as UpdateMoveCount takes it, without showing it.
-    int CountMoves() const;
 
     // The free-place list: empty reserve cells, then empty columns other than
     // `excludedColumn`. Fills m_nFree and returns the count.

@@ -1,51 +1,10 @@
-#include "moves/auto_play.h"
-
-#include <algorithm>
-
+#include "game/sol_view.h"
+#include "game/view_table.h"
 #include "moves/move_steps.h"
 #include "render/cell_cards.h"
 
-namespace {
-constexpr int kKing = 13;
-
-bool AllHomeCellsComplete(CSolView& view) {
-    for (int suit = 0; suit < table::kCells; ++suit) {
-        if (moves::HomeCell(view, suit).nRank != kKing) {
-            return false;
-        }
-    }
-    return true;
-}
-}  // namespace
-
-int moves::LowestHomeRank(CSolView& view) {
-    int lowest = HomeCell(view, 0).nRank;
-    for (int suit = 1; suit < table::kCells; ++suit) {
-        lowest = std::min(lowest, HomeCell(view, suit).nRank);
-    }
-    return lowest;
-}
-
-bool moves::AnyCardGoesHomeByItself(CSolView& view) {
-    const int safeRank = LowestHomeRank(view) + 1;
-    const auto goes = [&](const Card& card) {
-        return GoesHome(view, card) && card.nRank <= safeRank;
-    };
-    for (int column = 0; column < table::kColumns; ++column) {
-        if (view.m_nTop[column] >= 0 && goes(TopCard(view, column))) {
-            return true;
-        }
-    }
-    for (int cell = 0; cell < table::kCells; ++cell) {
-        if (goes(ReserveCell(view, cell))) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void CSolView::AutoPlay() {
-    if (AllHomeCellsComplete(*this)) {
+    if (rules::AllHome(ViewTable{*this})) {
         OnGameWon();
     }
 
@@ -73,7 +32,7 @@ void CSolView::AutoPlay() {
 void CSolView::AutoMoveToHome(int nFrom, int nHome) {
     // Safe only while no home cell lags more than one rank behind: then no
     // card still on the table could want to be built on this one.
-    m_nMinHome = moves::LowestHomeRank(*this);
+    m_nMinHome = rules::MinHome(ViewTable{*this});
 
     if (m_nAutoSource == 0) {
         const int top = m_nTop[nFrom];
@@ -81,7 +40,7 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
             return;
         }
         const Card card = m_Cards[nFrom][top];
-        if (card.nRank > m_nMinHome + 1) {
+        if (!rules::SafeForHome(card.nRank, m_nMinHome)) {
             return;
         }
         cells::DrawFace(*this, card, table::kCells + nHome);
@@ -92,7 +51,7 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
     }
 
     const Card card = moves::ReserveCell(*this, nFrom);
-    if (card.nRank == 0 || card.nRank > m_nMinHome + 1) {
+    if (card.nRank == 0 || !rules::SafeForHome(card.nRank, m_nMinHome)) {
         return;
     }
     cells::DrawFace(*this, card, table::kCells + nHome);

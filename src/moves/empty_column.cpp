@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "game/sol_view.h"
+#include "game/view_table.h"
 #include "moves/free_places.h"
 #include "moves/move_choice_dlg.h"
 #include "moves/move_steps.h"
@@ -36,7 +37,7 @@ void CSolView::ClickEmptyColumn(int k) {
     const int source = m_nSelected - 1;
     const int top = m_nTop[source];
     const int freePlaces = BuildFreeList(k);
-    if (freePlaces < 1 || moves::TopRunLength(*this, source, 2) < 2) {
+    if (!rules::AsksRunOrCard(ViewTable{*this}, source, freePlaces)) {
         MoveCardToEmptyColumn(k);
         return;
     }
@@ -67,8 +68,7 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
     const int source = m_nSelected - 1;
     // Never park more cards than the list really has places for.
     const int freePlaces = std::min(n, BuildFreeList(k));
-    const int length =
-        std::min(freePlaces + 1, moves::TopRunLength(*this, source, moves::kLongestRun));
+    const int length = rules::RunIntoEmptyColumn(ViewTable{*this}, source, freePlaces);
     if (length < 2) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/sol_view.h"
+#include "game/view_table.h"
 
 // The small steps every move is made of: reading places, drawing a card face,
 // taking a column's top card away, emptying a reserve cell.
@@ -37,12 +38,12 @@ inline Card& TopCard(CSolView& view, int k) {
 
 // The next card for its home cell: one rank above what the cell of its suit holds.
 inline bool GoesHome(CSolView& view, const Card& card) {
-    return card.nRank - 1 == HomeCell(view, card.nSuit).nRank;
+    return rules::GoesHome(ViewTable{view}, card);
 }
 
 // Whether column k can take `count` more cards without reaching the cell row.
 inline bool HasRoomFor(const CSolView& view, int k, int count) {
-    return view.m_nTop[k] + count < table::kCellRow;
+    return rules::HasRoomFor(ViewTable{view}, k, count);
 }
 
 // Draws `card` face up into the box, noting it as the card drawn last.

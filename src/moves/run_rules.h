@@ -1,12 +1,13 @@
 #pragma once
 
 #include "game/sol_view.h"
+#include "game/table_rules.h"
 
 // Which cards may move together from one column onto another.
 namespace moves {
 
 // No more cards than this move in one action, however many places are free.
-constexpr int kLongestRun = 5;
+constexpr int kLongestRun = rules::kLongestRun;
 
 // How many cards at the top of column k form a run (each fits on the card
 // below it), counting at most `limit`; 0 for an empty column.

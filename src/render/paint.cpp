@@ -1,80 +1,13 @@
 #include <string>
 
 #include "game/sol_view.h"
+#include "game/view_table.h"
 #include "render/cell_cards.h"
 
 namespace {
 // The selection mark's box: the inverted area is exactly one card.
 constexpr int kMarkWidth = 75;
 constexpr int kMarkHeight = 95;
-
-int HomeCellsHolding(const CSolView& view, int rank, int suit) {
-    int count = 0;
-    for (int home = 0; home < table::kCells; ++home) {
-        const Card& top = view.m_Cards[table::kCells + home][table::kCellRow];
-        if (top.nRank != 0 && top.nRank == rank && top.nSuit == suit) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-// Destinations for `card` among the column tops: one rank higher, other colour.
-int ColumnsTaking(const CSolView& view, const Card& card) {
-    int count = 0;
-    for (int column = 0; column < table::kColumns; ++column) {
-        if (view.m_nTop[column] >= 0 && FitsOn(card, view.m_Cards[column][view.m_nTop[column]])) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-int MovesFromReserveCells(const CSolView& view) {
-    int count = 0;
-    for (int cell = 0; cell < table::kCells; ++cell) {
-        if (view.m_bCellUsed[cell] == 0) {
-            ++count;
-            continue;
-        }
-        const Card& card = view.m_Cards[cell][table::kCellRow];
-        count += ColumnsTaking(view, card);
-        count += HomeCellsHolding(view, card.nRank - 1, card.nSuit);
-    }
-    return count;
-}
-
-int MovesFromColumns(const CSolView& view) {
-    int count = 0;
-    for (int source = 0; source < table::kColumns; ++source) {
-        const int top = view.m_nTop[source];
-        if (top == -1) {
-            ++count;
-            continue;
-        }
-        const Card& card = view.m_Cards[source][top];
-        for (int target = 0; target < table::kColumns; ++target) {
-            if (view.m_nTop[target] < 0) {
-                continue;
-            }
-            const Card& onto = view.m_Cards[target][view.m_nTop[target]];
-            if (!FitsOn(card, onto)) {
-                continue;
-            }
-            if (top == 0 || !FitsOn(card, view.m_Cards[source][top - 1])) {
-                ++count;
-                continue;
-            }
-            // The card already lies on its like: shifting it sideways only
-            // helps when it frees a card for home.
-            const Card& below = view.m_Cards[source][top - 1];
-            count += HomeCellsHolding(view, onto.nRank - 1, onto.nSuit);
-            count += HomeCellsHolding(view, below.nRank - 1, below.nSuit);
-        }
-        count += HomeCellsHolding(view, card.nRank - 1, card.nSuit);
-    }
-    return count;
-}
 }  // namespace
 
 ColorRef CSolView::PreCreateWindow() {
@@ -114,13 +47,9 @@ void CSolView::DrawClock() {
     m_platform.surface.TextOut(x, 9, std::to_string(m_nSeconds));
 }
 
-int CSolView::CountMoves() const {
-    // A heuristic, not a list of legal moves: the game may be lost when it is 0.
-    return MovesFromReserveCells(*this) + MovesFromColumns(*this);
-}
-
 void CSolView::UpdateMoveCount() {
-    m_nMovesLeft = CountMoves();
+    // A heuristic, not a list of legal moves: the game may be lost when it is 0.
+    m_nMovesLeft = rules::CountMovesLeft(ViewTable{*this});
 
     const Rect client = m_platform.surface.ClientRect();
     const int right = client.right;

@@ -1,7 +1,7 @@
 #include <climits>
 
 #include "game/sol_view.h"
-#include "moves/auto_play.h"
+#include "game/view_table.h"
 #include "moves/move_steps.h"
 #include "platform/dialog_host.h"
 #include "score/best_times.h"
@@ -60,7 +60,8 @@ void CSolView::CheckGameLost() {
     // The count was taken at the last button release and gives nothing for a
     // card going home: the game goes on while automatic play can still send a
     // card home, or while the table as it stands now has a move.
-    if (moves::AnyCardGoesHomeByItself(*this) || CountMoves() != 0) {
+    const ViewTable table{*this};
+    if (rules::AnyAutoSendsHome(table) || rules::CountMovesLeft(table) != 0) {
         return;
     }
     m_platform.window.KillTimer(kGameTimer);

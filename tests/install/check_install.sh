@@ -9,6 +9,7 @@ cmake --install "$build_dir" --prefix "$prefix" > /dev/null
 
 expected=(
     bin/kelmora
+    bin/kelmora-solve
     share/applications/org.kelmora.Kelmora.desktop
     share/metainfo/org.kelmora.Kelmora.metainfo.xml
 )

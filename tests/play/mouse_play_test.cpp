@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/dialogs/control_ids.h"
 #include "app/qt_window_services.h"
 #include "app/view_widget.h"
 #include "platform/dialog_host.h"
@@ -33,10 +34,6 @@ constexpr std::pair<unsigned, Start> kGames[] = {{1, Start::kDealt},      {2, St
                                                  {9, Start::kNearlyLost}, {10, Start::kNearlyLost}};
 constexpr int kEventsPerGame = 150;
 constexpr int kAnswerEveryMs = 5;
-constexpr int kMoveColumn = 1019;
-constexpr int kMoveSingleCard = 1018;
-constexpr int kLostSameGame = 1017;
-constexpr int kWonNewGame = 1002;
 
 // All but the Kings home, each King alone on one of the first four columns.
 play::Position NearlyWon() {
@@ -247,15 +244,15 @@ class MousePlayTest : public QObject {
             if (title == QStringLiteral("Select")) {
                 const int choice = Roll(3);
                 choice == 2 ? dialog->reject()
-                            : PressButton(*dialog, choice == 0 ? kMoveColumn : kMoveSingleCard);
-            } else if (ControlOf<QAbstractButton>(*dialog, kLostSameGame) != nullptr) {
+                            : PressButton(*dialog, choice == 0 ? control::kMoveColumn : control::kMoveSingleCard);
+            } else if (ControlOf<QAbstractButton>(*dialog, control::kSameGameCheck) != nullptr) {
                 const int choice = Roll(3);
                 if (choice == 0) {
-                    PressButton(*dialog, kLostSameGame);
+                    PressButton(*dialog, control::kSameGameCheck);
                 }
                 choice == 2 ? dialog->reject() : PressButton(*dialog, IDOK);
-            } else if (ControlOf<QAbstractButton>(*dialog, kWonNewGame) != nullptr) {
-                PressButton(*dialog, kWonNewGame);
+            } else if (ControlOf<QAbstractButton>(*dialog, control::kNewGameRadio) != nullptr) {
+                PressButton(*dialog, control::kNewGameRadio);
                 Roll(3) == 0 ? PressButton(*dialog, IDOK) : dialog->reject();
             } else {
                 dialog->accept();

@@ -1,26 +1,41 @@
 // One whole game, from a dealt number to the won dialogs and the program's
-// exit, played only with mouse events on the real view widget. The moves are
-// found beforehand by a search that plays a second game on fake platform parts.
+// exit, played only with mouse events on the real view widget. The moves are the
+// line kelmora-solve prints for the deal.
 #include <QLineEdit>
 #include <QSettings>
 #include <QtTest>
-#include <optional>
 
 #include "app/command_ids.h"
 #include "app/dialogs/control_ids.h"
+#include "game/view_table.h"
 #include "platform/dialog_host.h"
 #include "play/dialog_answers.h"
-#include "play/game_solver.h"
 #include "play/play_window.h"
 #include "play/screen_checks.h"
+#include "solver/game_solver.h"
+#include "solver/headless_game.h"
+#include "solver/table_spots.h"
 
 namespace {
-// A deal the search wins in well under a second, with a few "Select" questions
-// on the way.
+// A deal whose line asks "Select" a few times on the way.
 constexpr int kDealtGame = 18;
-constexpr int kSearchLimit = 20000;
+constexpr std::size_t kSearchLimit = 1'000'000;
 constexpr int kSettleMs = 5000;
 const QString kPlayer = QStringLiteral("Tester");
+
+play::Spot PressSpot(const CSolView& view, solver::Move::Place place, int index) {
+    const solver::Spot spot = solver::SpotOf(view, place, index);
+    return {spot.x, spot.y};
+}
+
+// Whether a press with this move's source selected asks "Select": a card of a
+// column going into an empty column while a run could go too.
+bool AsksChoice(const CSolView& view, const solver::Move& move) {
+    return move.fromPlace == solver::Move::kColumn && move.toPlace == solver::Move::kColumn &&
+           view.m_nTop[move.to] < 0 &&
+           rules::AsksRunOrCard(ViewTable{view}, move.from,
+                                rules::FreePlaces(ViewTable{view}, move.to));
+}
 }  // namespace
 
 class WholeGameTest : public QObject {
@@ -28,8 +43,11 @@ class WholeGameTest : public QObject {
 
   private slots:
     void aGameWonIsKeptWhenTheWonDialogIsLeftAndTheProgramExits() {
-        const std::optional<play::Solution> solution = play::SolveGame(kDealtGame, kSearchLimit);
-        QVERIFY2(solution, "the search found no win");
+        const solver::GameResult solution = solver::SolveGame(kDealtGame, kSearchLimit);
+        QVERIFY2(solution.verdict == solver::Verdict::kWon, "the solver found no win");
+        // The same line on a second, headless game gives the table to expect after each move.
+        solver::HeadlessGame expected;
+        expected.Deal(kDealtGame);
 
         PlayWindow window;
         QVERIFY(window.Started());
@@ -43,7 +61,7 @@ class WholeGameTest : public QObject {
         WhenOpens(&window.Frame(), QStringLiteral("High Score"), [&](QDialog& dialog) {
             answered << dialog.windowTitle();
             secondsAtWin = game.m_nSeconds;
-            cardsHomeAtWin = play::CardsHome(play::PositionOf(game));
+            cardsHomeAtWin = solver::PositionOf(game).CardsHome();
             auto* name = ControlOf<QLineEdit>(dialog, control::kEdit);
             QVERIFY(name);
             QTest::keyClicks(name, kPlayer);
@@ -54,26 +72,35 @@ class WholeGameTest : public QObject {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
 
-        // A press on bare table switches automatic play on.
-        window.Click(play::kBareTable);
-        QTRY_VERIFY_WITH_TIMEOUT(play::PositionOf(game) == solution->opening, kSettleMs);
-        for (std::size_t i = 0; i < solution->moves.size(); ++i) {
-            const play::PlayerMove& move = solution->moves[i];
-            window.Click(move.from);
-            if (move.asksMoveChoice) {
-                AnswerNext(QStringLiteral("Select"),
-                           [](QDialog& dialog) { PressButton(dialog, control::kMoveSingleCard); });
+        int choices = 0;
+        for (std::size_t i = 0; i < solution.line.size(); ++i) {
+            const solver::Move& move = solution.line[i];
+            const Card moving = move.fromPlace == solver::Move::kCell
+                                    ? game.m_Cards[move.from][table::kCellRow]
+                                    : game.m_Cards[move.from][game.m_nTop[move.from]];
+            const play::Spot from = PressSpot(game, move.fromPlace, move.from);
+            const play::Spot to = PressSpot(
+                game, move.toPlace, move.toPlace == solver::Move::kHome ? moving.nSuit : move.to);
+            if (AsksChoice(game, move)) {
+                ++choices;
+                AnswerNext(QStringLiteral("Select"), [&move](QDialog& dialog) {
+                    PressButton(dialog, move.count > 1 ? control::kMoveColumn : control::kMoveSingleCard);
+                });
             }
-            window.Click(move.to);
-            if (i + 1 < solution->moves.size()) {
-                QTRY_VERIFY2_WITH_TIMEOUT(play::PositionOf(game) == move.after,
-                                          qPrintable(QStringLiteral("move %1").arg(i + 1)),
-                                          kSettleMs);
+            window.Click(from);
+            window.Click(to);
+            QVERIFY(expected.Play(move));
+            expected.Settle();
+            if (i + 1 < solution.line.size()) {
+                QTRY_VERIFY2_WITH_TIMEOUT(
+                    solver::PositionOf(game) == solver::PositionOf(expected.View()),
+                    qPrintable(QStringLiteral("move %1").arg(i + 1)), kSettleMs);
                 const QString mismatch = screen::RepaintMismatch(window.Table(), game);
                 QVERIFY2(mismatch.isEmpty(),
                          qPrintable(QStringLiteral("move %1: %2").arg(i + 1).arg(mismatch)));
             }
         }
+        QVERIFY(choices > 0);
 
         // The last card home ends the game. The won dialog is left with
         // Escape and the program ends: the win is in the profile all the same.

@@ -1,0 +1,136 @@
+#include "solver/headless_game.h"
+
+#include "moves/move_choice_dlg.h"
+#include "solver/table_spots.h"
+
+namespace solver {
+
+namespace {
+constexpr unsigned kLeftButton = 0x0001;
+
+// Cards on the table at the place a move names, or on its home cell.
+int CardsAt(const CSolView& view, Move::Place place, int index) {
+    switch (place) {
+        case Move::kColumn:
+            return view.m_nTop[index] + 1;
+        case Move::kCell:
+            return view.m_bCellUsed[index];
+        case Move::kHome:
+            break;
+    }
+    return view.m_Cards[table::kCells + index][table::kCellRow].nRank;
+}
+
+int CardsHome(const CSolView& view) {
+    int count = 0;
+    for (int suit = 0; suit < table::kCells; ++suit) {
+        count += CardsAt(view, Move::kHome, suit);
+    }
+    return count;
+}
+}  // namespace
+
+int HeadlessGame::Quiet::GetProfileInt(std::string_view section, std::string_view key,
+                                       int fallback) {
+    const auto found = m_profile.find({std::string(section), std::string(key)});
+    return found == m_profile.end() ? fallback : std::stoi(found->second);
+}
+
+std::string HeadlessGame::Quiet::GetProfileString(std::string_view section, std::string_view key,
+                                                  std::string_view fallback) {
+    const auto found = m_profile.find({std::string(section), std::string(key)});
+    return found == m_profile.end() ? std::string(fallback) : found->second;
+}
+
+bool HeadlessGame::Quiet::WriteProfileInt(std::string_view section, std::string_view key,
+                                          int value) {
+    return WriteProfileString(section, key, std::to_string(value));
+}
+
+bool HeadlessGame::Quiet::WriteProfileString(std::string_view section, std::string_view key,
+                                             std::string_view value) {
+    m_profile[{std::string(section), std::string(key)}] = value;
+    return true;
+}
+
+int HeadlessGame::Answers::DoModal(CMoveChoiceDlg& dlg) {
+    if (moveRun) {
+        dlg.OnMoveColumn();
+    } else {
+        dlg.OnMoveSingleCard();
+    }
+    return CMoveChoiceDlg::kMoved;
+}
+
+HeadlessGame::HeadlessGame() : m_view(m_document, Platform{m_quiet, m_quiet, m_answers, m_quiet}) {}
+
+void HeadlessGame::Deal(int number) {
+    m_view.m_nNextGame = m_view.m_nReplayGame = number;
+    m_view.StartGame();
+}
+
+void HeadlessGame::Click(int x, int y) {
+    m_view.OnLButtonDown(kLeftButton, x, y);
+    m_view.OnLButtonUp(0, x, y);
+}
+
+bool HeadlessGame::Play(const Move& move) {
+    if (move.fromPlace == Move::kHome || CardsAt(m_view, move.fromPlace, move.from) == 0) {
+        return false;
+    }
+    const Card card = move.fromPlace == Move::kCell
+                          ? m_view.m_Cards[move.from][table::kCellRow]
+                          : m_view.m_Cards[move.from][m_view.m_nTop[move.from]];
+    const int target = move.toPlace == Move::kHome ? card.nSuit : move.to;
+    const int before = CardsAt(m_view, move.toPlace, target);
+    const Spot from = SpotOf(m_view, move.fromPlace, move.from);
+    const Spot to = SpotOf(m_view, move.toPlace, target);
+    m_answers.moveRun = move.count > 1;
+    Click(from.x, from.y);
+    Click(to.x, to.y);
+    return m_view.m_nSelected == kNothingSelected &&
+           CardsAt(m_view, move.toPlace, target) == before + move.count;
+}
+
+void HeadlessGame::Settle() {
+    for (int home = -1; m_view.m_bPlaying == 1 && home != CardsHome(m_view);) {
+        home = CardsHome(m_view);
+        m_view.OnTimer(kGameTimer);
+    }
+}
+
+Position PositionOf(const CSolView& view) {
+    Position position;
+    for (int k = 0; k < table::kColumns; ++k) {
+        position.top[k] = static_cast<std::int8_t>(view.m_nTop[k]);
+        for (int row = 0; row <= view.m_nTop[k]; ++row) {
+            position.cards[k][row] = static_cast<std::uint8_t>(CardCode(view.m_Cards[k][row]));
+        }
+    }
+    for (int j = 0; j < table::kCells; ++j) {
+        const Card cell = view.m_Cards[j][table::kCellRow];
+        position.cells[j] = static_cast<std::uint8_t>(view.m_bCellUsed[j] ? CardCode(cell) : 0);
+        position.home[j] = static_cast<std::uint8_t>(CardsAt(view, Move::kHome, j));
+    }
+    return position;
+}
+
+Position DealtPosition(int number) {
+    HeadlessGame game;
+    game.Deal(number);
+    return PositionOf(game.View());
+}
+
+bool ReplayWins(int number, const std::vector<Move>& line) {
+    HeadlessGame game;
+    game.Deal(number);
+    for (const Move& move : line) {
+        if (game.View().m_bPlaying != 1 || !game.Play(move)) {
+            return false;
+        }
+        game.Settle();
+    }
+    return game.Won();
+}
+
+}  // namespace solver
