@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "app/profile/file_descriptor.h"
 #include "app/profile/ini_profile.h"
@@ -242,34 +243,21 @@ TEST_F(IniProfileFile, FailedOrKilledWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(ReadFile(), next);
 }
 
-// Sets or clears an environment variable for one scope.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
-        Set(value);
-    }
-    ~ScopedEnvironment() { Set(m_old ? m_old->c_str() : nullptr); }
-
-  private:
-    void Set(const char* value) const {
-        value != nullptr ? ::setenv(m_name, value, 1) : ::unsetenv(m_name);
-    }
-
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
 TEST(ProfileLocation, ConfigHomeWhenAbsoluteElseDotConfigInHome) {
-    const ScopedEnvironment home("HOME", "/home/player");
+    const auto pathWith = [](const char* configHome) {
+        configHome ? ::setenv("XDG_CONFIG_HOME", configHome, 1) : ::unsetenv("XDG_CONFIG_HOME");
+        return IniProfile::DefaultPath();
+    };
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* const configHome = std::getenv("XDG_CONFIG_HOME");
+    const std::string oldConfigHome = configHome ? configHome : "";
+    ::setenv("HOME", "/home/player", 1);
     for (const char* ignored : {"relative/config", "", static_cast<const char*>(nullptr)}) {
-        const ScopedEnvironment configHome("XDG_CONFIG_HOME", ignored);
-        EXPECT_EQ(IniProfile::DefaultPath(), "/home/player/.config/kelmora/kelmora.ini");
+        EXPECT_EQ(pathWith(ignored), "/home/player/.config/kelmora/kelmora.ini");
     }
-    const ScopedEnvironment configHome("XDG_CONFIG_HOME", "/srv/config");
-    EXPECT_EQ(IniProfile::DefaultPath(), "/srv/config/kelmora/kelmora.ini");
+    EXPECT_EQ(pathWith("/srv/config"), "/srv/config/kelmora/kelmora.ini");
+    ::setenv("HOME", home.c_str(), 1);
+    pathWith(configHome ? oldConfigHome.c_str() : nullptr);
 }
 
 }  // namespace
