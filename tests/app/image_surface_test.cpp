@@ -99,15 +99,16 @@ class ImageSurfaceTest : public QObject {
         QTest::addColumn<QRgb>("under");
         QTest::addColumn<QRgb>("evenPixel");
         QTest::addColumn<QRgb>("oddPixel");
-        QTest::newRow("1 on black") << 201 << kBlack << kMagenta << kMagenta;
-        QTest::newRow("1 on red") << 201 << kRed << kMagenta << kMagenta;
-        QTest::newRow("1 on white") << 201 << kWhite << kWhite << kWhite;
-        QTest::newRow("2 on black") << 202 << kBlack << kRed << kRed;
-        QTest::newRow("2 on red") << 202 << kRed << kRed << kRed;
-        QTest::newRow("2 on white") << 202 << kWhite << kWhite << kWhite;
-        QTest::newRow("3 on black") << 203 << kBlack << kMagenta << kBlack;
-        QTest::newRow("3 on red") << 203 << kRed << kMagenta << kRed;
-        QTest::newRow("3 on white") << 203 << kWhite << kWhite << kWhite;
+        // tint 1 turns black and red magenta, 2 red, 3 checkers them; white stays
+        const QRgb rows[][4] = {{201, kBlack, kMagenta, kMagenta}, {201, kRed, kMagenta, kMagenta},
+                                {201, kWhite, kWhite, kWhite},     {202, kBlack, kRed, kRed},
+                                {202, kRed, kRed, kRed},           {202, kWhite, kWhite, kWhite},
+                                {203, kBlack, kMagenta, kBlack},   {203, kRed, kMagenta, kRed},
+                                {203, kWhite, kWhite, kWhite}};
+        for (const auto& row : rows) {
+            QTest::addRow("%u on %x", row[0], row[1])
+                << static_cast<int>(row[0]) << row[1] << row[2] << row[3];
+        }
     }
 
     void tintsMergeOntoTheCardColours() {
@@ -154,44 +155,26 @@ class ImageSurfaceTest : public QObject {
         QCOMPARE(Pixel(image, 0, 96), table);    // below the outline
     }
 
-    void linesStopBeforeTheirLastPoint() {
-        Table table;
-        const ColorRef black = MakeColorRef(0, 0, 0);
-        table.surface.Line(10, 300, 20, 300, black, PenMode::Copy);
-        table.surface.Line(30, 320, 30, 310, black, PenMode::Copy);
-
-        QCOMPARE(PixelsOtherThan(table.Image(), QRect(10, 300, 10, 1), kBlack), 0);
-        QCOMPARE(Pixel(table.Image(), 20, 300), kNavy);
-        QCOMPARE(PixelsOtherThan(table.Image(), QRect(30, 311, 1, 10), kBlack), 0);
-        QCOMPARE(Pixel(table.Image(), 30, 310), kNavy);
-    }
-
-    void eraseLeavesTheRightAndBottomEdges() {
+    // Lines stop before their last point; an erase leaves the right and bottom edges.
+    void linesAndErasesStopBeforeTheirLastPixel() {
         Table table;
         table.view.DrawCellFrames();
-
         table.view.EraseRect(0, 280, 0, 95);
-
         QCOMPARE(PixelsOtherThan(table.Image(), QRect(0, 0, 280, 95), kNavy), 0);
         QCOMPARE(Pixel(table.Image(), 280, 50), kNavyInverse);
         QCOMPARE(Pixel(table.Image(), 100, 95), kNavyInverse);
+
+        table.surface.Line(10, 300, 20, 300, MakeColorRef(0, 0, 0), PenMode::Copy);
+        table.surface.Line(30, 320, 30, 310, MakeColorRef(0, 0, 0), PenMode::Copy);
+        QCOMPARE(PixelsOtherThan(table.Image(), QRect(10, 300, 10, 1), kBlack), 0);
+        QCOMPARE(PixelsOtherThan(table.Image(), QRect(30, 311, 1, 10), kBlack), 0);
+        QCOMPARE(Pixel(table.Image(), 20, 300), kNavy);
+        QCOMPARE(Pixel(table.Image(), 30, 310), kNavy);
     }
 
-    void textIsBlackOnWhiteFromItsTopLeftCorner() {
-        Table table;
-        table.surface.TextOut(307, 9, "0");
-
-        // The white box starts exactly at (307, 9) and holds black ink.
-        QCOMPARE(Pixel(table.Image(), 307, 9), kWhite);
-        QCOMPARE(Pixel(table.Image(), 306, 9), kNavy);
-        QCOMPARE(Pixel(table.Image(), 307, 8), kNavy);
-        const QRect box = table.changed.value(0);
-        QCOMPARE(box.topLeft(), QPoint(307, 9));
-        QVERIFY(PixelsOtherThan(table.Image(), box, kWhite) > 0);
-        QCOMPARE(PixelsOtherThan(table.Image(), box, kNavy), box.width() * box.height());
-    }
-
-    void textFitsTheMoveCountBoxWhateverTheDesktopFont() {
+    // Black ink on a white box from the given corner, small enough for the move
+    // count's box (R - 20, B - 20 to R - 3, B - 3) even with a large desktop font.
+    void textIsBlackOnWhiteFromItsTopLeftCornerAndFitsItsBox() {
         const QFont desktop = QGuiApplication::font();
         QFont large = desktop;
         large.setPointSize(3 * desktop.pointSize());
@@ -199,12 +182,15 @@ class ImageSurfaceTest : public QObject {
         Table table;
         table.surface.TextOut(612, 387, "88");
         QGuiApplication::setFont(desktop);
-
-        // The count's box runs from (R - 20, B - 20) to (R - 3, B - 3).
         const QRect box = table.changed.value(0);
         QCOMPARE(box.topLeft(), QPoint(612, 387));
         QVERIFY2(box.width() <= 17 && box.height() <= 17,
                  qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
+        QCOMPARE(Pixel(table.Image(), 612, 387), kWhite);
+        QCOMPARE(Pixel(table.Image(), 611, 387), kNavy);
+        QCOMPARE(Pixel(table.Image(), 612, 386), kNavy);
+        QVERIFY(PixelsOtherThan(table.Image(), box, kWhite) > 0);
+        QCOMPARE(PixelsOtherThan(table.Image(), box, kNavy), box.width() * box.height());
     }
 
     void drawingIsClippedToTheClientArea() {

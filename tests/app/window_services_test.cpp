@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QtTest>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "app/qt_window_services.h"
@@ -61,92 +62,66 @@ class WindowServicesTest : public QObject {
         m_services.KillTimer(1);
     }
 
-    void eachTimerTicksWithItsOwnId() {
+    // Each timer ticks with its own id; one stopped in its own tick ticks once; one set
+    // again while running starts over.
+    void timersTickWithTheirIdsUntilStoppedOrSetAgain() {
         m_services.SetTimer(0, 5);
         m_services.SetTimer(1, 5);
         QTRY_VERIFY(std::count(m_ticks.begin(), m_ticks.end(), 0) >= 2);
         QTRY_VERIFY(std::count(m_ticks.begin(), m_ticks.end(), 1) >= 2);
-    }
-
-    void aTimerStoppedInItsOwnTickTicksOnce() {
+        cleanup();
+        m_ticks.clear();
         m_services.SetTimerHandler([this](int id) {
             m_ticks.push_back(id);
             m_services.KillTimer(id);
         });
         m_services.SetTimer(1, 5);
+        m_services.SetTimer(0, 5);
+        m_services.SetTimer(0, 3'600'000);
         QTRY_COMPARE(m_ticks.size(), std::size_t{1});
         QTest::qWait(50);
         QCOMPARE(m_ticks, std::vector<int>{1});
         m_services.SetTimerHandler([this](int id) { m_ticks.push_back(id); });
     }
 
-    void settingARunningTimerAgainRestartsIt() {
-        m_services.SetTimer(0, 5);
-        m_services.SetTimer(0, 3'600'000);
-        QTest::qWait(100);
-        QVERIFY(m_ticks.empty());
-    }
-
-    void titleGoesToTheMainWindow() {
+    void titleAndPointerShapes() {
         m_services.SetMainTitle("Kelmora #12345");
         QCOMPARE(m_main.windowTitle(), QStringLiteral("Kelmora #12345"));
-    }
-
-    void pointerShapesHaveTheirHotSpots() {
-        m_services.SetPointer(kDropCursor);
-        QCOMPARE(m_view->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(m_view->cursor().hotSpot(), QPoint(13, 25));
-        QVERIFY(!m_view->cursor().pixmap().isNull());
-
-        m_services.SetPointer(kEmptyCursor);
-        QCOMPARE(m_view->cursor().hotSpot(), QPoint(14, 6));
-        QVERIFY(!m_view->cursor().pixmap().isNull());
-
+        for (const auto& [pointer, hotSpot] :
+             {std::pair{kDropCursor, QPoint(13, 25)}, std::pair{kEmptyCursor, QPoint(14, 6)}}) {
+            m_services.SetPointer(pointer);
+            QCOMPARE(m_view->cursor().shape(), Qt::BitmapCursor);
+            QCOMPARE(m_view->cursor().hotSpot(), hotSpot);
+            QVERIFY(!m_view->cursor().pixmap().isNull());
+        }
         m_services.SetPointer(kArrowCursor);
         QCOMPARE(m_view->cursor().shape(), Qt::ArrowCursor);
     }
 
-    void messageBoxHasTheCaptionAndOneOkButton() {
-        QString caption, text;
-        QWidget* owner = nullptr;
-        int buttons = 0;
-        QMessageBox::Icon icon = QMessageBox::Warning;
-        WhenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
-            caption = box->windowTitle();
-            text = box->text();
-            owner = box->parentWidget();
-            buttons = static_cast<int>(box->buttons().size());
-            icon = box->icon();
-            box->button(QMessageBox::Ok)->click();
-        });
-
-        m_services.MessageBox("0", "Game Number");
-
-        QCOMPARE(caption, QStringLiteral("Game Number"));
-        QCOMPARE(text, QStringLiteral("0"));
-        QCOMPARE(owner, &m_main);
-        QCOMPARE(buttons, 1);
-        QCOMPARE(icon, QMessageBox::NoIcon);
-    }
-
-    void messageBoxOverAnOpenDialogBelongsToThatDialog() {
+    // A plain box with one OK button, owned by the dialog open at the time, else the window.
+    void messageBoxBelongsToTheTopWindowAndHasOneOkButton() {
         QDialog dialog(&m_main);
-        QWidget* owner = nullptr;
+        std::vector<QWidget*> owners;
+        const auto answer = [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box && box->buttons().size() == 1 && box->icon() == QMessageBox::NoIcon);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Game Number"));
+            QCOMPARE(box->text(), QStringLiteral("0"));
+            owners.push_back(box->parentWidget());
+            box->button(QMessageBox::Ok)->click();
+        };
+        WhenModalOpens(answer);
+        m_services.MessageBox("0", "Game Number");
         WhenModalOpens([&](QWidget*) {
-            WhenModalOpens([&](QWidget* box) {
-                owner = box->parentWidget();
-                qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-            });
-            m_services.MessageBox("Select a Game Number between 0 & 45900", "Kelmora");
+            WhenModalOpens(answer);
+            m_services.MessageBox("0", "Game Number");
             dialog.reject();
         });
         dialog.exec();
-        QCOMPARE(owner, &dialog);
+        QCOMPARE(owners, (std::vector<QWidget*>{&m_main, &dialog}));
     }
 
-    void colourChooserStartsAtTheGivenColour() {
+    void colourChooserStartsAtTheGivenColourAndCancelKeepsIt() {
         QColor opened;
         WhenModalOpens([&](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
@@ -159,13 +134,9 @@ class WindowServicesTest : public QObject {
         QVERIFY(m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen));
         QCOMPARE(opened, QColor(0, 0, 128));
         QCOMPARE(chosen, MakeColorRef(10, 20, 30));
-    }
-
-    void cancellingTheColourChooserKeepsTheColour() {
         WhenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-        ColorRef chosen = MakeColorRef(1, 2, 3);
         QVERIFY(!m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen));
-        QCOMPARE(chosen, MakeColorRef(1, 2, 3));
+        QCOMPARE(chosen, MakeColorRef(10, 20, 30));
     }
 
     void aWaitShowsTheDrawingFirst() {

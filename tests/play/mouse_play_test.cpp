@@ -244,7 +244,8 @@ class MousePlayTest : public QObject {
             if (title == QStringLiteral("Select")) {
                 const int choice = Roll(3);
                 choice == 2 ? dialog->reject()
-                            : PressButton(*dialog, choice == 0 ? control::kMoveColumn : control::kMoveSingleCard);
+                            : PressButton(*dialog, choice == 0 ? control::kMoveColumn
+                                                               : control::kMoveSingleCard);
             } else if (ControlOf<QAbstractButton>(*dialog, control::kSameGameCheck) != nullptr) {
                 const int choice = Roll(3);
                 if (choice == 0) {

@@ -84,7 +84,8 @@ class WholeGameTest : public QObject {
             if (AsksChoice(game, move)) {
                 ++choices;
                 AnswerNext(QStringLiteral("Select"), [&move](QDialog& dialog) {
-                    PressButton(dialog, move.count > 1 ? control::kMoveColumn : control::kMoveSingleCard);
+                    PressButton(dialog,
+                                move.count > 1 ? control::kMoveColumn : control::kMoveSingleCard);
                 });
             }
             window.Click(from);
