@@ -4,11 +4,11 @@
 #include <string_view>
 
 #include "game/game_dialogs.h"
+#include "game/sol_doc.h"
 #include "platform/window_services.h"
 
 namespace {
 constexpr std::uint32_t kFirstGame = 1;
-constexpr std::uint32_t kLastGame = 45899;
 
 // The field read as a dialog integer: blanks around it skipped (a pasted
 // number often brings some), then decimal digits only; any other text reads
@@ -35,7 +35,7 @@ std::optional<std::uint32_t> ReadUnsignedField(std::string_view text) {
 
 bool CSelectGameDlg::OnOK(WindowServices& window) {
     const std::optional<std::uint32_t> number = ReadUnsignedField(m_strEdit);
-    if (number && *number >= kFirstGame && *number <= kLastGame) {
+    if (number && *number >= kFirstGame && *number <= CSolDoc::kLastGameNumber) {
         m_nGame = static_cast<int>(*number);
         return true;
     }

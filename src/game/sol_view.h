@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/card.h"
+#include "game/profile_keys.h"
 #include "game/sol_doc.h"
 #include "platform/platform.h"
 #include "platform/random15.h"
@@ -118,9 +119,9 @@ class CSolView {
     int m_Blue = 128;
     int m_Green = 0;
     int m_Red = 0;
-    int t_Time[3] = {};
-    int t_Game[3] = {};
-    std::string t_Name[3];
+    int t_Time[kBestTimeSlots] = {};
+    int t_Game[kBestTimeSlots] = {};
+    std::string t_Name[kBestTimeSlots];
     int m_nSeconds = 0;
     int m_bNoGameYet = 1;
     int m_bWon = 0;

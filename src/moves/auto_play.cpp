@@ -1,7 +1,6 @@
 #include "game/sol_view.h"
 #include "game/view_table.h"
 #include "moves/move_steps.h"
-#include "render/cell_cards.h"
 
 void CSolView::AutoPlay() {
     if (rules::AllHome(ViewTable{*this})) {
@@ -39,13 +38,10 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
         if (top < 0) {
             return;
         }
-        const Card card = m_Cards[nFrom][top];
-        if (!rules::SafeForHome(card.nRank, m_nMinHome)) {
+        if (!rules::SafeForHome(m_Cards[nFrom][top].nRank, m_nMinHome)) {
             return;
         }
-        cells::DrawFace(*this, card, table::kCells + nHome);
-        moves::HomeCell(*this, nHome) = card;
-        moves::LiftTopCard(*this, nFrom, moves::kEmptiedToUpperRow);
+        moves::SendHome(*this, {moves::Source::kColumn, nFrom}, nHome);
         moves::DropSelection(*this, nFrom + 1);
         return;
     }
@@ -54,8 +50,6 @@ void CSolView::AutoMoveToHome(int nFrom, int nHome) {
     if (card.nRank == 0 || !rules::SafeForHome(card.nRank, m_nMinHome)) {
         return;
     }
-    cells::DrawFace(*this, card, table::kCells + nHome);
-    moves::HomeCell(*this, nHome) = card;
-    moves::ClearReserveCell(*this, nFrom);
+    moves::SendHome(*this, {moves::Source::kReserve, nFrom}, nHome);
     moves::DropSelection(*this, kFirstReserveSelection + nFrom);
 }

@@ -5,7 +5,6 @@
 #include "game/sol_view.h"
 #include "moves/move_steps.h"
 #include "moves/table_hits.h"
-#include "render/cell_cards.h"
 
 namespace {
 constexpr int kKingTurnMilliseconds = 400;
@@ -43,12 +42,7 @@ void CSolView::OnLButtonDblClk(unsigned, int x, int y) {
     if (column < 0 || !mayMove || m_nTop[column] < 0) {
         return;
     }
-    const Card card = moves::TopCard(*this, column);
-    moves::ReserveCell(*this, cell) = card;
-    cells::DrawFace(*this, card, cell);
-    m_bCellUsed[cell] = 1;
-    moves::LiftTopCard(*this, column, moves::kEmptiedToUpperRow);
-    moves::EndMove(*this);
+    moves::TopCardToCell(*this, column, cell);
 }
 
 void CSolView::OnRButtonDblClk(unsigned, int x, int y) {
@@ -76,18 +70,12 @@ void CSolView::OnRButtonDblClk(unsigned, int x, int y) {
 }
 
 void CSolView::SendCardHome(int nSource, int nSuit) {
+    // m_nAutoSource tells whether nSource is a column or a reserve cell.
     const bool fromCell = m_nAutoSource == 1;
     if (!fromCell && m_nTop[nSource] < 0) {
         return;
     }
-    const Card card =
-        fromCell ? moves::ReserveCell(*this, nSource) : moves::TopCard(*this, nSource);
-    cells::DrawFace(*this, card, table::kCells + nSuit);
-    moves::HomeCell(*this, nSuit) = card;
-    if (fromCell) {
-        moves::ClearReserveCell(*this, nSource);
-    } else {
-        moves::LiftTopCard(*this, nSource, moves::kEmptiedToUpperRow);
-    }
+    moves::SendHome(*this, {fromCell ? moves::Source::kReserve : moves::Source::kColumn, nSource},
+                    nSuit);
     moves::EndMove(*this);
 }

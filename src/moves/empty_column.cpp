@@ -20,14 +20,11 @@ void CSolView::ClickEmptyColumn(int k) {
     }
 
     if (moves::IsReserveSelection(m_nSelected)) {
-        const int cell = m_nSelected - kFirstReserveSelection;
-        const Card card = moves::ReserveCell(*this, cell);
-        m_nTop[k] = 0;
-        moves::DrawFace(*this, card, table::ColumnX(k), table::kColumnTop, moves::kBoxWidth,
-                        moves::kBoxHeight);
-        m_Cards[k][0] = card;
-        moves::ClearReserveCell(*this, cell);
-        moves::EndMove(*this);
+        // An emptied reserve cell is redrawn whole; no column depth applies.
+        constexpr int kNoColumnEmptied = 0;
+        moves::StartColumn(*this, k,
+                           {moves::Source::kReserve, m_nSelected - kFirstReserveSelection},
+                           kNoColumnEmptied);
         return;
     }
 

@@ -17,6 +17,7 @@ void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy) {
 }
 
 void DrawColumnCard(CSolView& view, int k, int row) {
+    assert(k >= 0 && k < table::kColumns && row >= 0 && row < table::kCellRow);
     DrawFace(view, view.m_Cards[k][row], table::ColumnX(k), table::RowY(row), kBoxWidth,
              kBoxHeight);
 }
@@ -44,6 +45,38 @@ void ClearReserveCell(CSolView& view, int j) {
     view.m_bCellUsed[j] = 0;
     view.DrawCellFrames();
     cells::DrawCards(view);
+}
+
+void TakeFrom(CSolView& view, Source from, int emptiedBottom) {
+    if (from.kind == Source::kReserve) {
+        ClearReserveCell(view, from.index);
+    } else {
+        LiftTopCard(view, from.index, emptiedBottom);
+    }
+}
+
+void SendHome(CSolView& view, Source from, int suit) {
+    const Card card = CardAt(view, from);
+    cells::DrawFace(view, card, table::kCells + suit);
+    HomeCell(view, suit) = card;
+    TakeFrom(view, from, kEmptiedToUpperRow);
+}
+
+void TopCardToCell(CSolView& view, int k, int j) {
+    const Card card = TopCard(view, k);
+    ReserveCell(view, j) = card;
+    cells::DrawFace(view, card, j);
+    view.m_bCellUsed[j] = 1;
+    LiftTopCard(view, k, kEmptiedToUpperRow);
+    EndMove(view);
+}
+
+void StartColumn(CSolView& view, int k, Source from, int emptiedBottom) {
+    view.m_Cards[k][0] = CardAt(view, from);
+    view.m_nTop[k] = 0;
+    DrawColumnCard(view, k, 0);
+    TakeFrom(view, from, emptiedBottom);
+    EndMove(view);
 }
 
 void EndMove(CSolView& view) {

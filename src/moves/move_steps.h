@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+
 #include "game/sol_view.h"
 #include "game/view_table.h"
 
@@ -27,13 +29,27 @@ constexpr bool IsReserveSelection(int code) {
 }
 
 inline Card& ReserveCell(CSolView& view, int j) {
+    assert(j >= 0 && j < table::kCells);
     return view.m_Cards[j][table::kCellRow];
 }
 inline Card& HomeCell(CSolView& view, int suit) {
+    assert(suit >= 0 && suit < table::kCells);
     return view.m_Cards[table::kCells + suit][table::kCellRow];
 }
 inline Card& TopCard(CSolView& view, int k) {
+    assert(k >= 0 && k < table::kColumns && view.m_nTop[k] >= 0);
     return view.m_Cards[k][view.m_nTop[k]];
+}
+
+// Where a moving card comes from: the top of a column or a reserve cell.
+struct Source {
+    enum Kind { kColumn, kReserve } kind;
+    int index;
+};
+
+inline Card& CardAt(CSolView& view, Source from) {
+    return from.kind == Source::kReserve ? ReserveCell(view, from.index)
+                                         : TopCard(view, from.index);
 }
 
 // The next card for its home cell: one rank above what the cell of its suit holds.
@@ -63,6 +79,19 @@ void LiftTopCard(CSolView& view, int k, int emptiedBottom);
 // Reserve cell j's card has been drawn at its new place: erases the cell,
 // marks it free, restores the frames and the cards they were drawn over.
 void ClearReserveCell(CSolView& view, int j);
+
+// The card at `from` has been drawn at its new place: takes it off there. A
+// column it empties is erased down to `emptiedBottom`.
+void TakeFrom(CSolView& view, Source from, int emptiedBottom);
+
+// The card at `from` goes onto the home cell of `suit`.
+void SendHome(CSolView& view, Source from, int suit);
+
+// Column k's top card goes into free reserve cell j, and the move is done.
+void TopCardToCell(CSolView& view, int k, int j);
+
+// The card at `from` starts empty column k, and the move is done.
+void StartColumn(CSolView& view, int k, Source from, int emptiedBottom);
 
 // A completed move leaves nothing selected and the press used up.
 void EndMove(CSolView& view);

@@ -17,13 +17,7 @@ void CSolView::ClickReserveCell(int x, int y) {
     // The selected column's top card goes into the pressed cell if it is free.
     if (moves::IsColumnSelection(m_nSelected) && m_bCellUsed[cell] == 0 &&
         m_nTop[m_nSelected - 1] >= 0) {
-        const int source = m_nSelected - 1;
-        const Card card = moves::TopCard(*this, source);
-        moves::ReserveCell(*this, cell) = card;
-        cells::DrawFace(*this, card, cell);
-        m_bCellUsed[cell] = 1;
-        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow);
-        moves::EndMove(*this);
+        moves::TopCardToCell(*this, m_nSelected - 1, cell);
         return;
     }
 
@@ -51,19 +45,14 @@ void CSolView::ClickHomeCell(int x, int y) {
     if (!fromCell && !(moves::IsColumnSelection(m_nSelected) && m_nTop[m_nSelected - 1] >= 0)) {
         return;
     }
-    const int cell = m_nSelected - kFirstReserveSelection;
-    const int source = m_nSelected - 1;
-    const Card card = fromCell ? moves::ReserveCell(*this, cell) : moves::TopCard(*this, source);
+    const moves::Source from =
+        fromCell ? moves::Source{moves::Source::kReserve, m_nSelected - kFirstReserveSelection}
+                 : moves::Source{moves::Source::kColumn, m_nSelected - 1};
+    const Card card = moves::CardAt(*this, from);
     if (card.nSuit != home || !moves::GoesHome(*this, card)) {
         return;
     }
-    moves::HomeCell(*this, home) = card;
-    cells::DrawFace(*this, card, table::kCells + home);
-    if (fromCell) {
-        moves::ClearReserveCell(*this, cell);
-    } else {
-        moves::LiftTopCard(*this, source, moves::kEmptiedToUpperRow);
-    }
+    moves::SendHome(*this, from, home);
     moves::EndMove(*this);
 }
 
@@ -90,12 +79,5 @@ void CSolView::MoveCardToEmptyColumn(int k) {
     if (!moves::IsColumnSelection(m_nSelected) || m_nTop[k] != -1 || m_nTop[m_nSelected - 1] < 0) {
         return;
     }
-    const int source = m_nSelected - 1;
-    const Card card = moves::TopCard(*this, source);
-    m_nTop[k] = 0;
-    moves::DrawFace(*this, card, table::ColumnX(k), table::kColumnTop, moves::kBoxWidth,
-                    moves::kBoxHeight);
-    m_Cards[k][0] = card;
-    moves::LiftTopCard(*this, source, kEmptiedToColumn);
-    moves::EndMove(*this);
+    moves::StartColumn(*this, k, {moves::Source::kColumn, m_nSelected - 1}, kEmptiedToColumn);
 }

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "game/profile_keys.h"
+
 // The three best times, best first; a time of 0 marks an empty slot.
 struct BestTimes {
-    int (&times)[3];
-    int (&games)[3];
-    std::string (&names)[3];
+    int (&times)[kBestTimeSlots];
+    int (&games)[kBestTimeSlots];
+    std::string (&names)[kBestTimeSlots];
 };
 
 // Enters a winning time `seconds` of game `game` into the table: it takes the

@@ -6,7 +6,7 @@ void CSolView::OnStatistics() {
     CStatisticsDlg dlg;
     dlg.m_nWon = m_Won;
     dlg.m_nLost = m_Lost;
-    for (int slot = 0; slot < 3; ++slot) {
+    for (int slot = 0; slot < kBestTimeSlots; ++slot) {
         dlg.m_strBestName[slot] = t_Name[slot];
         dlg.m_nBestTime[slot] = t_Time[slot];
         dlg.m_nBestGame[slot] = t_Game[slot];
@@ -20,7 +20,7 @@ void CSolView::OnStatistics() {
     if (dlg.m_bCleared == 1) {
         m_Won = dlg.m_nWon;
         m_Lost = dlg.m_nLost;
-        for (int slot = 0; slot < 3; ++slot) {
+        for (int slot = 0; slot < kBestTimeSlots; ++slot) {
             t_Name[slot] = dlg.m_strBestName[slot];
             t_Time[slot] = dlg.m_nBestTime[slot];
             t_Game[slot] = dlg.m_nBestGame[slot];

@@ -14,7 +14,7 @@ void CStatisticsDlg::OnClear(DialogHost& dialogs) {
     if (dialogs.DoModal(question) != IDOK) {
         return;
     }
-    for (int slot = 0; slot < 3; ++slot) {
+    for (int slot = 0; slot < kBestTimeSlots; ++slot) {
         m_strBestName[slot] = " ";
         m_nBestTime[slot] = 0;
         m_nBestGame[slot] = 0;
@@ -32,7 +32,7 @@ std::string CStatisticsDlg::FormatText() const {
     const std::int64_t percentWon = played == 0 ? 0 : std::int64_t{m_nWon} * 100 / played;
 
     std::string text;
-    for (int slot = 0; slot < 3; ++slot) {
+    for (int slot = 0; slot < kBestTimeSlots; ++slot) {
         text += '#' + std::to_string(m_nBestGame[slot]) + "\t\t" +
                 std::to_string(m_nBestTime[slot]) + '\t' + m_strBestName[slot];
         text += slot < 2 ? "\n" : "\n\n\n";

@@ -2,14 +2,16 @@
 
 #include <string>
 
+#include "game/profile_keys.h"
+
 class DialogHost;
 
 // "Statistics": the best times and the games won and lost.
 class CStatisticsDlg {
   public:
-    int m_nBestTime[3] = {};
-    int m_nBestGame[3] = {};
-    std::string m_strBestName[3];
+    int m_nBestTime[kBestTimeSlots] = {};
+    int m_nBestGame[kBestTimeSlots] = {};
+    std::string m_strBestName[kBestTimeSlots];
     int m_nLost = 0;
     int m_nWon = 0;
 

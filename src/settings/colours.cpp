@@ -1,10 +1,14 @@
+#include "game/profile_keys.h"
 #include "game/sol_view.h"
 
 namespace {
 constexpr int kTints = 4;  // none and tint bitmaps 201..203
-constexpr int kDefaultRed = 0;
-constexpr int kDefaultGreen = 0;
-constexpr int kDefaultBlue = 128;
+
+void WriteTableColour(Profile& profile, int red, int green, int blue) {
+    keys::Write(profile, keys::kRed, red);
+    keys::Write(profile, keys::kGreen, green);
+    keys::Write(profile, keys::kBlue, blue);
+}
 }  // namespace
 
 void CSolView::OnCardColor() {
@@ -26,19 +30,14 @@ void CSolView::OnBackgroundColor() {
     m_Blue = chosen.blue;
     OnPaint();
 
-    Profile& profile = m_platform.profile;
-    profile.WriteProfileInt("Color", "m_Red", m_Red);
-    profile.WriteProfileInt("Color", "m_Green", m_Green);
-    profile.WriteProfileInt("Color", "m_Blue", m_Blue);
+    WriteTableColour(m_platform.profile, m_Red, m_Green, m_Blue);
 }
 
 void CSolView::OnDefaultColor() {
     m_nCardColor = 0;
-    m_crBackground = MakeColorRef(kDefaultRed, kDefaultGreen, kDefaultBlue);
+    m_crBackground = MakeColorRef(keys::kRed.fallback, keys::kGreen.fallback, keys::kBlue.fallback);
     OnPaint();
 
-    Profile& profile = m_platform.profile;
-    profile.WriteProfileInt("Color", "m_Red", kDefaultRed);
-    profile.WriteProfileInt("Color", "m_Green", kDefaultGreen);
-    profile.WriteProfileInt("Color", "m_Blue", kDefaultBlue);
+    WriteTableColour(m_platform.profile, keys::kRed.fallback, keys::kGreen.fallback,
+                     keys::kBlue.fallback);
 }

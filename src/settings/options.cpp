@@ -1,3 +1,4 @@
+#include "game/profile_keys.h"
 #include "game/sol_view.h"
 #include "platform/dialog_host.h"
 #include "settings/options_dlg.h"
@@ -19,7 +20,7 @@ void CSolView::OnOptions() {
     m_Rclk = dlg.m_bRclk;
 
     Profile& profile = m_platform.profile;
-    profile.WriteProfileInt("Options", "m_Show", m_Show);
-    profile.WriteProfileInt("Options", "DblClk", m_DblClk);
-    profile.WriteProfileInt("Options", "Rclk", m_Rclk);
+    keys::Write(profile, keys::kShowClock, m_Show);
+    keys::Write(profile, keys::kLeftDoubleClick, m_DblClk);
+    keys::Write(profile, keys::kRightDoubleClick, m_Rclk);
 }
