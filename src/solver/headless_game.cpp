@@ -30,29 +30,6 @@ int CardsHome(const CSolView& view) {
 }
 }  // namespace
 
-int HeadlessGame::Quiet::GetProfileInt(std::string_view section, std::string_view key,
-                                       int fallback) {
-    const auto found = m_profile.find({std::string(section), std::string(key)});
-    return found == m_profile.end() ? fallback : std::stoi(found->second);
-}
-
-std::string HeadlessGame::Quiet::GetProfileString(std::string_view section, std::string_view key,
-                                                  std::string_view fallback) {
-    const auto found = m_profile.find({std::string(section), std::string(key)});
-    return found == m_profile.end() ? std::string(fallback) : found->second;
-}
-
-bool HeadlessGame::Quiet::WriteProfileInt(std::string_view section, std::string_view key,
-                                          int value) {
-    return WriteProfileString(section, key, std::to_string(value));
-}
-
-bool HeadlessGame::Quiet::WriteProfileString(std::string_view section, std::string_view key,
-                                             std::string_view value) {
-    m_profile[{std::string(section), std::string(key)}] = value;
-    return true;
-}
-
 int HeadlessGame::Answers::DoModal(CMoveChoiceDlg& dlg) {
     if (moveRun) {
         dlg.OnMoveColumn();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,15 +52,18 @@ class HeadlessGame {
         bool ChooseColor(ColorRef, ColorRef&) override { return false; }
         std::int64_t CurrentTimeSeconds() override { return 0; }
 
-        int GetProfileInt(std::string_view section, std::string_view key, int fallback) override;
-        std::string GetProfileString(std::string_view section, std::string_view key,
-                                     std::string_view fallback) override;
-        bool WriteProfileInt(std::string_view section, std::string_view key, int value) override;
-        bool WriteProfileString(std::string_view section, std::string_view key,
-                                std::string_view value) override;
-
-      private:
-        std::map<std::pair<std::string, std::string>, std::string> m_profile;
+        // A fresh profile every game: its statistics concern nobody.
+        int GetProfileInt(std::string_view, std::string_view, int fallback) override {
+            return fallback;
+        }
+        std::string GetProfileString(std::string_view, std::string_view,
+                                     std::string_view fallback) override {
+            return std::string(fallback);
+        }
+        bool WriteProfileInt(std::string_view, std::string_view, int) override { return true; }
+        bool WriteProfileString(std::string_view, std::string_view, std::string_view) override {
+            return true;
+        }
     };
 
     // Every question is declined, except "Select", answered as the move asks.
