@@ -5,33 +5,9 @@
 #include "game/card.h"
 #include "game/profile_keys.h"
 #include "game/sol_doc.h"
+#include "game/table_geometry.h"
 #include "platform/platform.h"
 #include "platform/random15.h"
-
-// Table geometry shared by drawing, hit-testing and the movers.
-namespace table {
-constexpr int kCardWidth = 71;
-constexpr int kCardHeight = 96;
-constexpr int kColumns = 8;
-constexpr int kRows = 21;
-constexpr int kCellRow = 20;  // row 20: reserve cells (columns 0..3), home cells (4..7)
-constexpr int kCells = 4;
-constexpr int kRowStep = 18;
-constexpr int kColumnTop = 110;
-
-constexpr int ColumnX(int column) {
-    return 4 + 78 * column;
-}
-constexpr int RowY(int row) {
-    return kColumnTop + kRowStep * row;
-}
-constexpr int ReserveX(int cell) {
-    return 70 * cell;
-}
-constexpr int HomeX(int cell) {
-    return 340 + 70 * cell;
-}
-}  // namespace table
 
 // Selection codes held in m_nSelected.
 constexpr int kNothingSelected = 0;

@@ -4,16 +4,17 @@
 #include <concepts>
 
 #include "game/card.h"
+#include "game/table_geometry.h"
 
 // The rules of play on any table that can say where its cards lie. The game's
 // own table and the solver's compact positions are both judged by this code,
 // so the two cannot disagree about a move.
 namespace rules {
 
-constexpr int kColumns = 8;
-constexpr int kCells = 4;
+using table::kCells;
+using table::kColumns;
 // A column holds rows 0..19; row 20 of the grid is the upper row of cells.
-constexpr int kColumnRows = 20;
+constexpr int kColumnRows = table::kCellRow;
 // No more cards than this move in one action, however many places are free.
 constexpr int kLongestRun = 5;
 constexpr int kKing = 13;

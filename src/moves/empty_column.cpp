@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 
 #include "game/sol_view.h"
 #include "game/view_table.h"
@@ -6,13 +7,6 @@
 #include "moves/move_choice_dlg.h"
 #include "moves/move_steps.h"
 #include "moves/run_rules.h"
-
-namespace {
-// By run length L (the index): the source's erase depths after a move into an empty column.
-constexpr moves::SourceErase kSourceErase[moves::kLongestRun + 1] = {
-    {0, 0}, {0, 0}, {270, 270}, {270, 270}, {270, 290}, {310, 310},
-};
-}  // namespace
 
 void CSolView::ClickEmptyColumn(int k) {
     if (m_nTop[k] != -1 || m_bMouseDown != 1) {
@@ -85,9 +79,10 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
     m_nTop[source] = std::max(sourceTop - length, -1);
 
     const int newTop = m_nTop[source];
-    const moves::SourceErase erase = kSourceErase[length];
+    static_assert(std::size(table::kRunToEmptyColumnErase) == moves::kLongestRun + 1);
+    const table::SourceErase erase = table::kRunToEmptyColumnErase[length];
     if (newTop >= 0) {
-        moves::EraseColumnBand(*this, source, 185 + table::kRowStep * newTop,
+        moves::EraseColumnBand(*this, source, table::kLiftedBandTop + table::kRowStep * newTop,
                                erase.kept + table::kRowStep * newTop);
         moves::DrawColumnCard(*this, source, newTop);
     } else {

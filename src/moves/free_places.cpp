@@ -6,12 +6,6 @@
 namespace moves {
 
 namespace {
-// A parked card shows for a moment only, in the box its place is erased by
-// again: the cell outlines and the column below stay as they are.
-constexpr int kParkedInCellWidth = 70;
-constexpr int kParkedInColumnWidth = 75;
-constexpr int kParkedHeight = 95;
-
 bool IsReserveCode(int code) {
     return code < kFirstFreeColumnCode;
 }
@@ -26,10 +20,11 @@ void ParkCards(CSolView& view, int source, int count) {
         const int code = view.m_nFree[i];
         const Card& card = view.m_Cards[source][top - i];
         if (IsReserveCode(code)) {
-            DrawFace(view, card, table::ReserveX(code), 0, kParkedInCellWidth, kParkedHeight);
+            DrawFace(view, card, table::ReserveX(code), 0, table::kParkedInCellWidth,
+                     table::kParkedHeight);
         } else {
             DrawFace(view, card, table::ColumnX(ColumnOf(code)), table::kColumnTop,
-                     kParkedInColumnWidth, kParkedHeight);
+                     table::kParkedInColumnWidth, table::kParkedHeight);
         }
     }
 }
@@ -38,9 +33,10 @@ void ClearParkedCards(CSolView& view, int count) {
     for (int i = 0; i < count; ++i) {
         const int code = view.m_nFree[i];
         if (IsReserveCode(code)) {
-            view.EraseRect(table::ReserveX(code), table::ReserveX(code) + 70, 0, 95);
+            view.EraseRect(table::ReserveX(code), table::ReserveX(code) + table::kCellSpacing, 0,
+                           table::kCellBoxHeight);
         } else {
-            EraseColumnBand(view, ColumnOf(code), table::kColumnTop, 205);
+            EraseColumnBand(view, ColumnOf(code), table::kColumnTop, table::kParkedColumnBottom);
         }
     }
     view.DrawCellFrames();

@@ -13,13 +13,6 @@ constexpr int kFirstFreeColumnCode = 10;
 // Passed to BuildFreeList when every empty column counts as a free place.
 constexpr int kNoColumnExcluded = -1;
 
-// How far down a source column is erased once a run has left it: to y = emptied
-// when the column is now empty, else down to y = kept + 18 * its new top row.
-struct SourceErase {
-    int emptied;
-    int kept;
-};
-
 // Draws the top `count` cards of column `source` into P0, P1, ..., the top
 // card first.
 void ParkCards(CSolView& view, int source, int count);

@@ -46,8 +46,8 @@ void CSolView::ToggleColumnSelection(int k) {
         return;
     }
     if (m_nSelected == kNothingSelected) {
-        DrawCard(kSelectionMark, table::ColumnX(k), table::RowY(top), moves::kMarkWidth,
-                 moves::kMarkHeight, true);
+        DrawCard(kSelectionMark, table::ColumnX(k), table::RowY(top), table::kMarkWidth,
+                 table::kMarkHeight, true);
         m_bMouseDown = 0;
         m_nSelected = k + 1;
     } else if (m_nSelected == k + 1) {

@@ -6,11 +6,6 @@
 
 namespace moves {
 
-namespace {
-// Erased bands reach 4 pixels right of a card, into the gap before the next column.
-constexpr int kBandWidth = 75;
-}  // namespace
-
 void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy) {
     view.m_nCardCode = CardCode(card);
     view.DrawCard(view.m_nCardCode, x, y, cx, cy, false);
@@ -23,13 +18,14 @@ void DrawColumnCard(CSolView& view, int k, int row) {
 }
 
 void EraseColumnBand(CSolView& view, int k, int top, int bottom) {
-    view.EraseRect(table::ColumnX(k), table::ColumnX(k) + kBandWidth, top, bottom);
+    view.EraseRect(table::ColumnX(k), table::ColumnX(k) + table::kBandWidth, top, bottom);
 }
 
 void LiftTopCard(CSolView& view, int k, int emptiedBottom) {
     const int top = view.m_nTop[k];
     // The new top card, drawn 18 pixels higher, covers the rest of the old box.
-    EraseColumnBand(view, k, 185 + table::kRowStep * top, 210 + table::kRowStep * top);
+    EraseColumnBand(view, k, table::kLiftedBandTop + table::kRowStep * top,
+                    table::kLiftedBandBottom + table::kRowStep * top);
     view.m_Cards[k][top] = Card{};
     view.m_nTop[k] = std::max(top - 1, -1);
     if (view.m_nTop[k] == -1) {
@@ -40,7 +36,8 @@ void LiftTopCard(CSolView& view, int k, int emptiedBottom) {
 }
 
 void ClearReserveCell(CSolView& view, int j) {
-    view.EraseRect(table::ReserveX(j), table::ReserveX(j) + 70, 0, 95);
+    view.EraseRect(table::ReserveX(j), table::ReserveX(j) + table::kCellSpacing, 0,
+                   table::kCellBoxHeight);
     ReserveCell(view, j) = Card{};
     view.m_bCellUsed[j] = 0;
     view.DrawCellFrames();

@@ -13,13 +13,7 @@ namespace moves {
 // every pixel of the card or the mark it replaces.
 constexpr int kBoxWidth = table::kCardWidth;
 constexpr int kBoxHeight = table::kCardHeight;
-// The box of the selection mark on a column's top card, which DrawCard widens
-// and heightens to invert exactly one card.
-constexpr int kMarkWidth = 75;
-constexpr int kMarkHeight = 95;
-
-// How far down a column is erased when its last card leaves for a cell.
-constexpr int kEmptiedToUpperRow = 210;
+using table::kEmptiedToUpperRow;
 
 constexpr bool IsColumnSelection(int code) {
     return code >= 1 && code <= table::kColumns;

@@ -34,8 +34,8 @@ void CSolView::OnRButtonUp(unsigned, int, int) {
         moves::DrawColumnCard(*this, k, row);
     }
     if (m_nSelected == k + 1 && m_nTop[k] >= m_nPeekRow) {
-        DrawCard(kSelectionMark, table::ColumnX(k), table::RowY(m_nTop[k]), moves::kMarkWidth,
-                 moves::kMarkHeight, true);
+        DrawCard(kSelectionMark, table::ColumnX(k), table::RowY(m_nTop[k]), table::kMarkWidth,
+                 table::kMarkHeight, true);
     }
     m_nPeekColumn = 0;
     m_nPeekRow = 0;

@@ -1,16 +1,10 @@
 #include <algorithm>
+#include <iterator>
 
 #include "game/sol_view.h"
 #include "moves/free_places.h"
 #include "moves/move_steps.h"
 #include "moves/run_rules.h"
-
-namespace {
-// By run length L (the index): the source's erase depths after a move onto another column.
-constexpr moves::SourceErase kSourceErase[moves::kLongestRun + 1] = {
-    {0, 0}, {210, 228}, {230, 248}, {250, 268}, {270, 288}, {310, 328},
-};
-}  // namespace
 
 int CSolView::BuildFreeList(int excludedColumn) {
     int count = 0;
@@ -68,10 +62,11 @@ void CSolView::MoveRun(int L, int nTarget) {
     m_nTop[source] = std::max(sourceTop - L, -1);
 
     const int newTop = m_nTop[source];
-    const moves::SourceErase erase = kSourceErase[L];
+    static_assert(std::size(table::kRunToColumnErase) == moves::kLongestRun + 1);
+    const table::SourceErase erase = table::kRunToColumnErase[L];
     // A single card always clears the strip it leaves, even from a column it empties.
     if (L == 1 || newTop >= 0) {
-        moves::EraseColumnBand(*this, source, 203 + table::kRowStep * newTop,
+        moves::EraseColumnBand(*this, source, table::kRunBandTop + table::kRowStep * newTop,
                                erase.kept + table::kRowStep * newTop);
     }
     if (newTop >= 0) {

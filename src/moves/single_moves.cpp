@@ -3,11 +3,6 @@
 #include "moves/table_hits.h"
 #include "render/cell_cards.h"
 
-namespace {
-// How far down a column is erased when its last card leaves for another column.
-constexpr int kEmptiedToColumn = 230;
-}  // namespace
-
 void CSolView::ClickReserveCell(int x, int y) {
     const int cell = hits::ReserveCellAt(x, y);
     if (cell < 0) {
@@ -79,5 +74,6 @@ void CSolView::MoveCardToEmptyColumn(int k) {
     if (!moves::IsColumnSelection(m_nSelected) || m_nTop[k] != -1 || m_nTop[m_nSelected - 1] < 0) {
         return;
     }
-    moves::StartColumn(*this, k, {moves::Source::kColumn, m_nSelected - 1}, kEmptiedToColumn);
+    moves::StartColumn(*this, k, {moves::Source::kColumn, m_nSelected - 1},
+                       table::kEmptiedToColumn);
 }

@@ -9,8 +9,8 @@ namespace hits {
 // The press rectangle of column k: down to the bottom of its top card (an
 // empty column reaches y = 186).
 constexpr bool InColumn(const CSolView& view, int k, int x, int y) {
-    return table::ColumnX(k) < x && x < table::ColumnX(k) + 70 && table::kColumnTop < y &&
-           y < 205 + table::kRowStep * view.m_nTop[k];
+    return table::ColumnX(k) < x && x < table::ColumnX(k) + table::kColumnHitWidth &&
+           table::kColumnTop < y && y < table::RowY(view.m_nTop[k]) + table::kCardHitBottom;
 }
 
 // The column whose press rectangle holds the point, or -1.
@@ -24,12 +24,14 @@ constexpr int ColumnAt(const CSolView& view, int x, int y) {
 }
 
 constexpr bool InReserveCell(int j, int x, int y) {
-    return table::ReserveX(j) < x && x < table::ReserveX(j) + 70 && 0 < y && y < 98;
+    return table::ReserveX(j) < x && x < table::ReserveX(j) + table::kCellSpacing && 0 < y &&
+           y < table::kCellHitHeight;
 }
 
 // 79 pixels wide, so each home cell overlaps the next one by 9 pixels.
 constexpr bool InHomeCell(int j, int x, int y) {
-    return table::HomeX(j) < x && x < table::HomeX(j) + 80 && 0 < y && y < 98;
+    return table::HomeX(j) < x && x < table::HomeX(j) + table::kHomeHitWidth && 0 < y &&
+           y < table::kCellHitHeight;
 }
 
 // The reserve cell whose press rectangle holds the point, or -1.
@@ -54,23 +56,25 @@ constexpr int HomeCellAt(int x, int y) {
 
 // The strip of a covered card that stays visible under the next one.
 constexpr bool InCoveredBand(int k, int row, int x, int y) {
-    return table::ColumnX(k) < x && x < table::ColumnX(k) + 70 && table::RowY(row) < y &&
-           y < table::RowY(row) + 18;
+    return table::ColumnX(k) < x && x < table::ColumnX(k) + table::kColumnHitWidth &&
+           table::RowY(row) < y && y < table::RowY(row) + table::kRowStep;
 }
 
 // The box of column k's top card alone, 75 pixels wide.
 constexpr bool InTopCard(const CSolView& view, int k, int x, int y) {
     const int top = view.m_nTop[k];
-    return table::ColumnX(k) < x && x < table::ColumnX(k) + 75 && table::RowY(top) < y &&
-           y < 205 + table::kRowStep * top;
+    return table::ColumnX(k) < x && x < table::ColumnX(k) + table::kTopCardHitWidth &&
+           table::RowY(top) < y && y < table::RowY(top) + table::kCardHitBottom;
 }
 
 constexpr bool InReserveCard(int j, int x, int y) {
-    return table::ReserveX(j) < x && x < table::ReserveX(j) + 70 && 0 < y && y < 95;
+    return table::ReserveX(j) < x && x < table::ReserveX(j) + table::kCellSpacing && 0 < y &&
+           y < table::kReserveCardHitHeight;
 }
 
 constexpr bool InKingBox(int x, int y) {
-    return 295 < x && x < 327 && 35 < y && y < 67;
+    return table::kKingBoxLeft < x && x < table::kKingBoxRight && table::kKingBoxTop < y &&
+           y < table::kKingBoxBottom;
 }
 
 }  // namespace hits

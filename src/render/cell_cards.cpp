@@ -2,10 +2,6 @@
 
 namespace cells {
 namespace {
-// The selection mark's box is 4 pixels wider and 1 lower than what it inverts.
-constexpr int kMarkExtraWidth = 4;
-constexpr int kMarkLessHeight = 1;
-
 bool Holds(const CSolView& view, int k) {
     return !(view.m_Cards[k][table::kCellRow] == Card{});
 }
@@ -22,8 +18,8 @@ void DrawFace(CSolView& view, const Card& card, int k) {
 }
 
 void DrawMark(CSolView& view, int j) {
-    view.DrawCard(kSelectionMark, X(j), 0, CardWidth(view, j) + kMarkExtraWidth,
-                  table::kCardHeight - kMarkLessHeight, true);
+    view.DrawCard(kSelectionMark, X(j), 0, CardWidth(view, j) + table::kMarkExtraWidth,
+                  table::kMarkHeight, true);
 }
 
 void DrawCards(CSolView& view) {

@@ -68,5 +68,7 @@ void CSolView::DrawKingBox() {
     for (const Segment& s : kKingFrame) {
         m_platform.surface.Line(s.x0, s.y0, s.x1, s.y1, kBlack, PenMode::Copy);
     }
-    DrawCard((m_bPointerRight + 1) * kKingLookingLeft, 295, 35, 32, 32, false);
+    DrawCard((m_bPointerRight + 1) * kKingLookingLeft, table::kKingBoxLeft, table::kKingBoxTop,
+             table::kKingBoxRight - table::kKingBoxLeft, table::kKingBoxBottom - table::kKingBoxTop,
+             false);
 }

@@ -4,12 +4,6 @@
 #include "game/view_table.h"
 #include "render/cell_cards.h"
 
-namespace {
-// The selection mark's box: the inverted area is exactly one card.
-constexpr int kMarkWidth = 75;
-constexpr int kMarkHeight = 95;
-}  // namespace
-
 ColorRef CSolView::PreCreateWindow() {
     m_strWndClass = "KelmoraTable";
     return m_crBackground;
@@ -28,14 +22,15 @@ void CSolView::OnPaint() {
     for (int column = 0; column < table::kColumns; ++column) {
         for (int row = 0; row <= m_nTop[column]; ++row) {
             m_nCardCode = CardCode(m_Cards[column][row]);
-            DrawCard(m_nCardCode, table::ColumnX(column), table::RowY(row), 80, 100, false);
+            DrawCard(m_nCardCode, table::ColumnX(column), table::RowY(row), table::kRepaintWidth,
+                     table::kRepaintHeight, false);
         }
     }
 
     if (m_nSelected >= 1 && m_nSelected <= table::kColumns) {
         const int column = m_nSelected - 1;
-        DrawCard(kSelectionMark, table::ColumnX(column), table::RowY(m_nTop[column]), kMarkWidth,
-                 kMarkHeight, true);
+        DrawCard(kSelectionMark, table::ColumnX(column), table::RowY(m_nTop[column]),
+                 table::kMarkWidth, table::kMarkHeight, true);
     } else if (m_nSelected >= kFirstReserveSelection) {
         cells::DrawMark(*this, m_nSelected - kFirstReserveSelection);
     }
