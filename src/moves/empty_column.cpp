@@ -69,24 +69,13 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
     // first, is stacked into the empty column.
     moves::ParkCards(*this, source, length - 1);
     for (int row = sourceTop - length + 1; row <= sourceTop; ++row) {
-        const int targetRow = ++m_nTop[k];
-        moves::DrawFace(*this, m_Cards[source][row], table::ColumnX(k), table::RowY(targetRow),
-                        moves::kBoxWidth, moves::kBoxHeight);
-        m_Cards[k][targetRow] = m_Cards[source][row];
-        m_Cards[source][row] = Card{};
+        moves::StackCard(*this, source, row, k);
     }
     moves::ClearParkedCards(*this, length - 1);
     m_nTop[source] = std::max(sourceTop - length, -1);
 
-    const int newTop = m_nTop[source];
     static_assert(std::size(table::kRunToEmptyColumnErase) == moves::kLongestRun + 1);
-    const table::SourceErase erase = table::kRunToEmptyColumnErase[length];
-    if (newTop >= 0) {
-        moves::EraseColumnBand(*this, source, table::kLiftedBandTop + table::kRowStep * newTop,
-                               erase.kept + table::kRowStep * newTop);
-        moves::DrawColumnCard(*this, source, newTop);
-    } else {
-        moves::EraseColumnBand(*this, source, table::kColumnTop, erase.emptied);
-    }
+    moves::ShowRunSource(*this, source, table::kLiftedBandTop,
+                         table::kRunToEmptyColumnErase[length], false);
     moves::EndMove(*this);
 }

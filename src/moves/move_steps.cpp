@@ -44,6 +44,29 @@ void ClearReserveCell(CSolView& view, int j) {
     cells::DrawCards(view);
 }
 
+void StackCard(CSolView& view, int source, int row, int target) {
+    const int targetRow = view.m_nTop[target] + 1;
+    DrawFace(view, view.m_Cards[source][row], table::ColumnX(target), table::RowY(targetRow),
+             kBoxWidth, kBoxHeight);
+    view.m_nTop[target] = targetRow;
+    view.m_Cards[target][targetRow] = view.m_Cards[source][row];
+    view.m_Cards[source][row] = Card{};
+}
+
+void ShowRunSource(CSolView& view, int k, int bandTop, table::SourceErase erase,
+                   bool bandWhenEmptied) {
+    const int newTop = view.m_nTop[k];
+    if (newTop >= 0 || bandWhenEmptied) {
+        EraseColumnBand(view, k, bandTop + table::kRowStep * newTop,
+                        erase.kept + table::kRowStep * newTop);
+    }
+    if (newTop >= 0) {
+        DrawColumnCard(view, k, newTop);
+    } else {
+        EraseColumnBand(view, k, table::kColumnTop, erase.emptied);
+    }
+}
+
 void TakeFrom(CSolView& view, Source from, int emptiedBottom) {
     if (from.kind == Source::kReserve) {
         ClearReserveCell(view, from.index);

@@ -74,6 +74,17 @@ void LiftTopCard(CSolView& view, int k, int emptiedBottom);
 // marks it free, restores the frames and the cards they were drawn over.
 void ClearReserveCell(CSolView& view, int j);
 
+// The card in `row` of column `source` is drawn on top of column `target` and
+// moves there.
+void StackCard(CSolView& view, int source, int row, int target);
+
+// A run has left column k: the band below its new top card is erased from
+// `bandTop` to `erase.kept` (each a row step lower per row) and that card drawn
+// again, or, when the run emptied it, the column is erased down to
+// `erase.emptied` (after the band too when `bandWhenEmptied`).
+void ShowRunSource(CSolView& view, int k, int bandTop, table::SourceErase erase,
+                   bool bandWhenEmptied);
+
 // The card at `from` has been drawn at its new place: takes it off there. A
 // column it empties is erased down to `emptiedBottom`.
 void TakeFrom(CSolView& view, Source from, int emptiedBottom);

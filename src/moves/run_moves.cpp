@@ -52,27 +52,12 @@ void CSolView::MoveRun(int L, int nTarget) {
         if (row == sourceTop && L > 1) {
             moves::ClearParkedCards(*this, L - 1);
         }
-        const int targetRow = m_nTop[nTarget] + 1;
-        moves::DrawFace(*this, m_Cards[source][row], table::ColumnX(nTarget),
-                        table::RowY(targetRow), moves::kBoxWidth, moves::kBoxHeight);
-        m_nTop[nTarget] = targetRow;
-        m_Cards[nTarget][targetRow] = m_Cards[source][row];
-        m_Cards[source][row] = Card{};
+        moves::StackCard(*this, source, row, nTarget);
     }
     m_nTop[source] = std::max(sourceTop - L, -1);
 
-    const int newTop = m_nTop[source];
     static_assert(std::size(table::kRunToColumnErase) == moves::kLongestRun + 1);
-    const table::SourceErase erase = table::kRunToColumnErase[L];
     // A single card always clears the strip it leaves, even from a column it empties.
-    if (L == 1 || newTop >= 0) {
-        moves::EraseColumnBand(*this, source, table::kRunBandTop + table::kRowStep * newTop,
-                               erase.kept + table::kRowStep * newTop);
-    }
-    if (newTop >= 0) {
-        moves::DrawColumnCard(*this, source, newTop);
-    } else {
-        moves::EraseColumnBand(*this, source, table::kColumnTop, erase.emptied);
-    }
+    moves::ShowRunSource(*this, source, table::kRunBandTop, table::kRunToColumnErase[L], L == 1);
     moves::EndMove(*this);
 }
