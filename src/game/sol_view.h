@@ -150,7 +150,8 @@ class CSolView {
     static void CountGame(int& nTotal);
 
     // The free-place list: empty reserve cells, then empty columns other than
-    // `excludedColumn`. Fills m_nFree and returns the count.
+    // `excludedColumn`. Fills m_nFree and returns the count; the movers take the
+    // list itself from moves::ListFreePlaces.
     int BuildFreeList(int excludedColumn);
 
     Platform m_platform;

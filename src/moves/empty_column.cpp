@@ -58,7 +58,8 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
     }
     const int source = m_nSelected - 1;
     // Never park more cards than the list really has places for.
-    const int freePlaces = std::min(n, BuildFreeList(k));
+    const moves::FreeList places = moves::ListFreePlaces(*this, k);
+    const int freePlaces = std::min(n, places.count);
     const int length = rules::RunIntoEmptyColumn(ViewTable{*this}, source, freePlaces);
     if (length < 2) {
         return;
@@ -67,11 +68,11 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
 
     // The upper cards wait in the free places while the whole run, lowest card
     // first, is stacked into the empty column.
-    moves::ParkCards(*this, source, length - 1);
+    moves::ParkCards(*this, places, source, length - 1);
     for (int row = sourceTop - length + 1; row <= sourceTop; ++row) {
         moves::StackCard(*this, source, row, k);
     }
-    moves::ClearParkedCards(*this, length - 1);
+    moves::ClearParkedCards(*this, places, length - 1);
     m_nTop[source] = std::max(sourceTop - length, -1);
 
     static_assert(std::size(table::kRunToEmptyColumnErase) == moves::kLongestRun + 1);

@@ -3,8 +3,8 @@
 #include "game/sol_view.h"
 
 // A run is carried over card by card: its upper cards are shown for a moment
-// in the free places of m_nFree (P0, P1, ... in list order) while the deeper
-// ones are stacked. The places themselves stay free in the model.
+// in the free places (P0, P1, ... in list order) while the deeper ones are
+// stacked. The places themselves stay free in the model.
 namespace moves {
 
 // Free-place codes: 0..3 a reserve cell, 10..17 an empty column (index + 10).
@@ -13,11 +13,19 @@ constexpr int kFirstFreeColumnCode = 10;
 // Passed to BuildFreeList when every empty column counts as a free place.
 constexpr int kNoColumnExcluded = -1;
 
+// The free places in list order: empty reserve cells, then empty columns other
+// than `excludedColumn`.
+struct FreeList {
+    int codes[table::kCells + table::kColumns] = {};
+    int count = 0;
+};
+FreeList ListFreePlaces(const CSolView& view, int excludedColumn);
+
 // Draws the top `count` cards of column `source` into P0, P1, ..., the top
 // card first.
-void ParkCards(CSolView& view, int source, int count);
+void ParkCards(CSolView& view, const FreeList& places, int source, int count);
 
 // Erases P0 .. P(count - 1) in list order, then restores the cell frames.
-void ClearParkedCards(CSolView& view, int count);
+void ClearParkedCards(CSolView& view, const FreeList& places, int count);
 
 }  // namespace moves

@@ -7,18 +7,9 @@
 #include "moves/run_rules.h"
 
 int CSolView::BuildFreeList(int excludedColumn) {
-    int count = 0;
-    for (int cell = 0; cell < table::kCells; ++cell) {
-        if (m_bCellUsed[cell] == 0) {
-            m_nFree[count++] = cell;
-        }
-    }
-    for (int column = 0; column < table::kColumns; ++column) {
-        if (m_nTop[column] == -1 && column != excludedColumn) {
-            m_nFree[count++] = moves::kFirstFreeColumnCode + column;
-        }
-    }
-    return count;
+    const moves::FreeList places = moves::ListFreePlaces(*this, excludedColumn);
+    std::ranges::copy(places.codes, m_nFree);
+    return places.count;
 }
 
 void CSolView::MoveRunToColumn(int nTarget) {
@@ -39,18 +30,19 @@ void CSolView::MoveRun(int L, int nTarget) {
     const int source = m_nSelected - 1;
     const int sourceTop = m_nTop[source];
     const int bottomRow = sourceTop - L + 1;
+    const moves::FreeList places = moves::ListFreePlaces(*this, moves::kNoColumnExcluded);
     if (source == nTarget || bottomRow < 0 || m_nTop[nTarget] < 0 ||
-        !moves::HasRoomFor(*this, nTarget, L) || BuildFreeList(moves::kNoColumnExcluded) < L - 1 ||
+        !moves::HasRoomFor(*this, nTarget, L) || places.count < L - 1 ||
         !FitsOn(m_Cards[source][bottomRow], moves::TopCard(*this, nTarget))) {
         return;
     }
 
     // The upper cards wait in the free places; the deeper ones go straight
     // across, and the top card follows once the free places are cleared.
-    moves::ParkCards(*this, source, L - 1);
+    moves::ParkCards(*this, places, source, L - 1);
     for (int row = bottomRow; row <= sourceTop; ++row) {
         if (row == sourceTop && L > 1) {
-            moves::ClearParkedCards(*this, L - 1);
+            moves::ClearParkedCards(*this, places, L - 1);
         }
         moves::StackCard(*this, source, row, nTarget);
     }
