@@ -76,7 +76,8 @@ std::string VerdictText(const GameResult& result) {
 std::string Numbers(const std::vector<int>& numbers) {
     std::string text;
     for (const int number : numbers) {
-        text += " " + std::to_string(number);
+        text += ' ';
+        text += std::to_string(number);
     }
     return numbers.empty() ? " none" : text;
 }

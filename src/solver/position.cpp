@@ -3,16 +3,15 @@
 namespace solver {
 
 namespace {
+// Built by appending: "c" + std::to_string(...) sets off a false overlap
+// warning in the optimiser.
 std::string PlaceText(Move::Place place, int index) {
-    switch (place) {
-        case Move::kColumn:
-            return "c" + std::to_string(index + 1);
-        case Move::kCell:
-            return "r" + std::to_string(index + 1);
-        case Move::kHome:
-            break;
+    if (place == Move::kHome) {
+        return "h";
     }
-    return "h";
+    std::string text(1, place == Move::kColumn ? 'c' : 'r');
+    text += std::to_string(index + 1);
+    return text;
 }
 
 // A strong 64-bit mix, so that adding the mixed values of the columns gives a
