@@ -74,7 +74,7 @@ TEST(LeftDoubleClick, SendsTheTopCardToTheLowestFreeReserveCellOrNothing) {
         if (c.cell >= 0) {
             EXPECT_EQ(t.view->m_Cards[c.cell][20], c.moved);
         }
-        ExpectEachCardOnce(*t.view);
+        EXPECT_TRUE(EachCardOnce(*t.view));
     }
 }
 
@@ -123,7 +123,7 @@ TEST(RightDoubleClick, SendsOnlyAnUncoveredCardThatIsDueHome) {
         if (c.wentHome != Card{}) {
             EXPECT_EQ(t.view->m_Cards[table::kCells + c.wentHome.nSuit][20], c.wentHome);
         }
-        ExpectEachCardOnce(*t.view);
+        EXPECT_TRUE(EachCardOnce(*t.view));
     }
 }
 

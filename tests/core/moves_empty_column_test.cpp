@@ -71,7 +71,7 @@ TEST(ColumnToEmptyColumn, AsksOnlyWhenARunCouldMoveAndCarriesWhatTheFreePlacesAl
         EXPECT_EQ(t.view->m_nTop[kDestination], c.moved - 1);
         EXPECT_EQ(t.view->m_Cards[kDestination][0], c.source[size - c.moved]);
         EXPECT_EQ(t.view->m_nSelected, 0);
-        ExpectEachCardOnce(*t.view);
+        EXPECT_TRUE(EachCardOnce(*t.view));
     }
 }
 

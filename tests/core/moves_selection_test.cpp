@@ -90,7 +90,7 @@ TEST(LeftPress, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
         EXPECT_EQ(Steps(t.surface.Take()), c.drawn);
         EXPECT_EQ(t.view->m_nSelected, c.selectedAfter);
         EXPECT_EQ(t.view->m_Cards[c.column][c.row], c.expected);
-        ExpectEachCardOnce(*t.view);
+        EXPECT_TRUE(EachCardOnce(*t.view));
     }
 }
 
@@ -104,7 +104,7 @@ TEST(SingleCardMove, FullColumnTakesNoMoreCards) {
     EXPECT_TRUE(Move(t, AtReserve(0), AtColumn(0)).empty()) << "row 20 is the cell row";
     EXPECT_EQ(t.view->m_nTop[0], 19);
     EXPECT_EQ(t.view->m_nSelected, 151);
-    ExpectEachCardOnce(*t.view);
+    EXPECT_TRUE(EachCardOnce(*t.view));
 }
 
 TEST(LeftPress, EdgesOfTheRectanglesHitNothing) {
@@ -138,7 +138,7 @@ TEST(LeftPress, OverlapOfTwoHomeCellsTriesOnlyTheLeftOne) {
     EXPECT_EQ(t.view->m_Cards[5][20], Card{});
     t.view->OnLButtonDown(0, 425, 50);
     EXPECT_EQ(t.view->m_Cards[5][20], Card(1, kSpades));
-    ExpectEachCardOnce(*t.view);
+    EXPECT_TRUE(EachCardOnce(*t.view));
 }
 
 TEST(LeftRelease, StartsAutomaticPlayOnlyWithNothingSelectedAndShowsTheArrow) {
