@@ -54,8 +54,6 @@ TEST(ColumnToEmptyColumn, AsksOnlyWhenARunCouldMoveAndCarriesWhatTheFreePlacesAl
         {"six free places carry five of a run of seven",
          Cards{{12, kDiamonds}, {11, kSpades}, k10H, {9, kSpades}, k8H, {7, kSpades}, {6, kHearts}},
          0, 3, true, true, 5, Log{Erase(4, 79, 203, 328), Face({11, kSpades}, 4, 128, 71, 96)}},
-        {"a run that was the whole column erases it down to 270", Cards{k9H, k8S}, 0, 1, true, true,
-         2, Log{Erase(4, 79, 110, 270)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -62,23 +62,29 @@ TEST(MoveCount, WorkedExampleAndItsVariants) {
     }
 }
 
+// 8C lies on 9D and fits on 9H too: the shift counts once per home cell it helps.
 TEST(MoveCount, ASidewaysShiftCountsOnlyWhenItFreesACardForHome) {
-    FakeTable t;
-    t.ClearTable();
-    for (int k = 0; k < 4; ++k) {
-        Reserve(*t.view, k, Card{13, k});
+    const struct {
+        Card home;  // in its home cell
+        int count;
+    } cases[] = {{{}, 0}, {{8, 3}, 1}, {{8, 2}, 2}};  // none, 9D then goes home, 9H both ways
+    for (const auto& test : cases) {
+        FakeTable t;
+        t.ClearTable();
+        for (int k = 0; k < 4; ++k) {
+            Reserve(*t.view, k, Card{13, k});
+        }
+        t.Column(0, {{9, 3}, {8, 0}});
+        t.Column(1, {{9, 2}});
+        for (int k = 2; k < 8; ++k) {
+            t.Column(k, {{12, k % 2}});  // black Queens: nothing fits anywhere
+        }
+        if (test.home != Card{}) {
+            t.view->m_Cards[4 + test.home.nSuit][20] = test.home;
+        }
+        t.view->UpdateMoveCount();
+        EXPECT_EQ(t.view->m_nMovesLeft, test.count) << test.home.nSuit;
     }
-    t.Column(0, {{9, 3}, {8, 0}});  // 8C on 9D
-    t.Column(1, {{9, 2}});          // 9H takes the 8C
-    for (int k = 2; k < 8; ++k) {
-        t.Column(k, {{12, k % 2}});  // black Queens: nothing fits anywhere
-    }
-    t.view->UpdateMoveCount();
-    EXPECT_EQ(t.view->m_nMovesLeft, 0);
-
-    t.view->m_Cards[7][20] = Card{8, 3};  // the 9D could go home once uncovered
-    t.view->UpdateMoveCount();
-    EXPECT_EQ(t.view->m_nMovesLeft, 1);
 }
 
 TEST(Clock, MovesLeftFourPixelsPerDigit) {
