@@ -129,18 +129,6 @@ TEST(LeftPress, EdgesOfTheRectanglesHitNothing) {
     }
 }
 
-TEST(LeftPress, OverlapOfTwoHomeCellsTriesOnlyTheLeftOne) {
-    FakeTable t;
-    TableBuilder(t).Column(0, {{1, kSpades}}).Spares(4);
-    Click(t, AtColumn(0));
-    t.view->OnLButtonDown(0, 415, 50);  // home cell 0's right edge, over home cell 1
-    EXPECT_EQ(t.view->m_nSelected, 1);
-    EXPECT_EQ(t.view->m_Cards[5][20], Card{});
-    t.view->OnLButtonDown(0, 425, 50);
-    EXPECT_EQ(t.view->m_Cards[5][20], Card(1, kSpades));
-    EXPECT_TRUE(EachCardOnce(*t.view));
-}
-
 TEST(LeftRelease, StartsAutomaticPlayOnlyWithNothingSelectedAndShowsTheArrow) {
     FakeTable t;
     LayOutPressTable(t);
@@ -152,25 +140,6 @@ TEST(LeftRelease, StartsAutomaticPlayOnlyWithNothingSelectedAndShowsTheArrow) {
     EXPECT_EQ(t.window.pointer, kArrowCursor);
     Click(t, AtColumn(0));  // deselects
     EXPECT_EQ(t.view->m_bAutoPlay, 1);
-}
-
-TEST(MouseButtons, IgnoredWhileNoGameIsInPlay) {
-    FakeTable t;
-    LayOutPressTable(t);
-    t.view->m_bPlaying = 0;
-    t.surface.Take();
-    Click(t, AtColumn(0));
-    t.view->OnLButtonDblClk(0, 39, 178);  // column 0's top card
-    t.view->OnLButtonDblClk(0, 311, 50);  // the king box
-    t.view->OnRButtonDown(0, 39, 120);    // column 0's covered card
-    t.view->OnRButtonUp(0, 39, 120);
-    t.view->OnRButtonDblClk(0, 35, 50);  // the Eight of clubs, due home
-    EXPECT_TRUE(t.surface.Take().empty());
-    EXPECT_TRUE(t.window.sleeps.empty());
-    EXPECT_EQ(t.view->m_nSelected, 0);
-    EXPECT_EQ(t.view->m_bAutoPlay, 0);
-    EXPECT_EQ(t.view->m_nTop[0], 1);
-    EXPECT_EQ(t.view->m_bCellUsed[0], 1);
 }
 
 }  // namespace

@@ -87,17 +87,6 @@ TEST(GameWon, BestTimeTableTakesOnlyStrictlyBetterTimes) {
     }
 }
 
-TEST(GameWon, DeclinedNameIsTwoSpacesOnTopAndOneSpaceBelow) {
-    EndingGame w(true);
-    w.Answer(IDCANCEL);
-    for (int seconds : {300, 400, 500}) {
-        w.t.view->m_nSeconds = seconds;
-        w.t.view->OnGameWon();
-    }
-    EXPECT_EQ(w.Stored(),
-              (std::vector<BestTime>{{300, 321, "  "}, {400, 321, " "}, {500, 321, " "}}));
-}
-
 // Same Game deals the ended number again without asking, Select Game the
 // number chosen; the loss dialog's Yes alone deals a random number. Either way the ended game
 // counts.
@@ -182,62 +171,6 @@ TEST(GameEnd, StopsTheGameUntilNewOrSelectGameStartsTheNext) {
                 << "only a lost game asks before New Game";
             EXPECT_EQ(t.view->m_Won, won ? 1 : 0);
             EXPECT_EQ(t.view->m_Lost, won ? 0 : 1);
-        }
-    }
-}
-
-// A game counts, and its count and best time reach the profile, the moment it
-// ends: whatever the player answers next, and never again at the next game.
-// A count already at the largest value stays there.
-TEST(GameEnd, CountsTheEndedGameAtOnceAndOnlyOnce) {
-    const struct {
-        const char* what;
-        bool won;
-        int answer;  // of the won or lost dialog: Same Game, or leave it
-        int stored;  // games won and games lost before
-        int wonAfter, lostAfter;
-    } cases[] = {
-        {"won, left with Escape", true, IDCANCEL, 5, 6, 5},
-        {"won, Same Game", true, IDOK, 5, 6, 5},
-        {"lost, No", false, IDCANCEL, 5, 5, 6},
-        {"lost, Yes", false, IDOK, 5, 5, 6},
-        {"won at the largest count", true, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
-        {"lost at the largest count", false, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
-    };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.what);
-        EndingGame g(test.won);
-        FakeTable& t = g.t;
-        t.view->m_Won = t.view->m_Lost = test.stored;
-        const int answer = test.answer;
-        t.dialogs.gameWon = [answer](CGameWonDlg& dlg) {
-            dlg.m_nChoice = CGameWonDlg::kSameGame;
-            return answer;
-        };
-        t.dialogs.gameLost = [answer](CGameLostDlg& dlg) {
-            dlg.m_bSameGame = 1;
-            return answer;
-        };
-        const auto stored = [&t](const char* section, const char* key) {
-            return t.profile.values[{section, key}];
-        };
-        t.view->m_nSeconds = 40;
-        t.view->OnTimer(kGameTimer);
-        for (const char* when : {"when it ended", "after the next game start"}) {
-            SCOPED_TRACE(when);
-            EXPECT_EQ(t.view->m_Won, test.wonAfter);
-            EXPECT_EQ(t.view->m_Lost, test.lostAfter);
-            EXPECT_EQ(stored("Status", "m_Won"), std::to_string(test.wonAfter));
-            EXPECT_EQ(stored("Status", "m_Lost"), std::to_string(test.lostAfter));
-            if (test.won) {
-                EXPECT_EQ(stored("Time", "t_Time1"), "40");
-                EXPECT_EQ(stored("Game", "t_Game1"), "321");
-                EXPECT_EQ(stored("Name", "t_Name1"), kTypedName);
-            }
-            t.dialogs.newGame = [](CNewGameDlg&) { return IDOK; };
-            if (t.view->m_bPlaying == 0) {
-                t.view->OnNewGame();
-            }
         }
     }
 }
