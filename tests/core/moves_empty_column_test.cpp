@@ -73,17 +73,6 @@ TEST(ColumnToEmptyColumn, AsksOnlyWhenARunCouldMoveAndCarriesWhatTheFreePlacesAl
     }
 }
 
-TEST(ColumnToEmptyColumn, CancelOnlyTakesTheMarkAway) {
-    FakeTable t;
-    LayOut(t, {kBase, k9H, k8S}, 0, 1);
-    t.dialogs.moveChoice = [](CMoveChoiceDlg&) { return IDCANCEL; };
-    EXPECT_EQ(Move(t, AtColumn(0), AtColumn(kDestination)), Log{Face(k8S, 4, 146, 71, 96)});
-    EXPECT_EQ(t.view->m_nSelected, 0);
-    EXPECT_EQ(t.view->m_bMouseDown, 1) << "the press stays unused until the release";
-    EXPECT_EQ(t.view->m_nTop[0], 2);
-    EXPECT_EQ(t.view->m_nTop[kDestination], -1);
-}
-
 TEST(ColumnToEmptyColumn, SelectionClearedWhileAskingMovesNothing) {
     FakeTable t;
     LayOut(t, {kBase, k9H, k8S}, 0, 1);
