@@ -79,6 +79,8 @@ TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
         {"Restart, Yes", true, &CSolView::OnRestartGame, IDOK, 321, 1, 1},
         {"Select Game, losses at the largest count", true, &CSolView::OnSelectGame, IDOK, 1234,
          INT_MAX, 0, INT_MAX},
+        {"Select Game, losses one below the largest count", true, &CSolView::OnSelectGame, IDOK,
+         1234, INT_MAX, 0, INT_MAX - 1},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
