@@ -114,6 +114,7 @@ TEST(RunMove, LengthIsFixedByTheTargetAndLimitedByFreePlacesAndColours) {
         {"seven free places: a run of five moves", RunTable{kSix, {10, kDiamonds}, 0, 3}, 5},
         {"same colour under the top card: no run",
          RunTable{{kBase, k9H, {8, kDiamonds}}, {10, kClubs}}, 0},
+        {"a top card of the target's colour", RunTable{{kBase, {8, kHearts}}, {9, kDiamonds}}, 0},
         {"same colour under the top card: it moves alone",
          RunTable{{kBase, k9H, {8, kDiamonds}}, {9, kSpades}}, 1},
     };
