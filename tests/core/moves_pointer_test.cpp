@@ -26,6 +26,8 @@ TEST(PointerShape, ShowsWhetherTheColumnUnderItTakesTheSelection) {
         {"the selected column itself", AtColumn(0), AtColumn(0), kArrowCursor},
         {"the upper row", AtColumn(0), AtReserve(0), kArrowCursor},
         {"a run of two with one free place", AtColumn(4), AtColumn(2), kDropCursor},
+        {"a column whose top card has the selection's colour", AtColumn(4), AtColumn(1),
+         kArrowCursor},
         {"a run of three with one free place", AtColumn(4), AtColumn(5), kArrowCursor},
         {"a column the reserve card fits on", AtReserve(3), AtColumn(0), kDropCursor},
         {"a column the reserve card does not fit on", AtReserve(3), AtColumn(1), kArrowCursor},
