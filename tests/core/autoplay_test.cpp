@@ -90,51 +90,6 @@ TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
     EXPECT_EQ(a.HomeRank(kDiamonds), 2);
 }
 
-// One tick on a table where a Nine of diamonds (column 3) and a Queen of hearts (reserve
-// cell 2) stay put, while Aces leave from columns 0 and 1 or else from reserve cell 0.
-Log TickWithSelected(bool acesInColumns, int selected) {
-    AutoTable a;
-    a.t.Column(3, {{5, kClubs}, {9, kDiamonds}});
-    a.Cell(2, {12, kHearts});
-    if (acesInColumns) {
-        a.t.Column(0, {{1, kHearts}});
-        a.t.Column(1, {{7, kClubs}, {1, kClubs}});
-    } else {
-        a.Cell(0, {1, kDiamonds});
-    }
-    a.t.view->m_nSelected = selected;
-    a.t.view->m_bMouseDown = 1;
-    Log log = a.Step();
-    EXPECT_EQ(a.t.view->m_nSelected, 0);
-    EXPECT_EQ(a.t.view->m_bMouseDown, 0);
-    return log;
-}
-
-// Whatever was selected is dropped, and its mark does not outlive the selection.
-TEST(AutoPlay, MoveDropsTheSelectionAndDrawsAwayAMarkLeftBehind) {
-    const struct {
-        bool acesInColumns;
-        int selected;
-        const char* redraw;  // the marked card drawn plainly, if its mark stayed behind
-    } cases[] = {
-        {true, 4, "blt 48 238,128 71x96 copy"},
-        {false, 153, "blt 38 140,0 71x96 copy"},
-        {true, 1, nullptr},
-        {false, 151, nullptr},
-    };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message() << test.acesInColumns << " selected " << test.selected);
-        const Log plain = TickWithSelected(test.acesInColumns, 0);
-        const Log log = TickWithSelected(test.acesInColumns, test.selected);
-        if (test.redraw == nullptr) {
-            EXPECT_EQ(log, plain);
-            continue;
-        }
-        EXPECT_EQ(log.size(), plain.size() + 1);
-        EXPECT_NE(std::find(log.begin(), log.end(), test.redraw), log.end());
-    }
-}
-
 TEST(AutoPlay, NothingMovesBeforeTheFirstReleaseWithNothingSelected) {
     FakeTable t;
     int game = 1;
@@ -154,35 +109,6 @@ TEST(AutoPlay, NothingMovesBeforeTheFirstReleaseWithNothingSelected) {
     t.view->OnLButtonUp(0, 600, 390);  // on the bare table below the columns
     t.view->OnTimer(kGameTimer);
     EXPECT_GE(acesHome(), 1);
-}
-
-TEST(AutoPlay, NewGameFromTheWonDialogPlaysTheNewDealInTheSameTick) {
-    AutoTable a;
-    FakeTable& t = a.t;
-    // Picks are used up until the next one deals an Ace on a column top.
-    while (!HasAceOnAColumnTop(t.NextPick())) {
-        t.view->PickRandomGame();
-    }
-    const int game = t.NextPick();
-    for (int suit = 0; suit < 4; ++suit) {
-        a.Home(suit, 13);
-    }
-    t.dialogs.highScore = [](CHighScoreDlg&) { return IDOK; };
-    t.dialogs.gameWon = [](CGameWonDlg& dlg) {
-        dlg.m_nChoice = CGameWonDlg::kNewGame;
-        return IDOK;
-    };
-
-    t.view->OnTimer(kGameTimer);
-    EXPECT_EQ(t.view->m_nGameNumber, game);
-    EXPECT_EQ(t.view->m_Won, 1);
-    for (int column = 0; column < 8; ++column) {
-        const Card dealtTop = CSolDoc::DealtCard(game, kDealtTopIndex[column]);
-        if (dealtTop.nRank == 1) {
-            EXPECT_EQ(a.HomeRank(dealtTop.nSuit), 1) << "column " << column;
-            EXPECT_EQ(t.view->m_nTop[column], column < 4 ? 5 : 4) << "column " << column;
-        }
-    }
 }
 
 }  // namespace

@@ -45,6 +45,8 @@ TEST(LeftDoubleClick, SendsTheTopCardToTheLowestFreeReserveCellOrNothing) {
     const Case cases[] = {
         {"reserve cells 0 and 2 used", Cells{0, 2}, 1, 0, 0, 1, k4H,
          Log{Face(k4H, 70, 0, 70, 96), Erase(4, 79, 203, 228), Face(k9C, 4, 110, 71, 96)}},
+        {"nothing selected", Cells{}, 1, -1, 0, 0, k4H,
+         Log{Face(k4H, 0, 0, 71, 96), Erase(4, 79, 203, 228), Face(k9C, 4, 110, 71, 96)}},
         {"the last card of a column empties it down to 210", Cells{}, 1, 1, 1, 0, k6S,
          Log{Face(k6S, 0, 0, 71, 96), Erase(82, 157, 185, 210), Erase(82, 157, 110, 210)}},
         {"all cells in use", Cells{0, 1, 2, 3}, 1, -1, 0, -1, {}, {}},
@@ -74,12 +76,12 @@ TEST(LeftDoubleClick, SendsTheTopCardToTheLowestFreeReserveCellOrNothing) {
         if (c.cell >= 0) {
             EXPECT_EQ(t.view->m_Cards[c.cell][20], c.moved);
         }
-        ExpectEachCardOnce(*t.view);
+        EXPECT_TRUE(EachCardOnce(*t.view));
     }
 }
 
 TEST(RightDoubleClick, SendsOnlyAnUncoveredCardThatIsDueHome) {
-    constexpr Card k9C{9, kClubs}, kAD{1, kDiamonds}, k6H{6, kHearts};
+    constexpr Card k9C{9, kClubs}, kAD{1, kDiamonds}, k6H{6, kHearts}, k6S{6, kSpades};
     const Log adHome = {Face(kAD, 550, 0, 71, 96), Erase(4, 79, 203, 228),
                         Face(k9C, 4, 110, 71, 96)};
     struct Case {
@@ -98,7 +100,9 @@ TEST(RightDoubleClick, SendsOnlyAnUncoveredCardThatIsDueHome) {
         {"just right of the top card's box", 79, 178, 1, false, {}, {}},
         {"a covered card that is due", 120, 120, 1, false, {}, {}},
         {"a top card that is not due", 117, 178, 1, false, {}, {}},
-        {"an empty column", 195, 150, 1, false, {}, {}},
+        {"a column's last card, erased down to 210", 195, 160, 1, false, k6S,
+         Log{Face(k6S, 410, 0, 70, 96), Erase(160, 235, 185, 210), Erase(160, 235, 110, 210)}},
+        {"just right of a reserve card", 210, 50, 1, false, {}, {}},
         {"an empty reserve cell", 35, 50, 1, false, {}, {}},
         {"the option off", 39, 178, 0, false, {}, {}},
         {"something selected", 39, 178, 1, true, {}, {}},
@@ -108,10 +112,11 @@ TEST(RightDoubleClick, SendsOnlyAnUncoveredCardThatIsDueHome) {
         FakeTable t;
         TableBuilder(t)
             .Column(0, {k9C, kAD})
-            .Column(1, {{1, kClubs}, {5, kSpades}})
+            .Column(1, {{1, kClubs}, {5, kClubs}})
+            .Column(2, {k6S})
             .Reserve(2, k6H)
             .Home(kHearts, 5)
-            .Home(kSpades, 3)
+            .Home(kSpades, 5)
             .Spares(3);
         t.view->m_Rclk = c.rclk;
         if (c.selectFirst) {
@@ -123,7 +128,7 @@ TEST(RightDoubleClick, SendsOnlyAnUncoveredCardThatIsDueHome) {
         if (c.wentHome != Card{}) {
             EXPECT_EQ(t.view->m_Cards[table::kCells + c.wentHome.nSuit][20], c.wentHome);
         }
-        ExpectEachCardOnce(*t.view);
+        EXPECT_TRUE(EachCardOnce(*t.view));
     }
 }
 

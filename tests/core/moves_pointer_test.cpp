@@ -26,6 +26,8 @@ TEST(PointerShape, ShowsWhetherTheColumnUnderItTakesTheSelection) {
         {"the selected column itself", AtColumn(0), AtColumn(0), kArrowCursor},
         {"the upper row", AtColumn(0), AtReserve(0), kArrowCursor},
         {"a run of two with one free place", AtColumn(4), AtColumn(2), kDropCursor},
+        {"a column whose top card has the selection's colour", AtColumn(4), AtColumn(1),
+         kArrowCursor},
         {"a run of three with one free place", AtColumn(4), AtColumn(5), kArrowCursor},
         {"a column the reserve card fits on", AtReserve(3), AtColumn(0), kDropCursor},
         {"a column the reserve card does not fit on", AtReserve(3), AtColumn(1), kArrowCursor},
@@ -85,8 +87,11 @@ TEST(Peek, RightButtonShowsACoveredCardWholeUntilReleased) {
     t.view->OnRButtonDown(0, 200, 190);  // the top card
     EXPECT_TRUE(t.surface.Take().empty());
 
-    Click(t, AtColumn(4));
-    t.surface.Take();
+    // A card selected while the button is held gets its mark again on release.
+    t.view->OnRButtonDown(0, 200, 150);
+    Click(t, AtColumn(2));
+    t.view->OnRButtonUp(0, 200, 150);
+    EXPECT_EQ(t.surface.Take().back(), "blt 500 160,182 71x96 invert");
     t.view->OnRButtonDown(0, 200, 150);
     EXPECT_TRUE(t.surface.Take().empty()) << "nothing is peeked at while something is selected";
 }

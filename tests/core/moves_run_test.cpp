@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+#include "moves/move_choice_dlg.h"
+
 #include "moves_table.h"
 
 namespace {
@@ -39,7 +41,7 @@ Log MoveColumnZeroToOne(FakeTable& t, const RunTable& r, int moved) {
     for (int k = 2; k < 2 + r.emptyColumns; ++k) {
         EXPECT_EQ(t.view->m_nTop[k], -1) << "column " << k;
     }
-    ExpectEachCardOnce(*t.view);
+    EXPECT_TRUE(EachCardOnce(*t.view));
     return drawn;
 }
 
@@ -71,13 +73,6 @@ TEST(RunMove, ParksStacksAndErasesCardByCard) {
              Face(k7H, 82, 182, 71, 96), Face(k6S, 82, 200, 71, 96), Erase(0, 70, 0, 95),
              Erase(70, 140, 0, 95), Erase(140, 210, 0, 95), Erase(210, 280, 0, 95), "frames",
              Face(k5H, 82, 218, 71, 96), Erase(4, 79, 203, 328), Face(kBase, 4, 110, 71, 96)}},
-        {"a single card emptying its column", RunTable{{k6S}, {7, kDiamonds}}, 1,
-         Log{Face(k6S, 82, 146, 71, 96), Erase(4, 79, 185, 210), Erase(4, 79, 110, 210)}},
-        {"three cards emptying their column erase it down to 250",
-         RunTable{{k8S, k7H, k6S}, {9, kDiamonds}}, 3,
-         Log{Face(k6S, 0, 0, 70, 95), Face(k7H, 70, 0, 70, 95), Face(k8S, 82, 146, 71, 96),
-             Face(k7H, 82, 164, 71, 96), Erase(0, 70, 0, 95), Erase(70, 140, 0, 95), "frames",
-             Face(k6S, 82, 182, 71, 96), Erase(4, 79, 110, 250)}},
         {"a used first reserve cell: parking skips it, before any empty column",
          RunTable{{kBase, k7H, k6S, k5H}, {8, kClubs}, 1, 1}, 3,
          Log{Face(k5H, 70, 0, 70, 95), Face(k6S, 140, 0, 70, 95), Face(k7H, 82, 146, 71, 96),
@@ -119,6 +114,7 @@ TEST(RunMove, LengthIsFixedByTheTargetAndLimitedByFreePlacesAndColours) {
         {"seven free places: a run of five moves", RunTable{kSix, {10, kDiamonds}, 0, 3}, 5},
         {"same colour under the top card: no run",
          RunTable{{kBase, k9H, {8, kDiamonds}}, {10, kClubs}}, 0},
+        {"a top card of the target's colour", RunTable{{kBase, {8, kHearts}}, {9, kDiamonds}}, 0},
         {"same colour under the top card: it moves alone",
          RunTable{{kBase, k9H, {8, kDiamonds}}, {9, kSpades}}, 1},
     };
@@ -127,6 +123,36 @@ TEST(RunMove, LengthIsFixedByTheTargetAndLimitedByFreePlacesAndColours) {
         FakeTable t;
         const Log drawn = MoveColumnZeroToOne(t, c.table, c.moved);
         EXPECT_EQ(drawn.empty(), c.moved == 0);
+    }
+}
+
+// A run that was the whole column leaves it erased from the top of the
+// columns down to a depth that depends on the run's length and its target.
+TEST(RunMove, AnEmptiedColumnIsErasedDownToItsDepth) {
+    const Card run[] = {k9H, k8S, k7H, k6S, k5H};
+    const struct {
+        int length;
+        bool intoEmptyColumn;
+        int bottom;
+    } cases[] = {{1, false, 210}, {2, false, 230}, {3, false, 250},
+                 {4, false, 270}, {5, false, 310}, {2, true, 270},
+                 {3, true, 270},  {4, true, 270},  {5, true, 310}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.length << (c.intoEmptyColumn ? " into" : " onto"));
+        FakeTable t;
+        const std::vector<Card> source(std::end(run) - c.length, std::end(run));
+        const Card target{source[0].nRank + 1, source[0].nSuit == kHearts ? kClubs : kDiamonds};
+        TableBuilder(t)
+            .Column(0, source)
+            .Column(1, c.intoEmptyColumn ? std::vector<Card>{} : std::vector<Card>{target})
+            .Spares(2);
+        t.dialogs.moveChoice = [](CMoveChoiceDlg& dlg) {
+            dlg.OnMoveColumn();
+            return CMoveChoiceDlg::kMoved;
+        };
+        EXPECT_EQ(Move(t, AtColumn(0), AtColumn(1)).back(), Erase(4, 79, 110, c.bottom));
+        EXPECT_EQ(t.view->m_nTop[0], -1);
+        EXPECT_TRUE(EachCardOnce(*t.view));
     }
 }
 

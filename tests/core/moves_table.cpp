@@ -57,31 +57,6 @@ void TableBuilder::Spares(int firstColumn) {
     }
 }
 
-void ExpectEachCardOnce(const CSolView& view) {
-    int seen[53] = {};  // an empty place counts as code 0
-    for (int k = 0; k < table::kColumns; ++k) {
-        for (int row = 0; row < table::kCellRow; ++row) {
-            const Card& card = view.m_Cards[k][row];
-            ++seen[CardCode(card)];
-            EXPECT_TRUE(row <= view.m_nTop[k] || card == Card{})
-                << "column " << k << " row " << row;
-        }
-    }
-    for (int cell = 0; cell < table::kCells; ++cell) {
-        const Card& card = view.m_Cards[cell][table::kCellRow];
-        EXPECT_EQ(view.m_bCellUsed[cell] == 1, card != Card{}) << "reserve cell " << cell;
-        ++seen[CardCode(card)];
-        const Card& home = view.m_Cards[table::kCells + cell][table::kCellRow];
-        for (int rank = 1; rank <= home.nRank; ++rank) {
-            EXPECT_EQ(home.nSuit, cell) << "home cell " << cell;
-            ++seen[CardCode(Card{rank, cell})];
-        }
-    }
-    for (int code = 1; code <= 52; ++code) {
-        EXPECT_EQ(seen[code], 1) << "card " << code;
-    }
-}
-
 std::pair<int, int> Middle(const CSolView& view, Place place) {
     const int i = place.index;
     switch (place.kind) {
@@ -136,19 +111,14 @@ Log KingsDrawn(FakeTable& table) {
     return kings;
 }
 
-namespace {
-std::string Point(int x, int y) {
-    return std::to_string(x) + ',' + std::to_string(y);
-}
-}  // namespace
-
 std::string Face(const Card& card, int x, int y, int cx, int cy) {
-    return "blt " + std::to_string(CardCode(card)) + ' ' + Point(x, y) + ' ' + std::to_string(cx) +
-           'x' + std::to_string(cy) + " copy";
+    return "blt " + std::to_string(CardCode(card)) + ' ' + std::to_string(x) + ',' +
+           std::to_string(y) + ' ' + std::to_string(cx) + 'x' + std::to_string(cy) + " copy";
 }
 
 std::string Erase(int left, int right, int top, int bottom) {
-    return "fill " + Point(left, top) + '-' + Point(right, bottom) + " 0,0,128";
+    return "fill " + std::to_string(left) + ',' + std::to_string(top) + '-' +
+           std::to_string(right) + ',' + std::to_string(bottom) + " 0,0,128";
 }
 
 }  // namespace moves_test

@@ -38,10 +38,6 @@ class TableBuilder {
     void Place(const Card& card);
 };
 
-// Every one of the 52 cards lies exactly once on the columns, in the used
-// reserve cells or under a home cell; free slots hold no card.
-void ExpectEachCardOnce(const CSolView& view);
-
 // A place a press can go to: a column (at its top card), a reserve or a home cell.
 struct Place {
     enum Kind { kColumn, kReserve, kHome } kind;

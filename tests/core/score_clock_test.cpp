@@ -43,10 +43,7 @@ TEST(StartupTick, DrawsTheEmptyTableOnceAndTitlesTheWindow) {
 
     t.view->OnTimer(kStartupTimer);
     const Log log = t.surface.Take();
-    ASSERT_EQ(log.size(), 14u + 1u + 4u + 1u);
-    EXPECT_EQ(log.front(), "line 0,0-0,95 0,0,128 notcopy");
-    EXPECT_EQ(log[7], "line 340,0-340,95 0,0,128 notcopy");
-    EXPECT_EQ(log[14], "text 307,9 0");
+    ASSERT_EQ(log.size(), 14u + 1u + 4u + 1u) << "cell frames, clock, king box frame, king";
     EXPECT_EQ(log.back(), "blt 1000 295,35 32x32 copy");
     EXPECT_EQ(t.window.title, "Kelmora");
     EXPECT_EQ(t.window.timers.count(kStartupTimer), 0u);

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <climits>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "fakes/fake_platform.h"
-#include "play/table_spots.h"
 
 namespace {
 
@@ -89,29 +87,29 @@ TEST(GameWon, BestTimeTableTakesOnlyStrictlyBetterTimes) {
     }
 }
 
-TEST(GameWon, DeclinedNameIsTwoSpacesOnTopAndOneSpaceBelow) {
-    EndingGame w(true);
-    w.Answer(IDCANCEL);
-    for (int seconds : {300, 400, 500}) {
-        w.t.view->m_nSeconds = seconds;
-        w.t.view->OnGameWon();
-    }
-    EXPECT_EQ(w.Stored(),
-              (std::vector<BestTime>{{300, 321, "  "}, {400, 321, " "}, {500, 321, " "}}));
-}
-
-// Same Game deals the ended number again without asking; the loss dialog's
-// Yes alone deals a random number. Either way the ended game counts.
+// Same Game deals the ended number again without asking, Select Game the
+// number chosen; the loss dialog's Yes alone deals a random number. Either way the ended game
+// counts.
 TEST(GameEnd, PlayingAgainDealsTheSameNumberOrARandomOne) {
-    const struct { bool won, sameGame; } cases[] = {{true, true}, {false, true}, {false, false}};
+    constexpr int kSelected = 77;
+    const struct {
+        bool won, sameGame;
+        int choice = CGameWonDlg::kSameGame;
+    } cases[] = {
+        {true, true}, {false, true}, {false, false}, {true, false, CGameWonDlg::kSelectGame}};
     for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << (test.won ? "won" : "lost") << ", Same Game " << test.sameGame);
+        SCOPED_TRACE(testing::Message() << (test.won ? "won" : "lost") << ", Same Game "
+                                        << test.sameGame << ", choice " << test.choice);
         EndingGame g(test.won);
         FakeTable& t = g.t;
         const bool sameGame = test.sameGame;
-        t.dialogs.gameWon = [](CGameWonDlg& dlg) {
-            dlg.m_nChoice = CGameWonDlg::kSameGame;
+        const int choice = test.choice;
+        t.dialogs.gameWon = [choice](CGameWonDlg& dlg) {
+            dlg.m_nChoice = choice;
+            return IDOK;
+        };
+        t.dialogs.selectGame = [](CSelectGameDlg& dlg) {
+            dlg.m_nGame = kSelected;
             return IDOK;
         };
         t.dialogs.gameLost = [sameGame](CGameLostDlg& dlg) {
@@ -119,8 +117,9 @@ TEST(GameEnd, PlayingAgainDealsTheSameNumberOrARandomOne) {
             return IDOK;
         };
         const int ended = t.view->m_nGameNumber;
-        const int expected = sameGame ? ended : t.NextPick();
-        ASSERT_TRUE(sameGame || expected != ended);
+        const int expected = test.choice == CGameWonDlg::kSelectGame ? kSelected
+                             : sameGame                              ? ended
+                                                                     : t.NextPick();
         t.view->OnTimer(kGameTimer);
         EXPECT_EQ(t.dialogs.shown["CRestartDlg"], 0);
         EXPECT_EQ(t.view->m_nGameNumber, expected);
@@ -142,17 +141,12 @@ TEST(GameEnd, StopsTheGameUntilNewOrSelectGameStartsTheNext) {
             EndingGame g(won);
             FakeTable& t = g.t;
             t.view->m_nSelected = won ? 152 : 3;  // the lost table's lone Nine of spades
-            t.surface.Take();
             t.view->OnTimer(kGameTimer);
             EXPECT_EQ(t.window.timers.count(kGameTimer), 0u);
             EXPECT_EQ(t.view->m_bPlaying, 0);
             EXPECT_EQ(t.view->m_bAutoPlay, 0);
             EXPECT_EQ(t.view->m_bWon, won ? 1 : 0);
             EXPECT_EQ(t.view->m_nSelected, 0);
-            const auto log = t.surface.Take();
-            // Both blocks of cells cleared, or the selected card drawn without its mark.
-            const char* drawn = won ? "fill 0,0-621,96 0,0,128" : "blt 22 160,110 71x96 copy";
-            EXPECT_NE(std::find(log.begin(), log.end(), drawn), log.end());
 
             t.window.title = "finished";
             t.view->OnLButtonDown(0, 40, 150);  // on column 1
@@ -172,62 +166,6 @@ TEST(GameEnd, StopsTheGameUntilNewOrSelectGameStartsTheNext) {
                 << "only a lost game asks before New Game";
             EXPECT_EQ(t.view->m_Won, won ? 1 : 0);
             EXPECT_EQ(t.view->m_Lost, won ? 0 : 1);
-        }
-    }
-}
-
-// A game counts, and its count and best time reach the profile, the moment it
-// ends: whatever the player answers next, and never again at the next game.
-// A count already at the largest value stays there.
-TEST(GameEnd, CountsTheEndedGameAtOnceAndOnlyOnce) {
-    const struct {
-        const char* what;
-        bool won;
-        int answer;  // of the won or lost dialog: Same Game, or leave it
-        int stored;  // games won and games lost before
-        int wonAfter, lostAfter;
-    } cases[] = {
-        {"won, left with Escape", true, IDCANCEL, 5, 6, 5},
-        {"won, Same Game", true, IDOK, 5, 6, 5},
-        {"lost, No", false, IDCANCEL, 5, 5, 6},
-        {"lost, Yes", false, IDOK, 5, 5, 6},
-        {"won at the largest count", true, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
-        {"lost at the largest count", false, IDCANCEL, INT_MAX, INT_MAX, INT_MAX},
-    };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.what);
-        EndingGame g(test.won);
-        FakeTable& t = g.t;
-        t.view->m_Won = t.view->m_Lost = test.stored;
-        const int answer = test.answer;
-        t.dialogs.gameWon = [answer](CGameWonDlg& dlg) {
-            dlg.m_nChoice = CGameWonDlg::kSameGame;
-            return answer;
-        };
-        t.dialogs.gameLost = [answer](CGameLostDlg& dlg) {
-            dlg.m_bSameGame = 1;
-            return answer;
-        };
-        const auto stored = [&t](const char* section, const char* key) {
-            return t.profile.values[{section, key}];
-        };
-        t.view->m_nSeconds = 40;
-        t.view->OnTimer(kGameTimer);
-        for (const char* when : {"when it ended", "after the next game start"}) {
-            SCOPED_TRACE(when);
-            EXPECT_EQ(t.view->m_Won, test.wonAfter);
-            EXPECT_EQ(t.view->m_Lost, test.lostAfter);
-            EXPECT_EQ(stored("Status", "m_Won"), std::to_string(test.wonAfter));
-            EXPECT_EQ(stored("Status", "m_Lost"), std::to_string(test.lostAfter));
-            if (test.won) {
-                EXPECT_EQ(stored("Time", "t_Time1"), "40");
-                EXPECT_EQ(stored("Game", "t_Game1"), "321");
-                EXPECT_EQ(stored("Name", "t_Name1"), kTypedName);
-            }
-            t.dialogs.newGame = [](CNewGameDlg&) { return IDOK; };
-            if (t.view->m_bPlaying == 0) {
-                t.view->OnNewGame();
-            }
         }
     }
 }
@@ -320,70 +258,43 @@ TEST(GameLost, NotWhileACardCanStillGoHome) {
     }
 }
 
-// Game 1, played with presses on places: "c0r3" takes column 1's top card to
-// reserve cell 4, "c2h1" column 3's to the spades home cell. Move 41 puts the
-// Jack of hearts into the last free reserve cell and leaves the Ace of hearts
-// on top with a count of no moves; automatic play sends the Ace home.
-constexpr const char* kGameOneLine =
-    "c0r0 c0r1 c0r2 c3c4 c6c4 c1c4 c7c2 c1c7 c5r3 c5c6 c1c5 c1h3 c1h0 r3h0 c6r3 c6c1 c3c6 "
-    "r3c1 c4r3 c4c1 c3c1 r1h0 c3r1 c3c5 r1c5 c3r1 r2c3 c6h1 c6c5 c6r2 r1c6 c7r1 c7c3 c7c2 "
-    "c7h1 r1c3 c7r1 c7c1 c0c1 r0c7 c0r0 c0c3 c2c0 c2c7 c0c7 r0c0 c6c3 c2r0 c6c0 c2c6 c2h3 "
-    "c6h1 c1h2 c2c6 c2c0 c2h2 c4h2 c4c2 c1h1 c4r2 c4h1 c0h2 c4h2 c2h1 c4c2 c0h1 c5h0 c5c4";
-constexpr int kLastCellOverTheAce = 41;
-
-play::Spot SpotOf(const CSolView& view, const std::string& place) {
-    const int i = place[1] - '0';
-    switch (place[0]) {
-        case 'c':
-            return play::ColumnSpot(view, i);
-        case 'r':
-            return play::ReserveSpot(i);
-        default:
-            return play::HomeSpot(i);
-    }
+// A right double-click that sends a card home looks for a loss at once.
+TEST(GameLost, RightDoubleClickThatLeavesNoMoveLosesAtOnce) {
+    EndingGame g(false);
+    g.t.Column(0, {{13, 1}, {1, 2}});  // the Ace of hearts on the lone King of spades
+    g.t.view->OnRButtonDblClk(0, 39, 178);
+    EXPECT_EQ(g.t.view->m_Cards[6][20], (Card{1, 2}));
+    EXPECT_EQ(g.t.dialogs.shown["CGameLostDlg"], 1);
 }
 
-TEST(GameLost, GameOneGoesOnToAWinAfterTheLastCellFillsOverTheAceOfHearts) {
-    FakeTable t;
-    t.surface.keepLog = false;
-    t.dialogs.moveChoice = [](CMoveChoiceDlg& dlg) {
-        dlg.OnMoveSingleCard();
-        return CMoveChoiceDlg::kMoved;
+// A game tick checks for a loss, then runs the clock, then automatic play; a
+// tick of another timer does nothing. The ending dialog sees the clock as the
+// order leaves it.
+TEST(GameTick, LossCheckThenClockThenAutomaticPlay) {
+    const struct {
+        const char* what;
+        bool won;
+        unsigned timer;
+        int secondsSeen;  // by the ending dialog, or -1 for no dialog
+    } cases[] = {
+        {"lost: the clock has not run yet", false, kGameTimer, 40},
+        {"won: the clock has run", true, kGameTimer, 41},
+        {"lost, another timer", false, kGameTimer + kStartupTimer + 1, -1},
+        {"won, another timer", true, kGameTimer + kStartupTimer + 1, -1},
     };
-    t.dialogs.highScore = [](CHighScoreDlg&) { return IDOK; };
-    t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
-    t.dialogs.gameLost = [](CGameLostDlg&) { return IDCANCEL; };
-    CSolView& v = *t.view;
-    const auto click = [&v](play::Spot at) {
-        v.OnLButtonDown(1, at.x, at.y);
-        v.OnLButtonUp(0, at.x, at.y);
-    };
-    const auto settle = [&] {
-        for (int tick = 0; tick < 40 && t.window.timers.count(kGameTimer) == 1; ++tick) {
-            v.OnTimer(kGameTimer);
-        }
-    };
-    t.Deal(1);
-    click(play::kBareTable);
-    settle();
-
-    std::istringstream line(kGameOneLine);
-    std::string move;
-    for (int number = 1; line >> move; ++number) {
-        SCOPED_TRACE(testing::Message() << "move " << number << " " << move);
-        click(SpotOf(v, move.substr(0, 2)));
-        click(SpotOf(v, move.substr(2, 2)));
-        if (number == kLastCellOverTheAce) {
-            EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 1), 4);
-            EXPECT_EQ(v.m_Cards[0][v.m_nTop[0]], (Card{1, 2}));
-            EXPECT_EQ(v.m_nMovesLeft, 0);
-        }
-        settle();
-        ASSERT_EQ(t.dialogs.shown["CGameLostDlg"], 0);
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        EndingGame g(test.won);
+        FakeTable& t = g.t;
+        int seen = -1;
+        t.dialogs.gameWon = [&](CGameWonDlg&) { return seen = t.view->m_nSeconds, IDCANCEL; };
+        t.dialogs.gameLost = [&](CGameLostDlg&) { return seen = t.view->m_nSeconds, IDCANCEL; };
+        t.view->m_nSeconds = 40;
+        t.view->m_nTickDivider = 10;
+        t.view->OnTimer(test.timer);
+        EXPECT_EQ(seen, test.secondsSeen);
+        EXPECT_EQ(t.view->m_nSeconds, test.secondsSeen < 0 ? 40 : 41);
     }
-    EXPECT_EQ(t.dialogs.shown["CGameWonDlg"], 1);
-    EXPECT_EQ(v.m_Won, 1);
-    EXPECT_EQ(v.m_Lost, 0);
 }
 
 }  // namespace

@@ -116,28 +116,4 @@ TEST(TableColour, ChosenColourRepaintsAndSurvivesARestartUntilDefaultColor) {
     EXPECT_EQ(t.view->m_crBackground, kNavy);
 }
 
-// The names under which the statistics and settings are kept in the player's file.
-TEST(Profile, ARestartReadsEveryKeyBack) {
-    FakeTable t;
-    const char* const keys[][3] = {
-        {"Color", "m_Red", "1"},    {"Color", "m_Green", "2"}, {"Color", "m_Blue", "3"},
-        {"Status", "m_Won", "4"},   {"Status", "m_Lost", "5"}, {"Time", "t_Time1", "6"},
-        {"Time", "t_Time2", "7"},   {"Time", "t_Time3", "8"},  {"Game", "t_Game1", "9"},
-        {"Game", "t_Game2", "10"},  {"Game", "t_Game3", "11"}, {"Options", "m_Show", "0"},
-        {"Options", "DblClk", "0"}, {"Options", "Rclk", "0"},  {"Name", "t_Name1", "Ann"},
-        {"Name", "t_Name2", "Bo"},  {"Name", "t_Name3", "Cy"}};
-    for (const auto& [section, key, value] : keys) {
-        t.profile.values[{section, key}] = value;
-    }
-    t.Construct();
-    const CSolView& v = *t.view;
-    EXPECT_EQ(v.m_crBackground, MakeColorRef(1, 2, 3));
-    EXPECT_EQ(
-        std::vector<int>({v.m_Won, v.m_Lost, v.t_Time[0], v.t_Time[1], v.t_Time[2], v.t_Game[0],
-                          v.t_Game[1], v.t_Game[2], v.m_Show, v.m_DblClk, v.m_Rclk}),
-        std::vector<int>({4, 5, 6, 7, 8, 9, 10, 11, 0, 0, 0}));
-    EXPECT_EQ(std::vector<std::string>(v.t_Name, v.t_Name + 3),
-              std::vector<std::string>({"Ann", "Bo", "Cy"}));
-}
-
 }  // namespace

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,9 @@ class RecordingSurface : public Surface {
 
     // The log since the last call, emptied.
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
+
+  private:
+    void Log(std::string call);
 };
 
 // Window services that remember what was asked of them.
@@ -63,9 +67,16 @@ class FakeWindow : public WindowServices {
     void KillTimer(int id) override { timers.erase(id); }
     void SetMainTitle(const std::string& text) override { title = text; }
     void SetPointer(CursorHandle cursor) override { pointer = cursor; }
-    void MessageBox(const std::string& text, const std::string& caption) override;
+    void MessageBox(const std::string& text, const std::string& caption) override {
+        messages.emplace_back(text, caption);
+        if (duringMessageBox) {
+            duringMessageBox();
+        }
+    }
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
-    bool ChooseColor(ColorRef initial, ColorRef& chosen) override;
+    bool ChooseColor(ColorRef initial, ColorRef& chosen) override {
+        return chooseColor && chooseColor(initial, chosen);
+    }
     std::int64_t CurrentTimeSeconds() override { return now; }
 };
 
@@ -106,12 +117,11 @@ class ScriptedDialogs : public DialogHost {
     int Run(const std::string& name, Answer<Dlg>& answer, Dlg& dlg) {
         ++shown[name];
         if (!answer) {
-            Unexpected(name);
+            ADD_FAILURE() << "unexpected dialog " << name;
             return IDCANCEL;
         }
         return answer(dlg);
     }
-    static void Unexpected(const std::string& name);
 };
 
 // A profile held in memory, with a log of the writes in order ("Status/m_Won=3").
@@ -119,12 +129,13 @@ class MemoryProfile : public Profile {
   public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::string> writes;
-    std::vector<std::string> reads;
 
     int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
     std::string GetProfileString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) override;
-    bool WriteProfileInt(std::string_view section, std::string_view key, int value) override;
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value) override {
+        return WriteProfileString(section, key, std::to_string(value));
+    }
     bool WriteProfileString(std::string_view section, std::string_view key,
                             std::string_view value) override;
 };
@@ -160,3 +171,7 @@ struct FakeTable {
     // Puts `cards` into column `k` from row 0 up, e.g. Column(0, {{13, 1}, {12, 2}}).
     void Column(int k, const std::vector<Card>& cards);
 };
+
+// Every one of the 52 cards lies exactly once on the columns, in the used
+// reserve cells or under its own home cell; a free reserve cell holds no card.
+::testing::AssertionResult EachCardOnce(const CSolView& view);
