@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "fakes/fake_platform.h"
+#include "solver/table_spots.h"
 
 namespace {
 
@@ -295,6 +297,74 @@ TEST(GameTick, LossCheckThenClockThenAutomaticPlay) {
         EXPECT_EQ(seen, test.secondsSeen);
         EXPECT_EQ(t.view->m_nSeconds, test.secondsSeen < 0 ? 40 : 41);
     }
+}
+
+// Game 1, played with presses on places: "c0r3" takes column 1's top card to
+// reserve cell 4, "c2h1" column 3's to the spades home cell. Move 41 puts the
+// Jack of hearts into the last free reserve cell and leaves the Ace of hearts
+// on top with a count of no moves; automatic play sends the Ace home.
+constexpr const char* kGameOneLine =
+    "c0r0 c0r1 c0r2 c3c4 c6c4 c1c4 c7c2 c1c7 c5r3 c5c6 c1c5 c1h3 c1h0 r3h0 c6r3 c6c1 c3c6 "
+    "r3c1 c4r3 c4c1 c3c1 r1h0 c3r1 c3c5 r1c5 c3r1 r2c3 c6h1 c6c5 c6r2 r1c6 c7r1 c7c3 c7c2 "
+    "c7h1 r1c3 c7r1 c7c1 c0c1 r0c7 c0r0 c0c3 c2c0 c2c7 c0c7 r0c0 c6c3 c2r0 c6c0 c2c6 c2h3 "
+    "c6h1 c1h2 c2c6 c2c0 c2h2 c4h2 c4c2 c1h1 c4r2 c4h1 c0h2 c4h2 c2h1 c4c2 c0h1 c5h0 c5c4";
+constexpr int kLastCellOverTheAce = 41;
+// A press on bare table, between the cells and the columns.
+constexpr solver::Spot kBareTable{300, 100};
+
+solver::Spot SpotOf(const CSolView& view, const std::string& place) {
+    const int i = place[1] - '0';
+    switch (place[0]) {
+        case 'c':
+            return solver::ColumnSpot(view, i);
+        case 'r':
+            return solver::ReserveSpot(i);
+        default:
+            return solver::HomeSpot(i);
+    }
+}
+
+TEST(GameLost, GameOneGoesOnToAWinAfterTheLastCellFillsOverTheAceOfHearts) {
+    FakeTable t;
+    t.surface.keepLog = false;
+    t.dialogs.moveChoice = [](CMoveChoiceDlg& dlg) {
+        dlg.OnMoveSingleCard();
+        return CMoveChoiceDlg::kMoved;
+    };
+    t.dialogs.highScore = [](CHighScoreDlg&) { return IDOK; };
+    t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
+    t.dialogs.gameLost = [](CGameLostDlg&) { return IDCANCEL; };
+    CSolView& v = *t.view;
+    const auto click = [&v](solver::Spot at) {
+        v.OnLButtonDown(1, at.x, at.y);
+        v.OnLButtonUp(0, at.x, at.y);
+    };
+    const auto settle = [&] {
+        for (int tick = 0; tick < 40 && t.window.timers.count(kGameTimer) == 1; ++tick) {
+            v.OnTimer(kGameTimer);
+        }
+    };
+    t.Deal(1);
+    click(kBareTable);
+    settle();
+
+    std::istringstream line(kGameOneLine);
+    std::string move;
+    for (int number = 1; line >> move; ++number) {
+        SCOPED_TRACE(testing::Message() << "move " << number << " " << move);
+        click(SpotOf(v, move.substr(0, 2)));
+        click(SpotOf(v, move.substr(2, 2)));
+        if (number == kLastCellOverTheAce) {
+            EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 1), 4);
+            EXPECT_EQ(v.m_Cards[0][v.m_nTop[0]], (Card{1, 2}));
+            EXPECT_EQ(v.m_nMovesLeft, 0);
+        }
+        settle();
+        ASSERT_EQ(t.dialogs.shown["CGameLostDlg"], 0);
+    }
+    EXPECT_EQ(t.dialogs.shown["CGameWonDlg"], 1);
+    EXPECT_EQ(v.m_Won, 1);
+    EXPECT_EQ(v.m_Lost, 0);
 }
 
 }  // namespace
