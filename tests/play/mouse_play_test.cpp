@@ -32,7 +32,9 @@ constexpr int kEventsPerGame = 150;
 void Lay(CSolView& game, Card card, int k, int j = 0) {
     if (k < 0) {
         game.m_Cards[j][table::kCellRow] = card;
-        game.m_bCellUsed[j] = j < table::kCells ? 1 : 0;
+        if (j < table::kCells) {
+            game.m_bCellUsed[j] = 1;
+        }
         return;
     }
     game.m_Cards[k][++game.m_nTop[k]] = card;
