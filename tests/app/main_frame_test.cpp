@@ -1,8 +1,7 @@
-// The main window as the program starts it: geometry, menus, toolbar, status
-// bar, the empty table and the first tick.
+// The main window as the program starts it, and what each menu item and
+// toolbar button does when used.
 #include <QAction>
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,37 +14,35 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/command_ids.h"
-#include "app/dialogs/control_ids.h"
 #include "app/find_main_frame.h"
 #include "app/icons/program_icons.h"
 #include "app/sol_app.h"
 #include "app/view_widget.h"
 
 namespace {
-// One menu entry as "text id", or "-" for a separator.
-QStringList Entries(const QMenu* menu) {
-    QStringList entries;
-    for (const QAction* action : menu->actions()) {
-        entries << (action->isSeparator()
-                        ? QStringLiteral("-")
-                        : QStringLiteral("%1 %2").arg(action->text()).arg(action->data().toInt()));
+// The menu item a player sees under this text, in any menu.
+QAction* MenuItem(const QMenuBar* bar, const QString& text) {
+    for (const QAction* popup : bar->actions()) {
+        for (QAction* item : popup->menu()->actions()) {
+            if (item->text() == text) {
+                return item;
+            }
+        }
     }
-    return entries;
-}
-// What an icon shows in a 32-pixel place on a screen of `density`, pixel for pixel.
-QImage Shown(const QIcon& icon, int density) {
-    QImage image = icon.pixmap(QSize(32, 32), density).toImage();
-    image.setDevicePixelRatio(1);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return nullptr;
 }
 
-// A drawing of the artwork, pixel for pixel.
-QImage Drawn(const QString& path) {
-    QImage image(path);
-    image.setDevicePixelRatio(1);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+// The toolbar button whose tip reads `tip`.
+QToolButton* ToolButton(const QToolBar* bar, const QString& tip) {
+    for (QAction* action : bar->actions()) {
+        auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+        if (button != nullptr && button->toolTip() == tip) {
+            return button;
+        }
+    }
+    return nullptr;
 }
+
 }  // namespace
 
 class MainFrameTest : public QObject {
@@ -56,14 +53,7 @@ class MainFrameTest : public QObject {
     std::unique_ptr<CSolApp> m_app;
     CMainFrame* m_frame = nullptr;
 
-    QAction* Command(int id) const {
-        for (QAction* action : m_frame->findChildren<QAction*>()) {
-            if (!action->isSeparator() && action->data().toInt() == id) {
-                return action;
-            }
-        }
-        return nullptr;
-    }
+    CSolView& Game() const { return m_frame->View(); }
     QLabel* Pane(const QString& text) const {
         for (QLabel* label : m_frame->statusBar()->findChildren<QLabel*>()) {
             if (label->text() == text || label->objectName() == text) {
@@ -84,188 +74,141 @@ class MainFrameTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(m_frame));
     }
 
-    void opensAtTheTopLeftAt640By480() {
+    void opensAt640By480WithItsTitleAndTheEmptyTable() {
         QCOMPARE(m_frame->pos(), QPoint(0, 0));
         QCOMPARE(m_frame->size(), QSize(640, 480));
-        QVERIFY(m_frame->maximumSize().width() > 640);  // resizable
-    }
-
-    void theTitleIsKelmoraAfterTheFirstTick() {
         QTRY_COMPARE(m_frame->windowTitle(), QStringLiteral("Kelmora"));
-    }
-
-    void theEmptyTableShowsItsColourAndOutlines() {
         auto* view = qobject_cast<ViewWidget*>(m_frame->centralWidget());
         QVERIFY(view);
-        QCOMPARE(view->DrawingSurface().Image().size(), view->size());
         QCOMPARE(view->DrawingSurface().Image().pixel(300, 250) | 0xff000000, qRgb(0, 0, 128));
-        // The outlines of the cells arrive with the first tick.
         QTRY_COMPARE(view->DrawingSurface().Image().pixel(0, 0) | 0xff000000, qRgb(255, 255, 127));
     }
 
-    void menusHaveEveryItemWithItsCommandId() {
-        const QList<QAction*> popups = m_frame->menuBar()->actions();
-        QStringList titles;
-        for (const QAction* popup : popups) {
-            titles << popup->text();
-        }
-        QCOMPARE(titles, (QStringList{"&Game", "&View", "&Color", "&Help"}));
-        QCOMPARE(
-            Entries(popups[0]->menu()),
-            (QStringList{"&New Game 32771", "&Select Game... 32774", "&Restart Game 32775", "-",
-                         "&Options... 32773", "S&tatistics.. 32796", "-", "E&xit 57665"}));
-        QCOMPARE(Entries(popups[1]->menu()), (QStringList{"&Tool Bar 59392", "&Statusbar 59393"}));
-        QCOMPARE(
-            Entries(popups[2]->menu()),
-            (QStringList{"&Card Color 32791", "&Default Color 32794", "&Back Gnd Color 32792"}));
-        QCOMPARE(Entries(popups[3]->menu()), (QStringList{"&About Kelmora... 57664"}));
+    // Each command, from its menu item and from its toolbar button, on a game
+    // in play with the third card tint and a background of its own: which
+    // question opens (each is declined) and what it leaves of the colours.
+    void eachCommandRunsItsOwnHandler_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("opens");
+        QTest::addColumn<int>("tintAfter");
+        QTest::addColumn<bool>("defaultBackground");
+        QTest::newRow("new game") << "&New Game"
+                                  << "New Game"
+                                  << "New Game" << 2 << false;
+        QTest::newRow("select") << "&Select Game..."
+                                << "Select Game"
+                                << "Select Game" << 2 << false;
+        QTest::newRow("restart") << "&Restart Game"
+                                 << "Restart Game"
+                                 << "Restart Game" << 2 << false;
+        QTest::newRow("options") << "&Options..."
+                                 << "Options"
+                                 << "Options" << 2 << false;
+        QTest::newRow("statistics") << "S&tatistics.."
+                                    << "Statistics"
+                                    << "Statistics" << 2 << false;
+        QTest::newRow("card colour") << "&Card Color"
+                                     << "Card Color"
+                                     << "" << 3 << false;
+        QTest::newRow("background") << "&Back Gnd Color"
+                                    << "BackGround Color"
+                                    << "Select Color" << 2 << false;
+        QTest::newRow("default colour") << "&Default Color"
+                                        << "Default Color"
+                                        << "" << 0 << true;
+        QTest::newRow("about") << "&About Kelmora..."
+                               << "About"
+                               << "About Kelmora" << 2 << false;
     }
-
-    void toolbarHasNineButtonsInFourGroups() {
-        auto* toolBar = m_frame->findChild<QToolBar*>();
-        QVERIFY(toolBar);
-        QStringList layout;
-        for (QAction* action : toolBar->actions()) {
-            if (action->isSeparator()) {
-                layout << QStringLiteral("|");
-                continue;
-            }
-            auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
-            QVERIFY(button);
-            QVERIFY(!action->icon().pixmap(QSize(16, 15)).isNull());
-            layout << QStringLiteral("%1 %2").arg(action->data().toInt()).arg(button->toolTip());
-        }
-        QCOMPARE(layout, (QStringList{"32771 New Game", "32774 Select Game", "32775 Restart Game",
-                                      "|", "32773 Options", "32796 Statistics", "|",
-                                      "32791 Card Color", "32792 BackGround Color",
-                                      "32794 Default Color", "|", "57664 About"}));
-        QCOMPARE(toolBar->iconSize(), QSize(16, 15));
-        QVERIFY(toolBar->isMovable());
-        QVERIFY(toolBar->isFloatable());
-        QCOMPARE(toolBar->allowedAreas(), Qt::AllToolBarAreas);
-        QCOMPARE(m_frame->toolBarArea(toolBar), Qt::TopToolBarArea);
-    }
-
-    void toolbarPicturesStaySharpOnAScreenOfTwiceTheDensity() {
-        auto* toolBar = m_frame->findChild<QToolBar*>();
-        QVERIFY(toolBar);
-        for (QAction* action : toolBar->actions()) {
-            if (action->isSeparator()) {
-                continue;
-            }
-            const QImage plain = action->icon().pixmap(QSize(16, 15), 1.0).toImage();
-            const QImage dense = action->icon().pixmap(QSize(16, 15), 2.0).toImage();
-            QCOMPARE(dense.size(), QSize(32, 30));
-            for (int y = 0; y < dense.height(); ++y) {
-                for (int x = 0; x < dense.width(); ++x) {
-                    QCOMPARE(dense.pixel(x, y), plain.pixel(x / 2, y / 2));
+    void eachCommandRunsItsOwnHandler() {
+        QFETCH(QString, item);
+        QFETCH(QString, button);
+        QFETCH(QString, opens);
+        QFETCH(int, tintAfter);
+        QFETCH(bool, defaultBackground);
+        QAction* menuItem = MenuItem(m_frame->menuBar(), item);
+        QToolButton* toolButton = ToolButton(m_frame->findChild<QToolBar*>(), button);
+        QVERIFY(menuItem && toolButton);
+        for (const bool fromToolbar : {false, true}) {
+            Game().m_nNextGame = Game().m_nReplayGame = 7;
+            Game().StartGame();
+            Game().m_nCardColor = 2;
+            Game().m_crBackground = MakeColorRef(1, 2, 3);
+            QStringList opened;
+            QWidget* owner = nullptr;
+            auto* watch = new QTimer(this);
+            connect(watch, &QTimer::timeout, watch, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    opened << modal->windowTitle();
+                    owner = modal->parentWidget();
+                    modal->close();
                 }
+            });
+            watch->start(5);
+            fromToolbar ? toolButton->click() : menuItem->trigger();
+            delete watch;
+            QCOMPARE(opened, opens.isEmpty() ? QStringList{} : QStringList{opens});
+            if (!opens.isEmpty()) {
+                QCOMPARE(owner, m_frame);
             }
+            QCOMPARE(Game().m_nGameNumber, 7);
+            QCOMPARE(Game().m_nCardColor, tintAfter);
+            QCOMPARE(Game().m_crBackground == MakeColorRef(0, 0, 128), defaultBackground);
         }
     }
 
-    void dialogsShowTheirIconsDrawnForTheScreensDensity() {
-        for (const int density : {1, 2, 4}) {
-            QCOMPARE(Shown(ApplicationIcon(), density),
-                     Drawn(QStringLiteral(":/icons/app-%1.png").arg(32 * density)));
+    // Toolbar and dialog pictures are drawn for denser screens pixel by pixel.
+    void picturesStaySharpOnDenserScreens() {
+        const auto shown = [](const QIcon& icon, QSize size, int density) {
+            QImage image = icon.pixmap(size, density).toImage();
+            image.setDevicePixelRatio(1);
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        for (QAction* action : m_frame->findChild<QToolBar*>()->actions()) {
+            const QImage plain = shown(action->icon(), QSize(16, 15), 1);
+            QCOMPARE(shown(action->icon(), QSize(16, 15), 2), plain.scaled(32, 30));
         }
-        QCOMPARE(Shown(QuestionIcon(), 2), Drawn(QStringLiteral(":/icons/211@2x.png")));
+        QCOMPARE(
+            shown(ApplicationIcon(), QSize(32, 32), 4),
+            QImage(":/icons/app-128.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
-    void statusBarShowsReadyAndTheLockKeyPanes() {
+    void aPromptTakesTheReadyPaneUntilThePointerLeaves() {
         QLabel* ready = Pane(QStringLiteral("Ready"));
-        QVERIFY(ready);
-        QVERIFY(ready->isVisible());
+        QVERIFY(ready && ready->isVisible());
         int right = ready->geometry().right();
-        for (const QString& name :
-             {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
-            QLabel* pane = Pane(name);
-            QVERIFY2(pane, qPrintable(name));
-            QVERIFY(pane->isVisible());
-            QVERIFY(pane->geometry().left() > right);
+        for (const char* name : {"CAP", "NUM", "SCRL"}) {
+            QLabel* pane = Pane(QString::fromLatin1(name));
+            QVERIFY2(pane && pane->geometry().left() > right, name);
             right = pane->geometry().right();
         }
-    }
-
-    void hoveringACommandShowsItsPromptInsteadOfReady_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("prompt");
-        QTest::newRow("new game") << command::kNewGame << "Starts a New Game";
-        QTest::newRow("options") << command::kOptions << "Displays Options Dialog Box";
-        QTest::newRow("select") << command::kSelectGame << "Selects a New Game";
-        QTest::newRow("restart") << command::kRestartGame << "Restarts the Game";
-        QTest::newRow("card colour") << command::kCardColor << "Sets the Card Color";
-        QTest::newRow("background") << command::kBackgroundColor << "Sets the BackGround Color";
-        QTest::newRow("default") << command::kDefaultColor
-                                 << "Set Card and Background Color to Default";
-        QTest::newRow("statistics") << command::kStatistics << "Displays Statistics Dialog Box";
-        QTest::newRow("exit") << command::kExit
-                              << "Quit the application; prompts to save documents";
-    }
-
-    void hoveringACommandShowsItsPromptInsteadOfReady() {
-        QFETCH(int, id);
-        QFETCH(QString, prompt);
-        QAction* action = Command(id);
-        QVERIFY(action);
-        QCOMPARE(action->statusTip(), prompt);
-
-        action->showStatusText(m_frame);
-        QCOMPARE(m_frame->statusBar()->currentMessage(), prompt);
-        QVERIFY(!Pane(QStringLiteral("Ready"))->isVisible());
-
+        QAction* newGame = MenuItem(m_frame->menuBar(), QStringLiteral("&New Game"));
+        newGame->showStatusText(m_frame);
+        QCOMPARE(m_frame->statusBar()->currentMessage(), newGame->statusTip());
+        QVERIFY(!newGame->statusTip().isEmpty() && !ready->isVisible());
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(m_frame, &leave);
-        QVERIFY(m_frame->statusBar()->currentMessage().isEmpty());
-        QVERIFY(Pane(QStringLiteral("Ready"))->isVisible());
+        QVERIFY(ready->isVisible());
     }
 
     void viewMenuHidesAndShowsTheBars() {
         auto* toolBar = m_frame->findChild<QToolBar*>();
-        QAction* toolBarItem = Command(command::kToggleToolBar);
-        QAction* statusBarItem = Command(command::kToggleStatusBar);
-        QVERIFY(toolBarItem->isCheckable() && toolBarItem->isChecked());
-        QVERIFY(statusBarItem->isCheckable() && statusBarItem->isChecked());
-
+        QAction* toolBarItem = MenuItem(m_frame->menuBar(), QStringLiteral("&Tool Bar"));
+        QAction* statusBarItem = MenuItem(m_frame->menuBar(), QStringLiteral("&Statusbar"));
         toolBarItem->trigger();
         QVERIFY(!toolBar->isVisible());
-        toolBarItem->trigger();
-        QVERIFY(toolBar->isVisible());
-
         // Closed some other way, the item follows.
-        toolBar->close();
-        QVERIFY(!toolBarItem->isChecked());
         toolBar->show();
         QVERIFY(toolBarItem->isChecked());
-
         statusBarItem->trigger();
         QVERIFY(!m_frame->statusBar()->isVisible());
         statusBarItem->trigger();
         QVERIFY(m_frame->statusBar()->isVisible());
     }
 
-    void aboutOpensAModalBoxOwnedByTheMainWindowWithAnEvenTicker() {
-        QWidget* owner = nullptr;
-        bool evenTicker = false;
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(QApplication::activeModalWidget());
-            QWidget* about = QApplication::activeModalWidget();
-            owner = about->parentWidget();
-            // Spaces as wide as letters, so the sentence enters at the right edge.
-            if (auto* ticker = about->findChild<QLabel*>(QString::number(control::kTicker))) {
-                const QFontMetrics metrics = ticker->fontMetrics();
-                evenTicker = metrics.horizontalAdvance(QString(19, QLatin1Char(' '))) ==
-                             metrics.horizontalAdvance(QStringLiteral("Please feel free to"));
-            }
-            about->close();
-        });
-        Command(command::kAbout)->trigger();
-        QCOMPARE(owner, m_frame);
-        QVERIFY(evenTicker);
-    }
-
     void exitClosesTheMainWindow() {
-        Command(command::kExit)->trigger();
+        MenuItem(m_frame->menuBar(), QStringLiteral("E&xit"))->trigger();
         QVERIFY(!m_frame->isVisible());
     }
 };

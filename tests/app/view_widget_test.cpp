@@ -41,20 +41,28 @@ class ViewWidgetTest : public QObject {
     };
 
   private slots:
-    void aLeftDoubleClickArrivesAfterItsFirstPressAndRelease() {
+    // A double-click reaches the handler of its own button after its first
+    // press and release: the left one sends the selected top card (a King, which
+    // the right one cannot send home) to the first reserve cell.
+    void aDoubleClickArrivesAfterItsFirstPressAndRelease_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("topAfter");
+        QTest::newRow("left") << Qt::LeftButton << 5;
+        QTest::newRow("right") << Qt::RightButton << 6;
+    }
+    void aDoubleClickArrivesAfterItsFirstPressAndRelease() {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, topAfter);
         Game game;
         QVERIFY(QTest::qWaitForWindowExposed(&game.widget));
+        game.view.m_Rclk = 1;
         QCOMPARE(game.view.m_nTop[0], 6);
-
-        QTest::mousePress(&game.widget, Qt::LeftButton, {}, kColumn1);
-        QCOMPARE(game.view.m_nSelected, 1);
-        QTest::mouseRelease(&game.widget, Qt::LeftButton, {}, kColumn1);
-        QTest::mouseDClick(&game.widget, Qt::LeftButton, {}, kColumn1);
-        QTest::mouseRelease(&game.widget, Qt::LeftButton, {}, kColumn1);
-
-        // The selected top card went to the first reserve cell; no second press deselected it.
-        QCOMPARE(game.view.m_bCellUsed[0], 1);
-        QCOMPARE(game.view.m_nTop[0], 5);
+        QTest::mousePress(&game.widget, button, {}, kColumn1);
+        QTest::mouseRelease(&game.widget, button, {}, kColumn1);
+        QTest::mouseDClick(&game.widget, button, {}, kColumn1);
+        QTest::mouseRelease(&game.widget, button, {}, kColumn1);
+        QCOMPARE(game.view.m_nTop[0], topAfter);
+        QCOMPARE(game.view.m_bCellUsed[0], 6 - topAfter);
         QCOMPARE(game.view.m_nSelected, 0);
     }
 

@@ -7,26 +7,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
-#include <functional>
 #include <utility>
 #include <vector>
 
 #include "app/qt_window_services.h"
+#include "play/dialog_answers.h"
 
 namespace {
-// Runs `handle` on the next modal box to open, from inside its own loop.
-void WhenModalOpens(std::function<void(QWidget*)> handle) {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, handle] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            poll->stop();
-            handle(modal);
-        }
-    });
-    poll->start(10);
-}
-
 // A view that counts how often it is painted.
 class CountingView : public QWidget {
   public:
@@ -102,18 +89,17 @@ class WindowServicesTest : public QObject {
     void messageBoxBelongsToTheTopWindowAndHasOneOkButton() {
         QDialog dialog(&m_main);
         std::vector<QWidget*> owners;
-        const auto answer = [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
+        const auto answer = [&](QDialog& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
             QVERIFY(box && box->buttons().size() == 1 && box->icon() == QMessageBox::NoIcon);
-            QCOMPARE(box->windowTitle(), QStringLiteral("Game Number"));
             QCOMPARE(box->text(), QStringLiteral("0"));
             owners.push_back(box->parentWidget());
             box->button(QMessageBox::Ok)->click();
         };
-        WhenModalOpens(answer);
+        AnswerNext(QStringLiteral("Game Number"), answer);
         m_services.MessageBox("0", "Game Number");
-        WhenModalOpens([&](QWidget*) {
-            WhenModalOpens(answer);
+        AnswerNext(QString(), [&](QDialog&) {
+            AnswerNext(QStringLiteral("Game Number"), answer);
             m_services.MessageBox("0", "Game Number");
             dialog.reject();
         });
@@ -123,8 +109,8 @@ class WindowServicesTest : public QObject {
 
     void colourChooserStartsAtTheGivenColourAndCancelKeepsIt() {
         QColor opened;
-        WhenModalOpens([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QColorDialog*>(modal);
+        AnswerNext(QStringLiteral("Select Color"), [&](QDialog& modal) {
+            auto* dialog = qobject_cast<QColorDialog*>(&modal);
             QVERIFY(dialog);
             opened = dialog->currentColor();
             dialog->setCurrentColor(QColor(10, 20, 30));
@@ -134,7 +120,7 @@ class WindowServicesTest : public QObject {
         QVERIFY(m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen));
         QCOMPARE(opened, QColor(0, 0, 128));
         QCOMPARE(chosen, MakeColorRef(10, 20, 30));
-        WhenModalOpens([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        AnswerNext(QStringLiteral("Select Color"), [](QDialog& modal) { modal.reject(); });
         QVERIFY(!m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen));
         QCOMPARE(chosen, MakeColorRef(10, 20, 30));
     }

@@ -1,62 +1,18 @@
+// The game's dialogs, opened for real and driven by keys and clicks.
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <functional>
 
 #include "app/dialogs/control_ids.h"
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/dialogs/tabbed_text.h"
 #include "fakes/fake_platform.h"
+#include "play/dialog_answers.h"
 
 namespace {
-// Acts on the next modal dialog as soon as its own event loop runs. `act` is
-// expected to close it; a dialog left open fails the test and is cancelled so
-// that the call that opened it returns.
-void WhenShown(std::function<void(QDialog&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            QFAIL("no modal dialog is open");
-        }
-        act(*dialog);
-        if (dialog->isVisible()) {
-            dialog->reject();
-            QFAIL("the dialog was left open");
-        }
-    });
-}
-
-// A control of the dialog, found by its id.
-template <class Control = QAbstractButton>
-Control* Find(QDialog& dialog, int id) {
-    auto* control = dialog.findChild<Control*>(QString::number(id));
-    if (control == nullptr) {
-        qFatal("no control %d", id);
-    }
-    return control;
-}
-
-// What a dialog shows: its title, the texts of its labels, check boxes and
-// radio buttons in any order, then its push buttons in order.
-QStringList Face(QDialog& dialog) {
-    QStringList texts;
-    QStringList buttons;
-    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
-        const auto* label = qobject_cast<const QLabel*>(widget);
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            (qobject_cast<const QPushButton*>(button) ? buttons : texts) << button->text();
-        } else if (label != nullptr && !label->text().isEmpty()) {
-            texts << label->text();
-        }
-    }
-    texts.sort();
-    return QStringList{dialog.windowTitle()} + texts + buttons;
-}
-
 // Where the label showing `text` stands in the dialog.
 QPoint LabelAt(QDialog& dialog, const QString& text) {
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -69,67 +25,30 @@ QPoint LabelAt(QDialog& dialog, const QString& text) {
 
 }  // namespace
 
-// The game's dialogs, opened for real and driven by keys and clicks.
 class DialogsTest : public QObject {
     Q_OBJECT
 
     FakeWindow window;
     QtDialogHost host{nullptr, window};
 
-    // Opens a dialog, compares what it shows with `face` and checks that the
-    // first push button is the default; Escape then ends it with IDCANCEL.
-    template <class Dlg>
-    void ExpectFace(QStringList face) {
-        Dlg dlg;
-        WhenShown([&](QDialog& dialog) {
-            QCOMPARE(Face(dialog), face);
-            QVERIFY(dialog.findChildren<QPushButton*>().constFirst()->isDefault());
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        QCOMPARE(host.DoModal(dlg), IDCANCEL);
-    }
-
   private slots:
-    void eachShowsItsTitleTextsAndButtonsWithTheFirstAsDefault() {
-        ExpectFace<CNewGameDlg>(
-            {"New Game", "Are you sure you want to start a new Game ?", "Yes", "No"});
-        ExpectFace<CRestartDlg>(
-            {"Restart Game", "Are you sure you want to restart the Game ?", "Yes", "No"});
-        ExpectFace<CClearStatsDlg>(
-            {"Clear Statistics", "Are you sure you want to clear all statistics ?", "Yes", "No"});
-        ExpectFace<CSelectGameDlg>(
-            {"Select Game", "Select a Game Number between 0 & 45900 ", "OK", "Cancel"});
-        ExpectFace<CMoveChoiceDlg>({"Select", "Move Column", "Move Single Card", "Cancel"});
-        ExpectFace<CHighScoreDlg>(
-            {"High Score",
-             "Congratulations, You have achieved a high score!\nPlease Enter your Name: ", "OK"});
-        ExpectFace<CGameWonDlg>({"Game Over", "Congratulations ,You Win!", "New Game", "Same Game",
-                                 "Select Game", "OK"});
-        ExpectFace<CGameLostDlg>({"Game Over", "Same Game",
-                                  "Sorry, you lose.\nDo you want to play again ?", "Yes", "No"});
-        ExpectFace<CStatisticsDlg>({"Statistics", "1.\n2.\n3.", "Game No.", "Name", "Time",
-                                    "Top Scores", "Total ", "OK", "Clear"});
-        ExpectFace<COptionsDlg>({"Options", "Displays Timer in the client area of the window ",
-                                 "LButton Double Click moves card to left cell",
-                                 "Rbutton Double Click moves card to right cell", "OK", "Cancel"});
-        ExpectFace<CAboutDlg>({"About Kelmora", "Kelmora Version 1.0", "OK"});
-    }
-
     void confirmationAnswersYesWithReturnAndNoWithItsButton() {
         CRestartDlg dlg;
-        WhenShown([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
+        AnswerNext(QStringLiteral("Restart Game"),
+                   [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
         QCOMPARE(host.DoModal(dlg), IDOK);
-        WhenShown([](QDialog& dialog) { Find(dialog, IDCANCEL)->click(); });
+        AnswerNext(QStringLiteral("Restart Game"),
+                   [](QDialog& dialog) { PressButton(dialog, IDCANCEL); });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
     }
 
     void selectGameRefusesABadNumberAndStaysOpen() {
         CSelectGameDlg dlg;
-        WhenShown([&](QDialog& dialog) {
-            auto* edit = Find<QLineEdit>(dialog, control::kEdit);
+        AnswerNext(QStringLiteral("Select Game"), [&](QDialog& dialog) {
+            auto* edit = ControlOf<QLineEdit>(dialog, control::kEdit);
             QCOMPARE(edit->text(), QString());
             QTest::keyClicks(edit, "45900");
-            Find(dialog, IDOK)->click();
+            PressButton(dialog, IDOK);
             QVERIFY(dialog.isVisible());
             QCOMPARE(edit->text(), QString("0"));
             QCOMPARE(
@@ -141,8 +60,8 @@ class DialogsTest : public QObject {
         QCOMPARE(host.DoModal(dlg), IDOK);
         QCOMPARE(dlg.m_nGame, 1234);
 
-        WhenShown([](QDialog& dialog) {
-            Find<QLineEdit>(dialog, control::kEdit)->setText("500");
+        AnswerNext(QStringLiteral("Select Game"), [](QDialog& dialog) {
+            ControlOf<QLineEdit>(dialog, control::kEdit)->setText("500");
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
@@ -152,41 +71,33 @@ class DialogsTest : public QObject {
 
     void moveChoiceStacksItsButtonsAndEndsWithZeroAfterEitherMove() {
         CMoveChoiceDlg dlg;
-        WhenShown([](QDialog& dialog) {
-            const int column = Find(dialog, control::kMoveColumn)->y();
-            const int single = Find(dialog, control::kMoveSingleCard)->y();
-            QAbstractButton* cancel = Find(dialog, IDCANCEL);
-            QVERIFY(column < single && single < cancel->y());
-            // No empty button row below the stack, and room around every caption.
-            QCOMPARE(dialog.height() - 1 - cancel->geometry().bottom(),
-                     dialog.layout()->contentsMargins().bottom());
-            for (const int id : {control::kMoveColumn, control::kMoveSingleCard, IDCANCEL}) {
-                QAbstractButton* button = Find(dialog, id);
-                const QFontMetrics metrics = button->fontMetrics();
-                QVERIFY(button->width() >=
-                        metrics.horizontalAdvance(button->text()) + 2 * metrics.averageCharWidth());
-            }
+        AnswerNext(QStringLiteral("Select"), [](QDialog& dialog) {
+            const int column = ControlOf<QAbstractButton>(dialog, control::kMoveColumn)->y();
+            const int single = ControlOf<QAbstractButton>(dialog, control::kMoveSingleCard)->y();
+            QVERIFY(column < single && single < ControlOf<QAbstractButton>(dialog, IDCANCEL)->y());
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);
         QCOMPARE(dlg.m_bMoveColumn, 1);
-        WhenShown([](QDialog& dialog) { Find(dialog, control::kMoveSingleCard)->click(); });
+        AnswerNext(QStringLiteral("Select"),
+                   [](QDialog& dialog) { PressButton(dialog, control::kMoveSingleCard); });
         QCOMPARE(host.DoModal(dlg), CMoveChoiceDlg::kMoved);
         QCOMPARE(dlg.m_bMoveColumn, 0);
-        WhenShown([](QDialog& dialog) { Find(dialog, IDCANCEL)->click(); });
+        AnswerNext(QStringLiteral("Select"),
+                   [](QDialog& dialog) { PressButton(dialog, IDCANCEL); });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
     }
 
     void highScoreKeepsTheNameExactlyAsTypedOnOkOnly() {
         CHighScoreDlg dlg;
-        WhenShown([](QDialog& dialog) {
-            Find<QLineEdit>(dialog, control::kEdit)->setText(QString::fromUtf8(" Zoë = [x] "));
+        AnswerNext(QStringLiteral("High Score"), [](QDialog& dialog) {
+            ControlOf<QLineEdit>(dialog, control::kEdit)->setText(QString::fromUtf8(" Zoë = [x] "));
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
         QCOMPARE(dlg.m_strName, std::string(" Zoë = [x] "));
-        WhenShown([](QDialog& dialog) {
-            Find<QLineEdit>(dialog, control::kEdit)->setText("Bo");
+        AnswerNext(QStringLiteral("High Score"), [](QDialog& dialog) {
+            ControlOf<QLineEdit>(dialog, control::kEdit)->setText("Bo");
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
@@ -196,12 +107,12 @@ class DialogsTest : public QObject {
     void gameWonOpensOnNewGameAndRadioButtonsSetTheChoice() {
         CGameWonDlg dlg;
         dlg.m_nChoice = CGameWonDlg::kSameGame;
-        WhenShown([&dlg](QDialog& dialog) {
-            QVERIFY(Find(dialog, control::kNewGameRadio)->isChecked());
+        AnswerNext(QStringLiteral("Game Over"), [&dlg](QDialog& dialog) {
+            QVERIFY(ControlOf<QAbstractButton>(dialog, control::kNewGameRadio)->isChecked());
             QCOMPARE(dlg.m_nChoice, CGameWonDlg::kNewGame);
-            Find(dialog, control::kSameGameRadio)->click();
+            PressButton(dialog, control::kSameGameRadio);
             QCOMPARE(dlg.m_nChoice, CGameWonDlg::kSameGame);
-            Find(dialog, control::kSelectGameRadio)->click();
+            PressButton(dialog, control::kSelectGameRadio);
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
@@ -210,17 +121,17 @@ class DialogsTest : public QObject {
 
     void gameLostReadsTheCheckBoxOnYesOnly() {
         CGameLostDlg dlg;
-        WhenShown([](QDialog& dialog) {
-            QVERIFY(!Find(dialog, control::kSameGameCheck)->isChecked());
-            Find(dialog, control::kSameGameCheck)->click();
-            Find(dialog, IDOK)->click();
+        AnswerNext(QStringLiteral("Game Over"), [](QDialog& dialog) {
+            QVERIFY(!ControlOf<QAbstractButton>(dialog, control::kSameGameCheck)->isChecked());
+            PressButton(dialog, control::kSameGameCheck);
+            PressButton(dialog, IDOK);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
         QCOMPARE(dlg.m_bSameGame, 1);
-        WhenShown([](QDialog& dialog) {
-            QVERIFY(Find(dialog, control::kSameGameCheck)->isChecked());
-            Find(dialog, control::kSameGameCheck)->click();
-            Find(dialog, IDCANCEL)->click();
+        AnswerNext(QStringLiteral("Game Over"), [](QDialog& dialog) {
+            QVERIFY(ControlOf<QAbstractButton>(dialog, control::kSameGameCheck)->isChecked());
+            PressButton(dialog, control::kSameGameCheck);
+            PressButton(dialog, IDCANCEL);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
         QCOMPARE(dlg.m_bSameGame, 1);
@@ -233,8 +144,8 @@ class DialogsTest : public QObject {
         dlg.m_nBestTime[0] = 95;
         dlg.m_nBestGame[0] = 45899;
         dlg.m_strBestName[0] = "Ann";
-        WhenShown([](QDialog& dialog) {
-            auto* text = Find<TabbedText>(dialog, control::kStatisticsText);
+        AnswerNext(QStringLiteral("Statistics"), [](QDialog& dialog) {
+            auto* text = ControlOf<TabbedText>(dialog, control::kStatisticsText);
             QCOMPARE(text->accessibleName(),
                      QString("#45899\t\t95\tAnn\n#0\t\t0\t\n#0\t\t0\t\n\n\n34%\n\n"
                              "Won   12\nLost    23"));
@@ -252,9 +163,7 @@ class DialogsTest : public QObject {
             QCOMPARE(LabelAt(dialog, "1.\n2.\n3.").y(), origin.y());
             const int totalY = LabelAt(dialog, "Total ").y();
             QVERIFY(qAbs(totalY - (origin.y() + 5 * metrics.lineSpacing())) <= 1);
-            QVERIFY(text->height() >=
-                    metrics.size(Qt::TextExpandTabs, text->accessibleName(), stop).height());
-            Find(dialog, IDOK)->click();
+            PressButton(dialog, IDOK);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
     }
@@ -262,15 +171,14 @@ class DialogsTest : public QObject {
     void statisticsClearAsksOverItAndShowsTheEmptiedTable() {
         CStatisticsDlg dlg;
         dlg.m_nWon = 12;
-        WhenShown([&](QDialog& dialog) {
-            WhenShown([&](QDialog& question) {
-                QCOMPARE(question.windowTitle(), QString("Clear Statistics"));
+        AnswerNext(QStringLiteral("Statistics"), [&](QDialog& dialog) {
+            AnswerNext(QStringLiteral("Clear Statistics"), [&](QDialog& question) {
                 QCOMPARE(question.parentWidget(), static_cast<QWidget*>(&dialog));
-                Find(question, IDOK)->click();
+                PressButton(question, IDOK);
             });
-            Find(dialog, control::kClear)->click();
+            PressButton(dialog, control::kClear);
             QVERIFY(dialog.isVisible());
-            QCOMPARE(Find<TabbedText>(dialog, control::kStatisticsText)->accessibleName(),
+            QCOMPARE(ControlOf<TabbedText>(dialog, control::kStatisticsText)->accessibleName(),
                      QString("#0\t\t0\t \n#0\t\t0\t \n#0\t\t0\t \n\n\n0%\n\nWon   0\nLost    0"));
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
@@ -282,10 +190,10 @@ class DialogsTest : public QObject {
         dlg.m_bDblClk = 1;
         dlg.m_bRclk = 0;
         dlg.m_bShow = 1;
-        WhenShown([](QDialog& dialog) {
-            QAbstractButton* left = Find(dialog, control::kLeftDoubleClick);
-            QAbstractButton* right = Find(dialog, control::kRightDoubleClick);
-            QAbstractButton* timer = Find(dialog, control::kShowTimer);
+        AnswerNext(QStringLiteral("Options"), [](QDialog& dialog) {
+            QAbstractButton* left = ControlOf<QAbstractButton>(dialog, control::kLeftDoubleClick);
+            QAbstractButton* right = ControlOf<QAbstractButton>(dialog, control::kRightDoubleClick);
+            QAbstractButton* timer = ControlOf<QAbstractButton>(dialog, control::kShowTimer);
             QVERIFY(left->y() < right->y() && right->y() < timer->y());
             QVERIFY(left->isChecked() && !right->isChecked() && timer->isChecked());
             left->click();
@@ -296,10 +204,10 @@ class DialogsTest : public QObject {
         QCOMPARE(dlg.m_bDblClk, 0);
         QCOMPARE(dlg.m_bRclk, 1);
         QCOMPARE(dlg.m_bShow, 1);
-        WhenShown([](QDialog& dialog) {
-            Find(dialog, control::kShowTimer)->click();
-            Find(dialog, control::kLeftDoubleClick)->click();
-            Find(dialog, IDCANCEL)->click();
+        AnswerNext(QStringLiteral("Options"), [](QDialog& dialog) {
+            PressButton(dialog, control::kShowTimer);
+            PressButton(dialog, control::kLeftDoubleClick);
+            PressButton(dialog, IDCANCEL);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
         QCOMPARE(dlg.m_bShow, 1);
@@ -308,8 +216,8 @@ class DialogsTest : public QObject {
 
     void aboutTickerStaysEmptyThenScrollsFromTheSecondFrame() {
         CAboutDlg dlg;
-        WhenShown([&](QDialog& dialog) {
-            auto* ticker = Find<QLabel>(dialog, control::kTicker);
+        AnswerNext(QStringLiteral("About Kelmora"), [&](QDialog& dialog) {
+            auto* ticker = ControlOf<QLabel>(dialog, control::kTicker);
             const int width = ticker->width();
             QCOMPARE(ticker->text(), QString());
             QTRY_VERIFY_WITH_TIMEOUT(!ticker->text().isEmpty(), 20000);
@@ -317,7 +225,7 @@ class DialogsTest : public QObject {
             QCOMPARE(window.sleeps.front(), 150);
             QTRY_COMPARE_WITH_TIMEOUT(ticker->text(), QString("Please feel free to"), 20000);
             QCOMPARE(ticker->width(), width);
-            Find(dialog, IDOK)->click();
+            PressButton(dialog, IDOK);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);
     }

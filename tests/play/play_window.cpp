@@ -53,13 +53,23 @@ void PlayWindow::SelectGame(int number) const {
     Trigger(command::kSelectGame);
 }
 
-void PlayWindow::Click(play::Spot at) const {
+void PlayWindow::Click(solver::Spot at) const {
     const QPoint point(at.x, at.y);
     QTest::mousePress(&Table(), Qt::LeftButton, {}, point);
     QTest::mouseRelease(&Table(), Qt::LeftButton, {}, point);
 }
 
-void PlayWindow::DoubleClick(Qt::MouseButton button, play::Spot at) const {
+void PlayWindow::Play(const solver::Move& move) const {
+    const CSolView& game = Game();
+    const Card moving = move.fromPlace == solver::Move::kCell
+                            ? game.m_Cards[move.from][table::kCellRow]
+                            : game.m_Cards[move.from][game.m_nTop[move.from]];
+    Click(solver::SpotOf(game, move.fromPlace, move.from));
+    Click(solver::SpotOf(game, move.toPlace,
+                         move.toPlace == solver::Move::kHome ? moving.nSuit : move.to));
+}
+
+void PlayWindow::DoubleClick(Qt::MouseButton button, solver::Spot at) const {
     const QPoint inWindow = Table().mapTo(&Frame(), QPoint(at.x, at.y));
     QTest::mouseDClick(Frame().windowHandle(), button, {}, inWindow);
 }

@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 
 #include "app/sol_app.h"
-#include "play/table_spots.h"
+#include "solver/position.h"
+#include "solver/table_spots.h"
 
 class ViewWidget;
 
@@ -26,10 +27,12 @@ class PlayWindow {
     void SelectGame(int number) const;
 
     // A left press and its release, straight to the view widget.
-    void Click(play::Spot at) const;
+    void Click(solver::Spot at) const;
+    // The move's source clicked, then its target.
+    void Play(const solver::Move& move) const;
     // A double-click through the window system, which delivers press,
     // release, double-click and release.
-    void DoubleClick(Qt::MouseButton button, play::Spot at) const;
+    void DoubleClick(Qt::MouseButton button, solver::Spot at) const;
 
   private:
     QTemporaryDir m_config;

@@ -24,10 +24,3 @@ QString Mismatch(const QImage& screen, QPoint at, const QImage& expected);
 QString RepaintMismatch(ViewWidget& table, CSolView& game);
 
 }  // namespace screen
-
-// Fails the test unless the screen is what a full repaint draws.
-#define VERIFY_SCREEN_AS_REPAINTED(table, game)                               \
-    do {                                                                      \
-        const QString repaintMismatch = screen::RepaintMismatch(table, game); \
-        QVERIFY2(repaintMismatch.isEmpty(), qPrintable(repaintMismatch));     \
-    } while (false)

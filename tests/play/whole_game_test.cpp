@@ -14,7 +14,6 @@
 #include "play/screen_checks.h"
 #include "solver/game_solver.h"
 #include "solver/headless_game.h"
-#include "solver/table_spots.h"
 
 namespace {
 // A deal whose line asks "Select" a few times on the way.
@@ -22,11 +21,6 @@ constexpr int kDealtGame = 18;
 constexpr std::size_t kSearchLimit = 1'000'000;
 constexpr int kSettleMs = 5000;
 const QString kPlayer = QStringLiteral("Tester");
-
-play::Spot PressSpot(const CSolView& view, solver::Move::Place place, int index) {
-    const solver::Spot spot = solver::SpotOf(view, place, index);
-    return {spot.x, spot.y};
-}
 
 // Whether a press with this move's source selected asks "Select": a card of a
 // column going into an empty column while a run could go too.
@@ -75,12 +69,6 @@ class WholeGameTest : public QObject {
         int choices = 0;
         for (std::size_t i = 0; i < solution.line.size(); ++i) {
             const solver::Move& move = solution.line[i];
-            const Card moving = move.fromPlace == solver::Move::kCell
-                                    ? game.m_Cards[move.from][table::kCellRow]
-                                    : game.m_Cards[move.from][game.m_nTop[move.from]];
-            const play::Spot from = PressSpot(game, move.fromPlace, move.from);
-            const play::Spot to = PressSpot(
-                game, move.toPlace, move.toPlace == solver::Move::kHome ? moving.nSuit : move.to);
             if (AsksChoice(game, move)) {
                 ++choices;
                 AnswerNext(QStringLiteral("Select"), [&move](QDialog& dialog) {
@@ -88,8 +76,7 @@ class WholeGameTest : public QObject {
                                 move.count > 1 ? control::kMoveColumn : control::kMoveSingleCard);
                 });
             }
-            window.Click(from);
-            window.Click(to);
+            window.Play(move);
             QVERIFY(expected.Play(move));
             expected.Settle();
             if (i + 1 < solution.line.size()) {

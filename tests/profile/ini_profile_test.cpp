@@ -1,3 +1,4 @@
+// The profile file on real files, each test in a temporary folder of its own.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
@@ -6,20 +7,65 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
-#include <vector>
+#include <set>
+#include <string>
+#include <string_view>
 
 #include "app/profile/file_descriptor.h"
 #include "app/profile/ini_profile.h"
 #include "app/profile/profile_file.h"
-#include "profile_folder.h"
 
 namespace {
 
-using IniProfileFile = ProfileFolder;
+// Each test gets its own empty folder under the system's temporary folder,
+// removed afterwards, so the player's real profile is never touched.
+class IniProfileFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kelmora-profile-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        path = folder / "kelmora.ini";
+    }
+
+    void TearDown() override {
+        std::error_code error;
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
+        std::filesystem::remove_all(folder, error);
+    }
+
+    void WriteFile(std::string_view text) const { std::ofstream(path, std::ios::binary) << text; }
+
+    std::string ReadFile() const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    std::set<std::string> FolderEntries() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    // What the folder holds after a write: the profile and the games' lock file.
+    static std::set<std::string> ProfileAndLock() { return {"kelmora.ini", ".kelmora.ini.lock"}; }
+
+    std::filesystem::path folder;
+    std::filesystem::path path;
+};
 
 mode_t PermissionsOf(const std::filesystem::path& file) {
     struct stat status {};
@@ -173,39 +219,6 @@ TEST_F(IniProfileFile, WriteWaitsForTheLockAndClearsTemporaryFilesOnlyWhileHoldi
     EXPECT_TRUE(profile.WriteProfileInt("Status", "m_Lost", 5));
     EXPECT_EQ(ReadFile(), old + "m_Lost=5\n");
     EXPECT_EQ(FolderEntries(), ProfileAndLock());
-}
-
-TEST_F(IniProfileFile, TwoGamesWritingAtOnceLoseNoKey) {
-    int start[2];
-    ASSERT_EQ(::pipe(start), 0);
-    std::vector<pid_t> games;
-    for (const char* game : {"a", "b"}) {
-        if (const pid_t pid = ::fork(); pid != 0) {
-            games.push_back(pid);
-            continue;
-        }
-        char nothing;
-        ::close(start[1]);
-        bool written = ::read(start[0], &nothing, 1) == 0;  // both start when the pipe closes
-        IniProfile profile(path, std::chrono::minutes(10));
-        for (int write = 0; write < 100; ++write) {
-            written =
-                profile.WriteProfileInt("Race", game + std::to_string(write), write) && written;
-        }
-        ::_exit(written ? 0 : 1);
-    }
-    ::close(start[0]);
-    ::close(start[1]);
-    for (const pid_t game : games) {
-        int status = -1;
-        ASSERT_EQ(::waitpid(game, &status, 0), game);
-        EXPECT_TRUE(ExitedWell(status)) << "a write failed";
-    }
-    IniProfile profile(path);
-    for (int write = 0; write < 100; ++write) {
-        EXPECT_EQ(profile.GetProfileInt("Race", "a" + std::to_string(write), -1), write);
-        EXPECT_EQ(profile.GetProfileInt("Race", "b" + std::to_string(write), -1), write);
-    }
 }
 
 // A write stopped by a full disk, a read-only folder or a kill at any byte of

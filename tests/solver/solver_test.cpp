@@ -1,57 +1,21 @@
+// The solver: its lines replayed through the game, its proof of a locked
+// table, and what its command prints.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "fakes/fake_platform.h"
 #include "solver/command.h"
 #include "solver/game_solver.h"
 #include "solver/headless_game.h"
-#include "solver/table_spots.h"
 
 namespace {
 
 constexpr std::size_t kPositions = 2'000'000;
-constexpr unsigned kLeftButton = 1;
-
-// Plays `line` into a game on the test's own platform parts, press by press,
-// and lets the timer run after each move: true when the game ends won.
-bool WinsOnFakeTable(int number, const std::vector<solver::Move>& line) {
-    FakeTable t;
-    t.surface.keepLog = false;
-    t.dialogs.highScore = [](CHighScoreDlg&) { return IDCANCEL; };
-    t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
-    t.dialogs.gameLost = [](CGameLostDlg&) { return IDCANCEL; };
-    bool run = false;
-    t.dialogs.moveChoice = [&](CMoveChoiceDlg& dlg) {
-        run ? dlg.OnMoveColumn() : dlg.OnMoveSingleCard();
-        return CMoveChoiceDlg::kMoved;
-    };
-    t.Deal(number);
-    CSolView& view = *t.view;
-    for (const solver::Move& move : line) {
-        const int suit = move.fromPlace == solver::Move::kCell
-                             ? view.m_Cards[move.from][table::kCellRow].nSuit
-                             : view.m_Cards[move.from][std::max(view.m_nTop[move.from], 0)].nSuit;
-        for (const solver::Spot spot :
-             {solver::SpotOf(view, move.fromPlace, move.from),
-              solver::SpotOf(view, move.toPlace,
-                             move.toPlace == solver::Move::kHome ? suit : move.to)}) {
-            run = move.count > 1;
-            view.OnLButtonDown(kLeftButton, spot.x, spot.y);
-            view.OnLButtonUp(0, spot.x, spot.y);
-        }
-        for (int tick = 0; tick < 60 && view.m_bPlaying == 1; ++tick) {
-            view.OnTimer(kGameTimer);
-        }
-    }
-    return view.m_bWon == 1;
-}
-
 TEST(Solver, EachLineItPrintsWinsItsGameAndOnlyTheWholeLineDoes) {
     for (const int number : {1, 125, 11982, 45899}) {
         const solver::GameResult result = solver::SolveGame(number, kPositions);
         ASSERT_EQ(result.verdict, solver::Verdict::kWon) << number;
-        EXPECT_TRUE(WinsOnFakeTable(number, result.line)) << number;
+        EXPECT_TRUE(solver::ReplayWins(number, result.line)) << number;
         std::vector<solver::Move> shortened = result.line;
         shortened.erase(shortened.begin() + static_cast<long>(shortened.size() / 2));
         EXPECT_FALSE(solver::ReplayWins(number, shortened)) << number;
