@@ -47,14 +47,18 @@ class DialogsTest : public QObject {
         AnswerNext(QStringLiteral("Select Game"), [&](QDialog& dialog) {
             auto* edit = ControlOf<QLineEdit>(dialog, control::kEdit);
             QCOMPARE(edit->text(), QString());
-            QTest::keyClicks(edit, "45900");
-            PressButton(dialog, IDOK);
+            QTest::keyClicks(edit, "45900 ");
+            // Clicked with the mouse, the button takes the focus from the field.
+            QTest::mouseClick(ControlOf<QPushButton>(dialog, IDOK), Qt::LeftButton);
             QVERIFY(dialog.isVisible());
             QCOMPARE(edit->text(), QString("0"));
             QCOMPARE(
                 window.messages,
                 (decltype(window.messages){{"Select a Game Number between 0 & 45900", "Kelmora"}}));
-            edit->setText("1234");
+            // The field has the focus back with its "0" selected: typing replaces it, and
+            // blanks after a pasted number are taken like those before it.
+            QCOMPARE(dialog.focusWidget(), edit);
+            QTest::keyClicks(edit, "1234 ");
             QTest::keyClick(edit, Qt::Key_Return);
         });
         QCOMPARE(host.DoModal(dlg), IDOK);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/profile/file_descriptor.h"
 #include "app/profile/ini_profile.h"
@@ -219,6 +221,41 @@ TEST_F(IniProfileFile, WriteWaitsForTheLockAndClearsTemporaryFilesOnlyWhileHoldi
     EXPECT_TRUE(profile.WriteProfileInt("Status", "m_Lost", 5));
     EXPECT_EQ(ReadFile(), old + "m_Lost=5\n");
     EXPECT_EQ(FolderEntries(), ProfileAndLock());
+}
+
+// Two running games each re-read, change and replace the file; the lock keeps
+// either from replacing what the other has just written.
+TEST_F(IniProfileFile, TwoGamesWritingAtOnceLoseNoKey) {
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> games;
+    for (const char* game : {"a", "b"}) {
+        if (const pid_t pid = ::fork(); pid != 0) {
+            games.push_back(pid);
+            continue;
+        }
+        char nothing;
+        ::close(start[1]);
+        bool written = ::read(start[0], &nothing, 1) == 0;  // both start when the pipe closes
+        IniProfile profile(path, std::chrono::minutes(10));
+        for (int write = 0; write < 100; ++write) {
+            written =
+                profile.WriteProfileInt("Race", game + std::to_string(write), write) && written;
+        }
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    for (const pid_t game : games) {
+        int status = -1;
+        ASSERT_EQ(::waitpid(game, &status, 0), game);
+        EXPECT_TRUE(ExitedWell(status)) << "a write failed";
+    }
+    IniProfile profile(path);
+    for (int write = 0; write < 100; ++write) {
+        EXPECT_EQ(profile.GetProfileInt("Race", "a" + std::to_string(write), -1), write);
+        EXPECT_EQ(profile.GetProfileInt("Race", "b" + std::to_string(write), -1), write);
+    }
 }
 
 // A write stopped by a full disk, a read-only folder or a kill at any byte of
