@@ -13,8 +13,8 @@ void CSolView::DealCards(int nGame) {
         for (int row = 0; row <= m_nTop[column]; ++row, ++k) {
             const Card card = m_pDocument->DealtCard(nGame, k);
             m_Cards[column][row] = card;
-            m_nCardCode = CardCode(card);
-            DrawCard(m_nCardCode, table::ColumnX(column), table::RowY(row), 80, 100, false);
+            DrawCardFace(card, table::ColumnX(column), table::RowY(row), table::kRepaintWidth,
+                         table::kRepaintHeight);
         }
     }
 }

@@ -40,6 +40,8 @@ class CSolView {
 
     // --- render/: drawing primitives, painting and status texts ---
     void DrawCard(int nBitmap, int x, int y, int cx, int cy, bool bInvert);
+    // Draws `card` face up into the box, noting it as the card drawn last.
+    void DrawCardFace(const Card& card, int x, int y, int cx, int cy);
     void EraseRect(int left, int right, int top, int bottom);
     void DrawCellFrames();
     void DrawKingBox();

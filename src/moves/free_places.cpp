@@ -38,11 +38,11 @@ void ParkCards(CSolView& view, const FreeList& places, int source, int count) {
         const int code = places.codes[i];
         const Card& card = view.m_Cards[source][top - i];
         if (IsReserveCode(code)) {
-            DrawFace(view, card, table::ReserveX(code), 0, table::kParkedInCellWidth,
-                     table::kParkedHeight);
+            view.DrawCardFace(card, table::ReserveX(code), 0, table::kParkedInCellWidth,
+                              table::kParkedHeight);
         } else {
-            DrawFace(view, card, table::ColumnX(ColumnOf(code)), table::kColumnTop,
-                     table::kParkedInColumnWidth, table::kParkedHeight);
+            view.DrawCardFace(card, table::ColumnX(ColumnOf(code)), table::kColumnTop,
+                              table::kParkedInColumnWidth, table::kParkedHeight);
         }
     }
 }

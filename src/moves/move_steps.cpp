@@ -6,15 +6,10 @@
 
 namespace moves {
 
-void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy) {
-    view.m_nCardCode = CardCode(card);
-    view.DrawCard(view.m_nCardCode, x, y, cx, cy, false);
-}
-
 void DrawColumnCard(CSolView& view, int k, int row) {
     assert(k >= 0 && k < table::kColumns && row >= 0 && row < table::kCellRow);
-    DrawFace(view, view.m_Cards[k][row], table::ColumnX(k), table::RowY(row), kBoxWidth,
-             kBoxHeight);
+    view.DrawCardFace(view.m_Cards[k][row], table::ColumnX(k), table::RowY(row), kBoxWidth,
+                      kBoxHeight);
 }
 
 void EraseColumnBand(CSolView& view, int k, int top, int bottom) {
@@ -46,8 +41,8 @@ void ClearReserveCell(CSolView& view, int j) {
 
 void StackCard(CSolView& view, int source, int row, int target) {
     const int targetRow = view.m_nTop[target] + 1;
-    DrawFace(view, view.m_Cards[source][row], table::ColumnX(target), table::RowY(targetRow),
-             kBoxWidth, kBoxHeight);
+    view.DrawCardFace(view.m_Cards[source][row], table::ColumnX(target), table::RowY(targetRow),
+                      kBoxWidth, kBoxHeight);
     view.m_nTop[target] = targetRow;
     view.m_Cards[target][targetRow] = view.m_Cards[source][row];
     view.m_Cards[source][row] = Card{};

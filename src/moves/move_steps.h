@@ -56,9 +56,6 @@ inline bool HasRoomFor(const CSolView& view, int k, int count) {
     return rules::HasRoomFor(ViewTable{view}, k, count);
 }
 
-// Draws `card` face up into the box, noting it as the card drawn last.
-void DrawFace(CSolView& view, const Card& card, int x, int y, int cx, int cy);
-
 // Draws the card in `row` of column k at its place.
 void DrawColumnCard(CSolView& view, int k, int row);
 

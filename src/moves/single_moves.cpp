@@ -62,8 +62,8 @@ void CSolView::MoveCellCardToColumn(int k) {
     if (!FitsOn(card, m_Cards[k][top])) {
         return;
     }
-    moves::DrawFace(*this, card, table::ColumnX(k), table::RowY(top + 1), moves::kBoxWidth,
-                    moves::kBoxHeight);
+    DrawCardFace(card, table::ColumnX(k), table::RowY(top + 1), moves::kBoxWidth,
+                 moves::kBoxHeight);
     m_nTop[k] = top + 1;
     m_Cards[k][top + 1] = card;
     moves::ClearReserveCell(*this, cell);

@@ -13,8 +13,7 @@ int CardWidth(const CSolView& view, int k) {
 }
 
 void DrawFace(CSolView& view, const Card& card, int k) {
-    view.m_nCardCode = CardCode(card);
-    view.DrawCard(view.m_nCardCode, X(k), 0, CardWidth(view, k), table::kCardHeight, false);
+    view.DrawCardFace(card, X(k), 0, CardWidth(view, k), table::kCardHeight);
 }
 
 void DrawMark(CSolView& view, int j) {

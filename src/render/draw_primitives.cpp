@@ -36,6 +36,12 @@ constexpr Segment kKingFrame[] = {
 };
 }  // namespace
 
+void CSolView::DrawCardFace(const Card& card, int x, int y, int cx, int cy) {
+    const int code = CardCode(card);
+    m_nCardCode = code;
+    DrawCard(code, x, y, cx, cy, false);
+}
+
 void CSolView::DrawCard(int nBitmap, int x, int y, int cx, int cy, bool bInvert) {
     Surface& surface = m_platform.surface;
     const int bitmapId = nBitmap & 0xFFFF;

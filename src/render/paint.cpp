@@ -21,9 +21,8 @@ void CSolView::OnPaint() {
     cells::DrawCards(*this);
     for (int column = 0; column < table::kColumns; ++column) {
         for (int row = 0; row <= m_nTop[column]; ++row) {
-            m_nCardCode = CardCode(m_Cards[column][row]);
-            DrawCard(m_nCardCode, table::ColumnX(column), table::RowY(row), table::kRepaintWidth,
-                     table::kRepaintHeight, false);
+            DrawCardFace(m_Cards[column][row], table::ColumnX(column), table::RowY(row),
+                         table::kRepaintWidth, table::kRepaintHeight);
         }
     }
 
