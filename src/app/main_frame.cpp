@@ -41,9 +41,7 @@ constexpr int kToolBarLayout[] = {
 }  // namespace
 
 CMainFrame::CMainFrame(const CSolDoc& document)
-    : m_wndStatusBar(new QStatusBar(this)),
-      m_wndToolBar(new QToolBar(this)),
-      m_viewWidget(new ViewWidget(this)),
+    : m_viewWidget(new ViewWidget(this)),
       m_windowServices(this, m_viewWidget),
       m_dialogs(this, m_windowServices),
       m_profile(IniProfile::DefaultPath()),
@@ -52,13 +50,19 @@ CMainFrame::CMainFrame(const CSolDoc& document)
     setWindowTitle(QString::fromLatin1(kNewDocumentTitle));
     move(kFramePosition);
     resize(kFrameSize);
-    CreateMenus();
-    CreateToolBar();
-    CreateStatusBar();
-
     m_windowServices.SetTimerHandler([this](int id) { m_view.OnTimer(static_cast<unsigned>(id)); });
     m_viewWidget->SetView(m_view);
     setCentralWidget(m_viewWidget);
+
+    // The view's initial update comes first: the start-up tick's 100 ms then
+    // run while the bars below load the fonts and the window is laid out and
+    // first painted, instead of after.
+    m_view.OnInitialUpdate();
+    m_wndToolBar = new QToolBar(this);
+    m_wndStatusBar = new QStatusBar(this);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
 }
 
 void CMainFrame::CreateMenus() {

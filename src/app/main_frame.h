@@ -23,7 +23,7 @@ class CMainFrame : public QMainWindow {
   public:
     explicit CMainFrame(const CSolDoc& document);
 
-    // The game this window shows; the application starts it.
+    // The game this window shows.
     CSolView& View() { return m_view; }
     DialogHost& Dialogs() { return m_dialogs; }
 
@@ -42,8 +42,8 @@ class CMainFrame : public QMainWindow {
     void AddViewCommand(QMenu* menu, int id, const QString& text, ViewCommand handler);
     QAction* Command(int id) const;
 
-    QStatusBar* m_wndStatusBar;
-    QToolBar* m_wndToolBar;
+    QStatusBar* m_wndStatusBar = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
     ViewWidget* m_viewWidget;
     QtWindowServices m_windowServices;
     QtDialogHost m_dialogs;

@@ -12,16 +12,11 @@ bool CSolApp::InitInstance() {
     // Only the application name: a display name would be appended to every
     // window title, and the game sets its titles in full.
     QApplication::setApplicationName(QStringLiteral("Kelmora"));
-    QApplication::setWindowIcon(ApplicationIcon());
-
     m_document = std::make_unique<CSolDoc>();
     m_frame = std::make_unique<CMainFrame>(*m_document);
     QObject::connect(m_frame.get(), &CMainFrame::aboutRequested, m_frame.get(),
                      [this] { OnAppAbout(); });
-    // The game's initial update comes before the window is shown, as a frame's
-    // always has: the start-up tick's 100 ms then run while the window is
-    // laid out and first painted, instead of after.
-    m_frame->View().OnInitialUpdate();
+    QApplication::setWindowIcon(ApplicationIcon());
     m_frame->show();
     return m_frame->isVisible();
 }

@@ -4,7 +4,9 @@
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // Up to the sizes a window manager shows; the launcher's larger icon is
+    // installed as a file. Each size here is decoded at every start.
+    for (const int size : {16, 32, 48, 64, 128}) {
         icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
     }
     return icon;
