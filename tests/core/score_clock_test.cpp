@@ -17,7 +17,6 @@ void Ticks(FakeTable& t, int n) {
 
 TEST(GameClock, AdvancesEveryElevenTicksAndIsDrawnOnlyWhenShown) {
     for (int show : {1, 0}) {
-        SCOPED_TRACE(show ? "shown" : "hidden");
         FakeTable t;
         t.view->m_Show = show;
         t.Deal(1);
@@ -36,11 +35,22 @@ TEST(GameClock, AdvancesEveryElevenTicksAndIsDrawnOnlyWhenShown) {
     }
 }
 
+TEST(GameClock, MovesLeftFourPixelsPerDigit) {
+    FakeTable t;
+    const std::pair<int, int> cases[] = {{9, 307},   {10, 303},  {99, 303},
+                                         {100, 299}, {999, 299}, {1000, 295}};
+    for (const auto& [seconds, x] : cases) {
+        t.view->m_nSeconds = seconds;
+        t.view->DrawClock();
+        EXPECT_EQ(t.surface.Take(),
+                  Log{"text " + std::to_string(x) + ",9 " + std::to_string(seconds)});
+    }
+}
+
 TEST(StartupTick, DrawsTheEmptyTableOnceAndTitlesTheWindow) {
     FakeTable t;
     t.view->OnInitialUpdate();
     EXPECT_EQ(t.window.timers.at(kStartupTimer), 100);
-
     t.view->OnTimer(kStartupTimer);
     const Log log = t.surface.Take();
     ASSERT_EQ(log.size(), 14u + 1u + 4u + 1u) << "cell frames, clock, king box frame, king";

@@ -1,53 +1,47 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "fakes/fake_platform.h"
+#include "table_text.h"
 
 namespace {
 
 using Writes = std::vector<std::string>;
+using Slots = std::vector<std::vector<std::string>>;  // times, games, names
 
-// The eleven statistics entries as written: won, lost, then three best times.
-Writes Entries(int won, int lost, std::vector<int> times, std::vector<int> games,
-               std::vector<std::string> names) {
+// The eleven statistics entries as written: won, lost, then the three best times.
+Writes Entries(int won, int lost, const Slots& slots) {
     Writes w = {"Status/m_Won=" + std::to_string(won), "Status/m_Lost=" + std::to_string(lost)};
-    for (int slot = 0; slot < 3; ++slot) {
-        w.push_back("Time/t_Time" + std::to_string(slot + 1) + "=" + std::to_string(times[slot]));
-    }
-    for (int slot = 0; slot < 3; ++slot) {
-        w.push_back("Game/t_Game" + std::to_string(slot + 1) + "=" + std::to_string(games[slot]));
-    }
-    for (int slot = 0; slot < 3; ++slot) {
-        w.push_back("Name/t_Name" + std::to_string(slot + 1) + "=" + names[slot]);
+    const char* const keys[] = {"Time/t_Time", "Game/t_Game", "Name/t_Name"};
+    for (int key = 0; key < 3; ++key) {
+        for (int slot = 0; slot < 3; ++slot) {
+            w.push_back(keys[key] + std::to_string(slot + 1) + "=" + slots[key][slot]);
+        }
     }
     return w;
 }
-const Writes kStored = Entries(3, 4, {61, 72, 83}, {11, 22, 33}, {"Ann", "Bo", "Cy"});
-const Writes kCleared = Entries(0, 0, {0, 0, 0}, {0, 0, 0}, {" ", " ", " "});
-const Writes kWithTheWin = Entries(4, 4, {50, 61, 72}, {321, 11, 22}, {"Dee", "Ann", "Bo"});
+const Writes kStored = Entries(3, 4, {{"61", "72", "83"}, {"11", "22", "33"}, {"Ann", "Bo", "Cy"}});
+const Writes kCleared = Entries(0, 0, {{"0", "0", "0"}, {"0", "0", "0"}, {" ", " ", " "}});
+const Writes kWithTheWin =
+    Entries(4, 4, {{"50", "61", "72"}, {"321", "11", "22"}, {"Dee", "Ann", "Bo"}});
 
 // Statistics opened on kStored, Clear pressed unless `clearAnswer` is 0, left
 // with `closeWith`; with `winInside` a tick in the dialog first wins game 321
 // in 50 seconds for "Dee". Only OK keeps what the dialog did.
 TEST(Statistics, OnlyOkKeepsWhatTheDialogDidAndWritesAllElevenEntries) {
     const struct {
-        const char* what;
         int clearAnswer, closeWith;
-        bool winInside;
-        bool written;
+        bool winInside, written;
         Writes kept;
     } cases[] = {
-        {"OK", 0, IDOK, false, true, kStored},
-        {"Clear, then OK", IDOK, IDOK, false, true, kCleared},
-        {"Clear, then the close box", IDOK, IDCANCEL, false, false, kStored},
-        {"Clear refused, then OK", IDCANCEL, IDOK, false, true, kStored},
-        {"a win while open, then OK", 0, IDOK, true, true, kWithTheWin},
-        {"a win while open, then Clear and OK", IDOK, IDOK, true, true, kCleared},
+        {0, IDOK, false, true, kStored},         {IDOK, IDOK, false, true, kCleared},
+        {IDOK, IDCANCEL, false, false, kStored}, {IDCANCEL, IDOK, false, true, kStored},
+        {0, IDOK, true, true, kWithTheWin},      {IDOK, IDOK, true, true, kCleared},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.what);
+        SCOPED_TRACE(&test - cases);
         FakeTable t;
         CSolView& v = *t.view;
         v.m_Won = 3;
@@ -55,14 +49,11 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDidAndWritesAllElevenEntries) {
         for (int slot = 0; slot < 3; ++slot) {
             v.t_Time[slot] = 61 + 11 * slot;
             v.t_Game[slot] = 11 + 11 * slot;
+            v.t_Name[slot] = std::vector<std::string>{"Ann", "Bo", "Cy"}[slot];
         }
-        v.t_Name[0] = "Ann", v.t_Name[1] = "Bo", v.t_Name[2] = "Cy";
         if (test.winInside) {
             t.Deal(321);
-            t.ClearTable();
-            for (int suit = 0; suit < 4; ++suit) {
-                v.m_Cards[4 + suit][20] = Card{13, suit};
-            }
+            Lay(t, "", "KC KS KH KD", "");
             v.m_bAutoPlay = 1;
             v.m_nSeconds = 50;
             t.dialogs.highScore = [](CHighScoreDlg& dlg) { return dlg.m_strName = "Dee", IDOK; };
@@ -81,7 +72,6 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDidAndWritesAllElevenEntries) {
         };
         v.OnStatistics();
         EXPECT_EQ(t.profile.writes, test.written ? test.kept : Writes{});
-        t.dialogs.clearStats = nullptr;
         t.dialogs.statistics = [](CStatisticsDlg&) { return IDOK; };
         t.profile.writes.clear();
         v.OnStatistics();
@@ -94,22 +84,18 @@ TEST(StatisticsText, ShowsThreeSlotsThenThePercentageAndTheCounts) {
     fresh.OnInitDialog();
     EXPECT_EQ(fresh.m_strText, "#0\t\t0\t\n#0\t\t0\t\n#0\t\t0\t\n\n\n0%\n\nWon   0\nLost    0");
     // The percentage drops the remainder and never overflows.
-    const struct {
-        int won, lost;
-        const char* percent;
-    } cases[] = {{1, 2, "33"},
-                 {2, 1, "66"},
-                 {0, 5, "0"},
-                 {2'000'000'000, 0, "100"},
-                 {1'000'000'000, 1'000'000'000, "50"}};
-    for (const auto& test : cases) {
+    const std::tuple<int, int, std::string> cases[] = {{1, 2, "33"},
+                                                       {2, 1, "66"},
+                                                       {0, 5, "0"},
+                                                       {2'000'000'000, 0, "100"},
+                                                       {1 << 30, 1 << 30, "50"}};
+    for (const auto& [won, lost, percent] : cases) {
         CStatisticsDlg dlg;
-        dlg.m_nWon = test.won;
-        dlg.m_nLost = test.lost;
+        dlg.m_nWon = won;
+        dlg.m_nLost = lost;
         dlg.OnInitDialog();
-        EXPECT_NE(dlg.m_strText.find("\n\n\n" + std::string(test.percent) + "%\n"),
-                  std::string::npos)
-            << test.won << " won, " << test.lost << " lost";
+        EXPECT_NE(dlg.m_strText.find("\n\n\n" + percent + "%\n"), std::string::npos)
+            << won << "/" << lost;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -10,21 +11,10 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-constexpr ColorRef kNavy = MakeColorRef(0, 0, 128);
-constexpr ColorRef kBlack = MakeColorRef(0, 0, 0);
-
 int CountCalls(const Log& log, const std::string& prefix, const std::string& suffix = "") {
-    return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& call) {
+    return static_cast<int>(std::ranges::count_if(log, [&](const std::string& call) {
         return call.starts_with(prefix) && call.ends_with(suffix);
     }));
-}
-
-void ChooseColour(FakeTable& t, ColorRef colour) {
-    t.window.chooseColor = [colour](ColorRef initial, ColorRef& chosen) {
-        EXPECT_EQ(initial, kBlack);
-        chosen = colour;
-        return true;
-    };
 }
 
 TEST(CardColor, CyclesThroughTheTintsOnlyDuringAGame) {
@@ -47,73 +37,68 @@ TEST(CardColor, CyclesThroughTheTintsOnlyDuringAGame) {
     EXPECT_TRUE(t.profile.writes.empty()) << "the tint lasts only for the run";
 }
 
+// OK writes all three keys and repaints only for the clock; Cancel changes nothing.
 TEST(Options, OkWritesAllThreeKeysAndRepaintsOnlyForTheClock) {
     const struct {
-        int show, dblClk, rclk;
+        int answer, show, dblClk, rclk;
         bool repaints;
-    } cases[] = {{1, 1, 1, false}, {0, 0, 0, true}, {1, 0, 1, true}};
+    } cases[] = {{IDCANCEL, 0, 0, 0, false},
+                 {IDOK, 1, 1, 1, false},
+                 {IDOK, 0, 0, 0, true},
+                 {IDOK, 1, 0, 1, true}};
     FakeTable t;
     for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message() << test.show << test.dblClk << test.rclk);
+        SCOPED_TRACE(&test - cases);
         t.dialogs.options = [&test](COptionsDlg& dlg) {
             dlg.m_bShow = test.show;
             dlg.m_bDblClk = test.dblClk;
             dlg.m_bRclk = test.rclk;
-            return IDOK;
+            return test.answer;
         };
         t.profile.writes.clear();
         t.view->OnOptions();
-        EXPECT_EQ(t.profile.writes, (Log{"Options/m_Show=" + std::to_string(test.show),
-                                         "Options/DblClk=" + std::to_string(test.dblClk),
-                                         "Options/Rclk=" + std::to_string(test.rclk)}));
-        EXPECT_EQ(t.view->m_Show, test.show);
-        EXPECT_EQ(t.view->m_DblClk, test.dblClk);
-        EXPECT_EQ(t.view->m_Rclk, test.rclk);
+        EXPECT_EQ(std::tuple(t.view->m_Show, t.view->m_DblClk, t.view->m_Rclk),
+                  test.answer == IDOK ? std::tuple(test.show, test.dblClk, test.rclk)
+                                      : std::tuple(1, 1, 1));
+        const Log written = {"Options/m_Show=" + std::to_string(test.show),
+                             "Options/DblClk=" + std::to_string(test.dblClk),
+                             "Options/Rclk=" + std::to_string(test.rclk)};
+        EXPECT_EQ(t.profile.writes, test.answer == IDOK ? written : Log{});
         const Log log = t.surface.Take();
         EXPECT_EQ(!log.empty(), test.repaints);
         EXPECT_EQ(CountCalls(log, "text 307,9 "), test.repaints && test.show ? 1 : 0);
     }
 }
 
-TEST(Options, CancelLeavesTableAndProfileUntouched) {
-    FakeTable t;
-    t.dialogs.options = [](COptionsDlg& dlg) {
-        dlg.m_bShow = dlg.m_bDblClk = dlg.m_bRclk = 0;
-        return IDCANCEL;
-    };
-    t.view->OnOptions();
-    t.view->OnBackgroundColor();  // the chooser is cancelled
-    EXPECT_EQ(t.view->m_Show + t.view->m_DblClk + t.view->m_Rclk, 3) << "all three still on";
-    EXPECT_EQ(t.view->m_crBackground, kNavy);
-    EXPECT_TRUE(t.profile.writes.empty());
-    EXPECT_TRUE(t.surface.Take().empty());
-}
-
 TEST(TableColour, ChosenColourRepaintsAndSurvivesARestartUntilDefaultColor) {
     FakeTable t;
-    ChooseColour(t, kBlack);
-    t.view->OnBackgroundColor();
+    t.view->OnBackgroundColor();  // the chooser cancelled
+    EXPECT_TRUE(t.profile.writes.empty());
+    EXPECT_TRUE(t.surface.Take().empty());
+    for (const ColorRef colour : {MakeColorRef(0, 0, 0), MakeColorRef(10, 200, 30)}) {
+        t.window.chooseColor = [colour](ColorRef initial, ColorRef& chosen) {
+            EXPECT_EQ(initial, MakeColorRef(0, 0, 0));
+            return chosen = colour, true;
+        };
+        t.profile.writes.clear();
+        t.view->OnBackgroundColor();
+        t.Construct();
+        EXPECT_EQ(t.view->m_crBackground, colour);
+    }
     const Log log = t.surface.Take();
     EXPECT_EQ(log.front(), "fill 0,0-632,407 0,0,0");
     // A not-copy pen in the table colour paints its inverse: white outlines.
     EXPECT_EQ(CountCalls(log, "line 0,0-0,95 0,0,0 notcopy"), 1);
-    EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=0", "Color/m_Green=0", "Color/m_Blue=0"}));
-
-    ChooseColour(t, MakeColorRef(10, 200, 30));
-    t.view->OnBackgroundColor();
-    t.Construct();
-    EXPECT_EQ(t.view->m_crBackground, MakeColorRef(10, 200, 30));
+    EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=10", "Color/m_Green=200", "Color/m_Blue=30"}));
 
     t.view->m_nCardColor = 2;
-    t.surface.Take();
     t.profile.writes.clear();
     t.view->OnDefaultColor();  // no game in play
     EXPECT_EQ(t.view->m_nCardColor, 0);
-    EXPECT_EQ(t.view->m_crBackground, kNavy);
     EXPECT_EQ(t.surface.Take().front(), "fill 0,0-632,407 0,0,128");
     EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=0", "Color/m_Green=0", "Color/m_Blue=128"}));
     t.Construct();
-    EXPECT_EQ(t.view->m_crBackground, kNavy);
+    EXPECT_EQ(t.view->m_crBackground, MakeColorRef(0, 0, 128));
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fakes/fake_platform.h"
+
+// Cards written as text, rank then suit: "AH 10C KS"; "-" is an empty place.
+inline std::vector<Card> Cards(const std::string& text) {
+    std::istringstream words(text);
+    std::vector<Card> cards;
+    for (std::string w; words >> w;) {
+        const std::string rank = w.substr(0, w.size() - 1);
+        const int r = rank == "A" ? 1 : rank == "J" ? 11 : rank == "Q" ? 12 : rank == "K" ? 13 : 0;
+        const int suit = static_cast<int>(std::string_view("CSHD").find(w.back()));
+        cards.push_back(w == "-" ? Card{} : Card{r != 0 ? r : std::stoi(rank), suit});
+    }
+    return cards;
+}
+
+// Clears the table and lays out the reserve cells, the top cards of the home
+// cells, and the columns from row 0 up, separated by '|'.
+inline void Lay(FakeTable& t, const std::string& cells, const std::string& homes,
+                const std::string& columns) {
+    t.ClearTable();
+    const std::vector<Card> reserve = Cards(cells);
+    for (std::size_t k = 0; k < reserve.size(); ++k) {
+        t.view->m_Cards[k][table::kCellRow] = reserve[k];
+        t.view->m_bCellUsed[k] = reserve[k] != Card{};
+    }
+    for (const Card& card : Cards(homes)) {
+        t.view->m_Cards[table::kCells + card.nSuit][table::kCellRow] = card;
+    }
+    std::istringstream split(columns);
+    std::string column;
+    for (int k = 0; std::getline(split, column, '|'); ++k) {
+        t.Column(k, Cards(column));
+    }
+}
