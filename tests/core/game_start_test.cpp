@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,7 +21,6 @@ TEST(GameStart, LeavesAFreshTableEveryTime) {
     v.m_Cards[4][table::kCellRow] = Card{1, 0};
     v.m_bAutoPlay = 1;
     t.surface.Take();
-
     t.Deal(1234);
     EXPECT_EQ(v.m_nSeconds + v.m_nSelected + v.m_bAutoPlay, 0);
     EXPECT_EQ(v.m_Cards[4][table::kCellRow], Card{});
@@ -27,30 +28,31 @@ TEST(GameStart, LeavesAFreshTableEveryTime) {
     EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 0), 4);
     EXPECT_EQ(t.window.title, "Kelmora #1234");
     EXPECT_EQ(t.window.timers.at(kGameTimer), 100);
-    // The old table is erased first and the new count drawn last.
-    const auto calls = t.surface.Take();
+    const auto calls = t.surface.Take();  // the old table erased first, the new count drawn last
     EXPECT_EQ(calls.front(), "fill 0,0-632,407 0,0,128");
     EXPECT_EQ(calls.back(), "text 612,387 " + std::to_string(v.m_nMovesLeft));
 }
 
-TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
-    // 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.
-    const std::pair<const char*, int> cases[] = {
-        {"1", 1},    {"45899", 45899},  {"  \t1234 \t", 1234},
-        {"0", 0},    {"45900", 0},      {"", 0},
-        {"-5", 0},   {"+5", 0},         {"12abc", 0},
-        {"12 3", 0}, {"4294967297", 0}, {"99999999999999999999", 0}};
-    for (const auto& [typed, game] : cases) {
-        SCOPED_TRACE(typed);
-        FakeWindow window;
-        CSelectGameDlg dlg;
-        dlg.m_nGame = 777;
-        dlg.m_strEdit = typed;
-        EXPECT_EQ(dlg.OnOK(window), game != 0);
-        EXPECT_EQ(dlg.m_nGame, game != 0 ? game : 777);
-        EXPECT_EQ(window.messages.size(), game != 0 ? 0u : 1u);
-        EXPECT_EQ(dlg.m_strEdit, game != 0 ? std::string(typed) : "0");
+// Game 1's deal is pinned by the game-1 line that wins it.
+TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
+    const auto dealOf = [](int game) {
+        std::array<int, 52> codes;
+        for (int k = 0; k < 52; ++k) {
+            codes[k] = CardCode(CSolDoc::DealtCard(game, k));
+        }
+        return codes;
+    };
+    std::set<std::array<int, 52>> distinct;
+    for (int game = 0; game <= CSolDoc::kLastGameNumber; ++game) {
+        const std::array<int, 52> codes = dealOf(game);
+        const std::set<int> cards(codes.begin(), codes.end());
+        ASSERT_EQ(cards.size(), 52u) << "game " << game << " deals a card twice";
+        ASSERT_EQ(*cards.begin() + *cards.rbegin(), 1 + 52) << "game " << game;
+        distinct.insert(codes);
     }
+    EXPECT_EQ(distinct.size(), 20298u);
+    EXPECT_EQ(dealOf(1020), dealOf(0)) << "the tables repeat";
+    EXPECT_EQ(dealOf(1021), dealOf(1));
 }
 
 // Two draws added, a third draw when the sum is past the last game, and 1560
@@ -62,6 +64,25 @@ TEST(GameCommands, RandomPickOfTheNextGame) {
         t.view->m_random = Random15(seed);
         EXPECT_EQ(t.view->PickRandomGame(), pick) << "seed " << seed;
         EXPECT_NE(t.view->PickRandomGame(), pick);
+    }
+}
+
+// 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.
+TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
+    const std::pair<const char*, int> cases[] = {
+        {"1", 1},    {"45899", 45899},  {"  \t1234 \t", 1234},
+        {"0", 0},    {"45900", 0},      {"", 0},
+        {"-5", 0},   {"+5", 0},         {"12abc", 0},
+        {"12 3", 0}, {"4294967297", 0}, {"99999999999999999999", 0}};
+    for (const auto& [typed, game] : cases) {
+        FakeWindow window;
+        CSelectGameDlg dlg;
+        dlg.m_nGame = 777;
+        dlg.m_strEdit = typed;
+        EXPECT_EQ(dlg.OnOK(window), game != 0) << typed;
+        EXPECT_EQ(dlg.m_nGame, game != 0 ? game : 777);
+        EXPECT_EQ(window.messages.size(), game != 0 ? 0u : 1u);
+        EXPECT_EQ(dlg.m_strEdit, game != 0 ? std::string(typed) : "0");
     }
 }
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
-#include "score/best_times.h"
 #include "solver/table_spots.h"
 #include "table_text.h"
 
@@ -23,17 +25,14 @@ void Begin(FakeTable& t, Start start) {
     t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
     t.dialogs.gameLost = [](CGameLostDlg&) { return IDCANCEL; };
     t.dialogs.highScore = [](CHighScoreDlg&) { return IDOK; };
-    if (start != kNoGame) {
-        t.Deal(start == kLost ? 500 : 321);
-    }
     if (start == kInPlay) {
+        t.Deal(321);
         t.view->m_nNextGame = 9;  // what Restart deals is the replay number, not the last pick
-    } else if (start == kWon) {
-        Lay(t, "", "KC KS KH KD", "");
-    } else if (start == kLost) {
-        Lay(t, "2C 4C 6C 8C", "", "KS|JS|9S|7S|5S|3S|QS|10S");
-    }
-    if (start >= kWon) {
+    } else if (start != kNoGame) {
+        const bool won = start == kWon;
+        t.Deal(won ? 321 : 500);
+        Lay(t, won ? "" : "2C 4C 6C 8C", won ? "KC KS KH KD" : "",
+            won ? "" : "KS|JS|9S|7S|5S|3S|QS|10S");
         t.view->OnLButtonUp(0, 600, 390);  // a release on the bare table
     }
 }
@@ -50,34 +49,39 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
     const struct {
         Start start;
         const char* steps;  // t: a game tick; n, s, r: New, Select, Restart Game
-        int answer, choice, dealt, won, lost, questions, lostBefore = 0;
+        int answer, choice, dealt, lost, questions, lostBefore = 0;
     } cases[] = {
-        {kNoGame, "n", IDCANCEL, 0, kRandom, 0, 0, 0},
-        {kInPlay, "n", IDCANCEL, 0, kNothing, 0, 0, 1},
-        {kInPlay, "n", IDOK, 0, kRandom, 0, 1, 1},
-        {kInPlay, "s", IDOK, 0, 77, 0, 1, 0},
-        {kInPlay, "s", IDCANCEL, 0, kNothing, 0, 0, 0},
-        {kNoGame, "r", IDOK, 0, kNothing, 0, 0, 0},
-        {kInPlay, "r", IDCANCEL, 0, kNothing, 0, 0, 1},
-        {kInPlay, "r", IDOK, 0, 321, 0, 1, 1},
-        {kInPlay, "s", IDOK, 0, 77, 0, INT_MAX, 0, INT_MAX},  // the largest count stays
-        {kInPlay, "s", IDOK, 0, 77, 0, INT_MAX, 0, INT_MAX - 1},
-        {kWon, "t", IDOK, kSame, kEnded, 1, 0, 0},
-        {kWon, "t", IDOK, kSelect, 77, 1, 0, 0},
-        {kWon, "t", IDOK, kNew, kRandom, 1, 0, 0},
-        {kLost, "t", IDOK, kSame, kEnded, 0, 1, 0},
-        {kLost, "t", IDOK, kNew, kRandom, 0, 1, 0},
+        {kNoGame, "n", IDCANCEL, 0, kRandom, 0, 0},
+        {kInPlay, "n", IDCANCEL, 0, kNothing, 0, 1},
+        {kInPlay, "n", IDOK, 0, kRandom, 1, 1},
+        {kInPlay, "s", IDOK, 0, 77, 1, 0},
+        {kInPlay, "s", IDCANCEL, 0, kNothing, 0, 0},
+        {kNoGame, "r", IDOK, 0, kNothing, 0, 0},
+        {kInPlay, "r", IDCANCEL, 0, kNothing, 0, 1},
+        {kInPlay, "r", IDOK, 0, 321, 1, 1},
+        {kInPlay, "s", IDOK, 0, 77, INT_MAX, 0, INT_MAX},  // the largest count stays
+        {kInPlay, "s", IDOK, 0, 77, INT_MAX, 0, INT_MAX - 1},
+        {kWon, "t", IDOK, kSame, kEnded, 0, 0},
+        {kWon, "t", IDOK, kSelect, 77, 0, 0},
+        {kWon, "t", IDOK, kNew, kRandom, 0, 0},
+        {kLost, "t", IDOK, kSame, kEnded, 1, 0},
+        {kLost, "t", IDOK, kNew, kRandom, 1, 0},
         // an ended game is dead until New Game or Select Game; only a lost one asks
-        {kWon, "tr", IDOK, 0, kNothing, 1, 0, 0},
-        {kLost, "tr", IDOK, 0, kNothing, 0, 1, 0},
-        {kWon, "tn", IDOK, 0, kRandom, 1, 0, 0},
-        {kLost, "tn", IDOK, 0, kRandom, 0, 1, 1},
-        {kLost, "ts", IDOK, 0, 77, 0, 1, 0},
+        {kWon, "tr", IDOK, 0, kNothing, 0, 0},
+        {kLost, "tr", IDOK, 0, kNothing, 1, 0},
+        {kWon, "tn", IDOK, 0, kRandom, 0, 0},
+        {kLost, "tn", IDOK, 0, kRandom, 1, 1},
+        {kLost, "ts", IDOK, 0, 77, 1, 0},
         // ended inside the question: counted once, the answer deals no more
-        {kWon, "N", IDOK, kNew, kRandom, 1, 0, 1},
-        {kLost, "R", IDOK, kNew, kRandom, 0, 1, 1},
-        {kLost, "S", IDOK, 0, kNothing, 0, 1, 0},
+        {kWon, "N", IDOK, kNew, kRandom, 0, 1},
+        {kLost, "R", IDOK, kNew, kRandom, 1, 1},
+        {kLost, "S", IDOK, 0, kNothing, 1, 0},
     };
+    const std::map<char, std::function<void(CSolView&)>> commands = {
+        {'t', [](CSolView& v) { v.OnTimer(kGameTimer); }},
+        {'n', &CSolView::OnNewGame},
+        {'s', &CSolView::OnSelectGame},
+        {'r', &CSolView::OnRestartGame}};
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << "row " << &test - cases);
         FakeTable t;
@@ -85,15 +89,15 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         CSolView& v = *t.view;
         v.m_Lost = test.lostBefore;
         bool tickInside = false;
-        const auto ask = [&] {
+        const auto ask = [&](auto&) {
             if (tickInside) {
                 v.OnTimer(kGameTimer);
             }
             return test.answer;
         };
-        t.dialogs.newGame = [ask](CNewGameDlg&) { return ask(); };
-        t.dialogs.restart = [ask](CRestartDlg&) { return ask(); };
-        t.dialogs.selectGame = [ask](CSelectGameDlg& dlg) { return dlg.m_nGame = 77, ask(); };
+        t.dialogs.newGame = ask;
+        t.dialogs.restart = ask;
+        t.dialogs.selectGame = [ask](CSelectGameDlg& dlg) { return dlg.m_nGame = 77, ask(dlg); };
         const int choice = test.choice, ending = choice == 0 ? IDCANCEL : IDOK;
         t.dialogs.gameWon = [=](CGameWonDlg& dlg) { return dlg.m_nChoice = choice, ending; };
         t.dialogs.gameLost = [=](CGameLostDlg& dlg) {
@@ -105,25 +109,13 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
                                                  : test.dealt;
         for (const char step : std::string(test.steps)) {
             tickInside = std::isupper(step);
-            switch (std::tolower(step)) {
-                case 't':
-                    v.OnTimer(kGameTimer);
-                    break;
-                case 'n':
-                    v.OnNewGame();
-                    break;
-                case 's':
-                    v.OnSelectGame();
-                    break;
-                default:
-                    v.OnRestartGame();
-            }
+            commands.at(static_cast<char>(std::tolower(step)))(v);
         }
         const bool playing = dealt != kNothing || test.start == kInPlay;
         EXPECT_EQ(v.m_nGameNumber, dealt == kNothing ? before : dealt);
         EXPECT_EQ(v.m_bPlaying, playing);
         EXPECT_EQ(t.window.timers.count(kGameTimer), playing ? 1u : 0u);
-        EXPECT_EQ(std::tuple(v.m_Won, v.m_Lost), std::tuple(test.won, test.lost));
+        EXPECT_EQ(std::tuple(v.m_Won, v.m_Lost), std::tuple(test.start == kWon, test.lost));
         EXPECT_EQ(t.dialogs.shown["CNewGameDlg"] + t.dialogs.shown["CRestartDlg"], test.questions);
         if (dealt != kNothing) {
             t.dialogs.restart = [](CRestartDlg&) { return IDOK; };
@@ -131,35 +123,6 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
             EXPECT_EQ(v.m_nGameNumber, dealt) << "Restart Game deals it again";
         }
     }
-}
-
-// A time takes the first slot that is empty or holds a longer one, pushing the
-// slots below it down; a tie goes below. A declined name leaves blanks.
-TEST(BestTimes, TakeOnlyStrictlyBetterTimes) {
-    const struct {
-        int times[3], seconds, slot, after[3];
-    } cases[] = {{{0, 0, 0}, 90, 0, {90, 0, 0}},
-                 {{100, 200, 0}, 150, 1, {100, 150, 200}},
-                 {{100, 200, 0}, 300, 2, {100, 200, 300}},
-                 {{100, 200, 300}, 300, -1, {100, 200, 300}},
-                 {{100, 200, 300}, 100, 1, {100, 100, 200}}};
-    for (const auto& test : cases) {
-        int times[3], games[3];
-        std::string names[3];
-        for (int slot = 0; slot < 3; ++slot) {
-            times[slot] = games[slot] = test.times[slot];
-            names[slot] = std::to_string(test.times[slot]);
-        }
-        EXPECT_EQ(EnterBestTime(BestTimes{times, games, names}, test.seconds, test.seconds),
-                  test.slot);
-        for (int slot = 0; slot < 3; ++slot) {
-            EXPECT_EQ(times[slot], test.after[slot]) << test.seconds << " seconds, slot " << slot;
-            EXPECT_EQ(games[slot], test.after[slot]);
-            EXPECT_TRUE(slot == test.slot || names[slot] == std::to_string(test.after[slot]));
-        }
-    }
-    EXPECT_EQ(UnnamedBestTime(0), "  ");
-    EXPECT_EQ(UnnamedBestTime(1), " ");
 }
 
 // The count of moves gives nothing for an Ace, and automatic play changes the
@@ -221,6 +184,51 @@ TEST(GameTick, LossCheckThenClockThenAutomaticPlay) {
     }
 }
 
+// The clock advances every eleven game ticks, the count of ticks carrying into
+// the next game, and is drawn only when shown; each digit moves it 4 pixels left.
+TEST(GameClock, AdvancesEveryElevenTicksAndIsDrawnOnlyWhenShown) {
+    for (int show : {1, 0}) {
+        FakeTable t;
+        const auto ticks = [&t](int n) {
+            for (int i = 0; i < n; ++i) {
+                t.view->OnTimer(kGameTimer);
+            }
+            return t.view->m_nSeconds;
+        };
+        t.view->m_Show = show;
+        t.Deal(1);
+        t.surface.Take();
+        EXPECT_EQ(ticks(10), 0);
+        EXPECT_EQ(ticks(1), 1);
+        EXPECT_EQ(t.surface.Take(), std::vector<std::string>(show, "text 307,9 1"));
+        ticks(5);
+        t.Deal(2);
+        EXPECT_EQ(ticks(5), 0);
+        EXPECT_EQ(ticks(1), 1);
+    }
+    FakeTable t;
+    for (const auto& [seconds, x] :
+         {std::pair{9, 307}, {10, 303}, {99, 303}, {100, 299}, {999, 299}, {1000, 295}}) {
+        t.view->m_nSeconds = seconds;
+        t.view->DrawClock();
+        EXPECT_EQ(t.surface.Take().at(0),
+                  "text " + std::to_string(x) + ",9 " + std::to_string(seconds));
+    }
+}
+
+TEST(StartupTick, DrawsTheEmptyTableOnceAndTitlesTheWindow) {
+    FakeTable t;
+    t.view->OnInitialUpdate();
+    EXPECT_EQ(t.window.timers.at(kStartupTimer), 100);
+    for (const std::size_t drawn : {14u + 1u + 4u + 1u, 0u}) {  // frames, clock, king box, king
+        t.window.title = "";
+        t.view->OnTimer(kStartupTimer);
+        EXPECT_EQ(t.surface.Take().size(), drawn);
+        EXPECT_EQ(t.window.title, drawn == 0 ? "" : "Kelmora");
+        EXPECT_EQ(t.window.timers.count(kStartupTimer), 0u);
+    }
+}
+
 // Game 1, played with presses on places: "c0r3" takes column 1's top card to
 // reserve cell 4, "c2h1" column 3's to the spades home cell. Move 41 puts the
 // Jack of hearts into the last free reserve cell and leaves the Ace of hearts
@@ -241,15 +249,14 @@ TEST(GameLost, GameOneGoesOnToAWinAfterTheLastCellFillsOverTheAceOfHearts) {
     t.dialogs.highScore = [](CHighScoreDlg&) { return IDOK; };
     t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
     CSolView& v = *t.view;
-    const auto press = [&v](solver::Spot at) {
+    const auto press = [&v](const std::string& p) {  // "" presses the bare table
+        const int i = p.empty() ? 0 : p[1] - '0';
+        const solver::Spot at = p.empty()     ? solver::Spot{300, 100}
+                                : p[0] == 'c' ? solver::ColumnSpot(v, i)
+                                : p[0] == 'r' ? solver::ReserveSpot(i)
+                                              : solver::HomeSpot(i);
         v.OnLButtonDown(1, at.x, at.y);
         v.OnLButtonUp(0, at.x, at.y);
-    };
-    const auto place = [&v](const std::string& p) {
-        const auto kind = p[0] == 'c'   ? solver::Move::kColumn
-                          : p[0] == 'r' ? solver::Move::kCell
-                                        : solver::Move::kHome;
-        return solver::SpotOf(v, kind, p[1] - '0');
     };
     const auto settle = [&] {  // a loss would open the lost dialog, which has no answer
         for (int tick = 0; tick < 40 && t.window.timers.count(kGameTimer) == 1; ++tick) {
@@ -257,14 +264,14 @@ TEST(GameLost, GameOneGoesOnToAWinAfterTheLastCellFillsOverTheAceOfHearts) {
         }
     };
     t.Deal(1);
-    press({300, 100});  // on bare table, between the cells and the columns
+    press("");
     settle();
     std::istringstream line(kGameOneLine);
     std::string move;
     for (int number = 1; line >> move; ++number) {
         SCOPED_TRACE(testing::Message() << "move " << number << " " << move);
-        press(place(move.substr(0, 2)));
-        press(place(move.substr(2, 2)));
+        press(move.substr(0, 2));
+        press(move.substr(2, 2));
         if (number == kLastCellOverTheAce) {
             EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 1), 4);
             EXPECT_EQ(v.m_Cards[0][v.m_nTop[0]], (Card{1, 2}));

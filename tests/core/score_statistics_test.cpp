@@ -4,59 +4,78 @@
 #include <tuple>
 #include <vector>
 
+#include "score/best_times.h"
 #include "table_text.h"
 
 namespace {
 
-using Writes = std::vector<std::string>;
-using Slots = std::vector<std::vector<std::string>>;  // times, games, names
-
-// The eleven statistics entries as written: won, lost, then the three best times.
-Writes Entries(int won, int lost, const Slots& slots) {
-    Writes w = {"Status/m_Won=" + std::to_string(won), "Status/m_Lost=" + std::to_string(lost)};
-    const char* const keys[] = {"Time/t_Time", "Game/t_Game", "Name/t_Name"};
-    for (int key = 0; key < 3; ++key) {
+// A time takes the first slot that is empty or holds a longer one, pushing the
+// slots below it down; a tie goes below. A declined name leaves blanks.
+TEST(BestTimes, TakeOnlyStrictlyBetterTimes) {
+    const struct {
+        int times[3], seconds, slot, after[3];
+    } cases[] = {{{0, 0, 0}, 90, 0, {90, 0, 0}},
+                 {{100, 200, 0}, 150, 1, {100, 150, 200}},
+                 {{100, 200, 0}, 300, 2, {100, 200, 300}},
+                 {{100, 200, 300}, 300, -1, {100, 200, 300}},
+                 {{100, 200, 300}, 100, 1, {100, 100, 200}}};
+    for (const auto& test : cases) {
+        int times[3], games[3];
+        std::string names[3];
         for (int slot = 0; slot < 3; ++slot) {
-            w.push_back(keys[key] + std::to_string(slot + 1) + "=" + slots[key][slot]);
+            times[slot] = games[slot] = test.times[slot];
+            names[slot] = std::to_string(test.times[slot]);
+        }
+        EXPECT_EQ(EnterBestTime({times, games, names}, test.seconds, test.seconds), test.slot);
+        for (int slot = 0; slot < 3; ++slot) {
+            EXPECT_EQ(times[slot], test.after[slot]) << test.seconds << " seconds, slot " << slot;
+            EXPECT_EQ(games[slot], test.after[slot]);
+            EXPECT_TRUE(slot == test.slot || names[slot] == std::to_string(test.after[slot]));
         }
     }
-    return w;
+    EXPECT_EQ(UnnamedBestTime(0) + UnnamedBestTime(1) + UnnamedBestTime(2), "    ");
 }
-const Writes kStored = Entries(3, 4, {{"61", "72", "83"}, {"11", "22", "33"}, {"Ann", "Bo", "Cy"}});
-const Writes kCleared = Entries(0, 0, {{"0", "0", "0"}, {"0", "0", "0"}, {" ", " ", " "}});
-const Writes kWithTheWin =
-    Entries(4, 4, {{"50", "61", "72"}, {"321", "11", "22"}, {"Dee", "Ann", "Bo"}});
 
-// Statistics opened on kStored, Clear pressed unless `clearAnswer` is 0, left
-// with `closeWith`; with `winInside` a tick in the dialog first wins game 321
-// in 50 seconds for "Dee". Only OK keeps what the dialog did.
-TEST(Statistics, OnlyOkKeepsWhatTheDialogDidAndWritesAllElevenEntries) {
+// Statistics opened on stored values, Clear pressed unless `clearAnswer` is 0,
+// then closed; with `winInside` a tick in the dialog first wins game 321 in 50
+// seconds for "D". Only OK keeps what the dialog did, and writes all eleven
+// entries: won, lost, then the best times, their games and names.
+TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
+    const std::string stored = "3 4 61 72 83 11 22 33 A B C",
+                      cleared = "0 0 0 0 0 0 0 0" + std::string(6, ' ');  // blank names
     const struct {
         int clearAnswer, closeWith;
-        bool winInside, written;
-        Writes kept;
-    } cases[] = {
-        {0, IDOK, false, true, kStored},         {IDOK, IDOK, false, true, kCleared},
-        {IDOK, IDCANCEL, false, false, kStored}, {IDCANCEL, IDOK, false, true, kStored},
-        {0, IDOK, true, true, kWithTheWin},      {IDOK, IDOK, true, true, kCleared},
-    };
+        bool winInside;
+        std::string kept;
+    } cases[] = {{0, IDOK, false, stored},
+                 {IDOK, IDOK, false, cleared},
+                 {IDOK, IDCANCEL, false, stored},
+                 {IDCANCEL, IDOK, false, stored},
+                 {0, IDOK, true, "4 4 50 61 72 321 11 22 D A B"},
+                 {IDOK, IDOK, true, cleared}};
     for (const auto& test : cases) {
-        SCOPED_TRACE(&test - cases);
         FakeTable t;
         CSolView& v = *t.view;
+        const auto written = [&t] {
+            std::string values;
+            for (const std::string& w : t.profile.writes) {
+                values += (values.empty() ? "" : " ") + w.substr(w.find('=') + 1);
+            }
+            return values;
+        };
         v.m_Won = 3;
         v.m_Lost = 4;
         for (int slot = 0; slot < 3; ++slot) {
             v.t_Time[slot] = 61 + 11 * slot;
             v.t_Game[slot] = 11 + 11 * slot;
-            v.t_Name[slot] = std::vector<std::string>{"Ann", "Bo", "Cy"}[slot];
+            v.t_Name[slot] = std::string(1, static_cast<char>('A' + slot));
         }
         if (test.winInside) {
             t.Deal(321);
             Lay(t, "", "KC KS KH KD", "");
             v.m_bAutoPlay = 1;
             v.m_nSeconds = 50;
-            t.dialogs.highScore = [](CHighScoreDlg& dlg) { return dlg.m_strName = "Dee", IDOK; };
+            t.dialogs.highScore = [](CHighScoreDlg& dlg) { return dlg.m_strName = "D", IDOK; };
             t.dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
         }
         t.dialogs.clearStats = [&test](CClearStatsDlg&) { return test.clearAnswer; };
@@ -71,19 +90,19 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDidAndWritesAllElevenEntries) {
             return test.closeWith;
         };
         v.OnStatistics();
-        EXPECT_EQ(t.profile.writes, test.written ? test.kept : Writes{});
+        EXPECT_EQ(written(), test.closeWith == IDOK ? test.kept : "") << &test - cases;
         t.dialogs.statistics = [](CStatisticsDlg&) { return IDOK; };
         t.profile.writes.clear();
         v.OnStatistics();
-        EXPECT_EQ(t.profile.writes, test.kept);
+        EXPECT_EQ(written(), test.kept);
     }
 }
 
-TEST(StatisticsText, ShowsThreeSlotsThenThePercentageAndTheCounts) {
+// The percentage won drops the remainder and never overflows.
+TEST(Statistics, TextShowsThreeSlotsThenThePercentageAndTheCounts) {
     CStatisticsDlg fresh;
     fresh.OnInitDialog();
     EXPECT_EQ(fresh.m_strText, "#0\t\t0\t\n#0\t\t0\t\n#0\t\t0\t\n\n\n0%\n\nWon   0\nLost    0");
-    // The percentage drops the remainder and never overflows.
     const std::tuple<int, int, std::string> cases[] = {{1, 2, "33"},
                                                        {2, 1, "66"},
                                                        {0, 5, "0"},
@@ -94,8 +113,7 @@ TEST(StatisticsText, ShowsThreeSlotsThenThePercentageAndTheCounts) {
         dlg.m_nWon = won;
         dlg.m_nLost = lost;
         dlg.OnInitDialog();
-        EXPECT_NE(dlg.m_strText.find("\n\n\n" + percent + "%\n"), std::string::npos)
-            << won << "/" << lost;
+        EXPECT_NE(dlg.m_strText.find("\n\n\n" + percent + "%\n"), std::string::npos) << won;
     }
 }
 

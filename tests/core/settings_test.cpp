@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -11,30 +10,28 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-int CountCalls(const Log& log, const std::string& prefix, const std::string& suffix = "") {
-    return static_cast<int>(std::ranges::count_if(log, [&](const std::string& call) {
-        return call.starts_with(prefix) && call.ends_with(suffix);
-    }));
+int Count(const Log& log, const std::string& part) {
+    return static_cast<int>(std::ranges::count_if(
+        log, [&part](const std::string& call) { return call.find(part) != std::string::npos; }));
 }
 
+// Every card and the king take the tint; nothing of it is kept in the profile.
 TEST(CardColor, CyclesThroughTheTintsOnlyDuringAGame) {
     FakeTable t;
-    t.view->OnCardColor();
-    EXPECT_EQ(t.view->m_nCardColor, 0);
-    EXPECT_TRUE(t.surface.Take().empty());
-
-    t.Deal(1);
-    t.profile.writes.clear();
-    for (int tint : {1, 2, 3, 0}) {
-        t.surface.Take();
+    for (int tint : {0, 1, 2, 3, 0}) {
         t.view->OnCardColor();
         EXPECT_EQ(t.view->m_nCardColor, tint);
         const Log log = t.surface.Take();
-        const int tinted = tint == 0 ? 0 : 52 + 1;  // every card and the king
-        EXPECT_EQ(CountCalls(log, "", "merge"), tinted) << "tint " << tint;
-        EXPECT_EQ(CountCalls(log, "blt " + std::to_string(200 + tint) + " "), tinted);
+        EXPECT_EQ(Count(log, " merge"), tint == 0 ? 0 : 52 + 1) << "tint " << tint;
+        EXPECT_EQ(Count(log, "blt " + std::to_string(200 + tint) + " "), tint == 0 ? 0 : 53);
+        if (t.view->m_bPlaying == 0) {
+            EXPECT_TRUE(log.empty());
+            t.Deal(1);
+            t.surface.Take();
+            t.profile.writes.clear();
+        }
     }
-    EXPECT_TRUE(t.profile.writes.empty()) << "the tint lasts only for the run";
+    EXPECT_TRUE(t.profile.writes.empty());
 }
 
 // OK writes all three keys and repaints only for the clock; Cancel changes nothing.
@@ -48,7 +45,6 @@ TEST(Options, OkWritesAllThreeKeysAndRepaintsOnlyForTheClock) {
                  {IDOK, 1, 0, 1, true}};
     FakeTable t;
     for (const auto& test : cases) {
-        SCOPED_TRACE(&test - cases);
         t.dialogs.options = [&test](COptionsDlg& dlg) {
             dlg.m_bShow = test.show;
             dlg.m_bDblClk = test.dblClk;
@@ -57,48 +53,40 @@ TEST(Options, OkWritesAllThreeKeysAndRepaintsOnlyForTheClock) {
         };
         t.profile.writes.clear();
         t.view->OnOptions();
-        EXPECT_EQ(std::tuple(t.view->m_Show, t.view->m_DblClk, t.view->m_Rclk),
-                  test.answer == IDOK ? std::tuple(test.show, test.dblClk, test.rclk)
-                                      : std::tuple(1, 1, 1));
-        const Log written = {"Options/m_Show=" + std::to_string(test.show),
-                             "Options/DblClk=" + std::to_string(test.dblClk),
-                             "Options/Rclk=" + std::to_string(test.rclk)};
-        EXPECT_EQ(t.profile.writes, test.answer == IDOK ? written : Log{});
+        const Log written = {"Options/m_Show=" + std::to_string(t.view->m_Show),
+                             "Options/DblClk=" + std::to_string(t.view->m_DblClk),
+                             "Options/Rclk=" + std::to_string(t.view->m_Rclk)};
+        EXPECT_EQ(t.profile.writes, test.answer == IDOK ? written : Log{}) << &test - cases;
+        EXPECT_EQ(t.view->m_Show + t.view->m_DblClk + t.view->m_Rclk,
+                  test.answer == IDOK ? test.show + test.dblClk + test.rclk : 3);
         const Log log = t.surface.Take();
         EXPECT_EQ(!log.empty(), test.repaints);
-        EXPECT_EQ(CountCalls(log, "text 307,9 "), test.repaints && test.show ? 1 : 0);
+        EXPECT_EQ(Count(log, "text 307,9 "), test.repaints && test.show ? 1 : 0);
     }
 }
 
+// The chooser opens on black; a not-copy pen in the table colour draws the
+// frames in its inverse. The colour is kept until Default Color.
 TEST(TableColour, ChosenColourRepaintsAndSurvivesARestartUntilDefaultColor) {
     FakeTable t;
-    t.view->OnBackgroundColor();  // the chooser cancelled
-    EXPECT_TRUE(t.profile.writes.empty());
-    EXPECT_TRUE(t.surface.Take().empty());
-    for (const ColorRef colour : {MakeColorRef(0, 0, 0), MakeColorRef(10, 200, 30)}) {
-        t.window.chooseColor = [colour](ColorRef initial, ColorRef& chosen) {
-            EXPECT_EQ(initial, MakeColorRef(0, 0, 0));
-            return chosen = colour, true;
-        };
-        t.profile.writes.clear();
-        t.view->OnBackgroundColor();
-        t.Construct();
-        EXPECT_EQ(t.view->m_crBackground, colour);
-    }
+    t.window.chooseColor = [](ColorRef initial, ColorRef& chosen) {
+        EXPECT_EQ(initial, MakeColorRef(0, 0, 0));
+        return chosen = MakeColorRef(10, 200, 30), true;
+    };
+    t.view->OnBackgroundColor();
     const Log log = t.surface.Take();
-    EXPECT_EQ(log.front(), "fill 0,0-632,407 0,0,0");
-    // A not-copy pen in the table colour paints its inverse: white outlines.
-    EXPECT_EQ(CountCalls(log, "line 0,0-0,95 0,0,0 notcopy"), 1);
+    EXPECT_EQ(log.front(), "fill 0,0-632,407 10,200,30");
+    EXPECT_EQ(Count(log, "line 0,0-0,95 10,200,30 notcopy"), 1);
     EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=10", "Color/m_Green=200", "Color/m_Blue=30"}));
+    t.Construct();
+    EXPECT_EQ(t.view->m_crBackground, MakeColorRef(10, 200, 30));
 
     t.view->m_nCardColor = 2;
     t.profile.writes.clear();
-    t.view->OnDefaultColor();  // no game in play
+    t.view->OnDefaultColor();
     EXPECT_EQ(t.view->m_nCardColor, 0);
     EXPECT_EQ(t.surface.Take().front(), "fill 0,0-632,407 0,0,128");
     EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=0", "Color/m_Green=0", "Color/m_Blue=128"}));
-    t.Construct();
-    EXPECT_EQ(t.view->m_crBackground, MakeColorRef(0, 0, 128));
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ inline void Lay(FakeTable& t, const std::string& cells, const std::string& homes
         t.view->m_Cards[table::kCells + card.nSuit][table::kCellRow] = card;
     }
     std::istringstream split(columns);
-    std::string column;
-    for (int k = 0; std::getline(split, column, '|'); ++k) {
-        t.Column(k, Cards(column));
+    int k = 0;
+    for (std::string column; std::getline(split, column, '|');) {
+        t.Column(k++, Cards(column));
     }
 }
