@@ -1,31 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "fakes/fake_platform.h"
+#include "table_text.h"
 
 namespace {
 
 TEST(GameStart, LeavesAFreshTableEveryTime) {
     FakeTable t;
-    t.Deal(1234);
     CSolView& v = *t.view;
-    v.m_nSeconds = 77;
-    v.m_nSelected = 3;
-    v.m_nTop[2] = -1;
-    v.m_bCellUsed[1] = 1;
-    v.m_Cards[4][table::kCellRow] = Card{1, 0};
-    v.m_bAutoPlay = 1;
+    Lay(t, "AC", "AC", "");
+    std::tie(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay) = std::tuple(77, 3, 1);
     t.surface.Take();
     t.Deal(1234);
-    EXPECT_EQ(v.m_nSeconds + v.m_nSelected + v.m_bAutoPlay, 0);
-    EXPECT_EQ(v.m_Cards[4][table::kCellRow], Card{});
+    EXPECT_EQ(std::tuple(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay), std::tuple(0, 0, 0));
+    EXPECT_EQ(std::tuple(v.m_Cards[4][table::kCellRow], v.m_bCellUsed[0]), std::tuple(Card{}, 0));
     EXPECT_EQ(std::vector<int>(v.m_nTop, v.m_nTop + 8), (std::vector<int>{6, 6, 6, 6, 5, 5, 5, 5}));
-    EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 0), 4);
     EXPECT_EQ(t.window.title, "Kelmora #1234");
     EXPECT_EQ(t.window.timers.at(kGameTimer), 100);
     const auto calls = t.surface.Take();  // the old table erased first, the new count drawn last
@@ -77,8 +71,7 @@ TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
     for (const auto& [typed, game] : cases) {
         FakeWindow window;
         CSelectGameDlg dlg;
-        dlg.m_nGame = 777;
-        dlg.m_strEdit = typed;
+        std::tie(dlg.m_nGame, dlg.m_strEdit) = std::tuple(777, typed);
         EXPECT_EQ(dlg.OnOK(window), game != 0) << typed;
         EXPECT_EQ(dlg.m_nGame, game != 0 ? game : 777);
         EXPECT_EQ(window.messages.size(), game != 0 ? 0u : 1u);

@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <climits>
-#include <functional>
-#include <map>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
+#include "score/best_times.h"
 #include "solver/table_spots.h"
 #include "table_text.h"
 
@@ -77,11 +78,6 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         {kLost, "R", IDOK, kNew, kRandom, 1, 1},
         {kLost, "S", IDOK, 0, kNothing, 1, 0},
     };
-    const std::map<char, std::function<void(CSolView&)>> commands = {
-        {'t', [](CSolView& v) { v.OnTimer(kGameTimer); }},
-        {'n', &CSolView::OnNewGame},
-        {'s', &CSolView::OnSelectGame},
-        {'r', &CSolView::OnRestartGame}};
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << "row " << &test - cases);
         FakeTable t;
@@ -109,7 +105,11 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
                                                  : test.dealt;
         for (const char step : std::string(test.steps)) {
             tickInside = std::isupper(step);
-            commands.at(static_cast<char>(std::tolower(step)))(v);
+            const char c = static_cast<char>(std::tolower(step));
+            c == 't' ? v.OnTimer(kGameTimer)
+                     : (v.*(c == 'n'   ? &CSolView::OnNewGame
+                            : c == 's' ? &CSolView::OnSelectGame
+                                       : &CSolView::OnRestartGame))();
         }
         const bool playing = dealt != kNothing || test.start == kInPlay;
         EXPECT_EQ(v.m_nGameNumber, dealt == kNothing ? before : dealt);
@@ -122,6 +122,104 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
             v.OnRestartGame();
             EXPECT_EQ(v.m_nGameNumber, dealt) << "Restart Game deals it again";
         }
+    }
+}
+
+// A time takes the first slot that is empty or holds a longer one, pushing the
+// slots below it down; a tie goes below. A declined name leaves blanks.
+TEST(BestTimes, TakeOnlyStrictlyBetterTimes) {
+    const struct {
+        int times[3], seconds, slot;
+        std::array<int, 3> after;
+    } cases[] = {{{0, 0, 0}, 90, 0, {90, 0, 0}},
+                 {{100, 200, 0}, 150, 1, {100, 150, 200}},
+                 {{100, 200, 0}, 300, 2, {100, 200, 300}},
+                 {{100, 200, 300}, 300, -1, {100, 200, 300}},
+                 {{100, 200, 300}, 100, 1, {100, 100, 200}}};
+    for (const auto& test : cases) {
+        int times[3], games[3];
+        std::string names[3];
+        for (int slot = 0; slot < 3; ++slot) {
+            times[slot] = games[slot] = test.times[slot];
+            names[slot] = std::to_string(test.times[slot]);
+        }
+        EXPECT_EQ(EnterBestTime({times, games, names}, test.seconds, test.seconds), test.slot);
+        EXPECT_EQ(std::to_array(times), test.after) << test.seconds << " seconds";
+        EXPECT_EQ(std::to_array(games), test.after);
+        for (int slot = 0; slot < 3; ++slot) {
+            EXPECT_TRUE(slot == test.slot || names[slot] == std::to_string(test.after[slot]));
+        }
+    }
+    EXPECT_EQ(UnnamedBestTime(0) + UnnamedBestTime(1) + UnnamedBestTime(2), "    ");
+}
+
+// Statistics opened on stored values, Clear pressed unless `clearAnswer` is 0,
+// then closed; with `winInside` a tick in the dialog first wins game 321 in 50
+// seconds for "D". Only OK keeps what the dialog did, and writes all eleven
+// entries: won, lost, then the best times, their games and names.
+TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
+    const std::string stored = "3 4 61 72 83 11 22 33 A B C",
+                      cleared = "0 0 0 0 0 0 0 0" + std::string(6, ' ');  // blank names
+    const struct {
+        int clearAnswer, closeWith;
+        bool winInside;
+        std::string kept;
+    } cases[] = {{0, IDOK, false, stored},
+                 {IDOK, IDOK, false, cleared},
+                 {IDOK, IDCANCEL, false, stored},
+                 {IDCANCEL, IDOK, false, stored},
+                 {0, IDOK, true, "4 4 50 61 72 321 11 22 D A B"},
+                 {IDOK, IDOK, true, cleared}};
+    for (const auto& test : cases) {
+        FakeTable t;
+        Begin(t, test.winInside ? kWon : kNoGame);
+        CSolView& v = *t.view;
+        const auto written = [&t] {
+            std::string values;
+            for (const std::string& w : std::exchange(t.profile.writes, {})) {
+                values += (values.empty() ? "" : " ") + w.substr(w.find('=') + 1);
+            }
+            return values;
+        };
+        std::tie(v.m_Won, v.m_Lost, v.m_nSeconds) = std::tuple(3, 4, 50);
+        std::ranges::copy(std::array{61, 72, 83}, v.t_Time);
+        std::ranges::copy(std::array{11, 22, 33}, v.t_Game);
+        std::ranges::copy(std::array{"A", "B", "C"}, v.t_Name);
+        t.dialogs.highScore = [](CHighScoreDlg& dlg) { return dlg.m_strName = "D", IDOK; };
+        t.dialogs.clearStats = [&test](CClearStatsDlg&) { return test.clearAnswer; };
+        t.dialogs.statistics = [&](CStatisticsDlg& dlg) {
+            if (test.winInside) {
+                v.OnTimer(kGameTimer);
+            }
+            t.profile.writes.clear();
+            if (test.clearAnswer != 0) {
+                dlg.OnClear(t.dialogs);
+            }
+            return test.closeWith;
+        };
+        v.OnStatistics();
+        EXPECT_EQ(written(), test.closeWith == IDOK ? test.kept : "") << &test - cases;
+        t.dialogs.statistics = [](CStatisticsDlg&) { return IDOK; };
+        v.OnStatistics();
+        EXPECT_EQ(written(), test.kept);
+    }
+}
+
+// Three empty slots, the percentage won, which drops the remainder and never
+// overflows, and the counts.
+TEST(Statistics, TextShowsThreeSlotsThenThePercentageAndTheCounts) {
+    const std::tuple<int, int, std::string> cases[] = {{0, 0, "0"},
+                                                       {1, 2, "33"},
+                                                       {2, 1, "66"},
+                                                       {0, 5, "0"},
+                                                       {2'000'000'000, 0, "100"},
+                                                       {1 << 30, 1 << 30, "50"}};
+    for (const auto& [won, lost, percent] : cases) {
+        CStatisticsDlg dlg;
+        std::tie(dlg.m_nWon, dlg.m_nLost) = std::tuple(won, lost);
+        dlg.OnInitDialog();
+        EXPECT_EQ(dlg.m_strText, "#0\t\t0\t\n#0\t\t0\t\n#0\t\t0\t\n\n\n" + percent + "%\n\nWon   " +
+                                     std::to_string(won) + "\nLost    " + std::to_string(lost));
     }
 }
 
@@ -144,15 +242,11 @@ TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
         t.view->m_Cards[0][table::kCellRow] = Cards(test.cell0)[0];
         t.Column(4, Cards(test.column4));
         t.view->OnLButtonUp(0, 600, 390);
-        ASSERT_EQ(t.view->m_nMovesLeft, 0);
-        int lostAt = -1;
-        for (int tick = 0; tick <= 5 && lostAt < 0; ++tick) {
-            if (tick > 0) {
-                t.view->OnTimer(kGameTimer);
-            } else if (test.doubleClick) {
-                const solver::Spot at = solver::ColumnSpot(*t.view, 4);
-                t.view->OnRButtonDblClk(0, at.x, at.y);
-            }
+        const solver::Spot at = solver::ColumnSpot(*t.view, 4);
+        test.doubleClick ? t.view->OnRButtonDblClk(0, at.x, at.y) : void();
+        int lostAt = t.dialogs.shown["CGameLostDlg"] == 1 ? 0 : -1;
+        for (int tick = 1; tick <= 5 && lostAt < 0; ++tick) {
+            t.view->OnTimer(kGameTimer);
             lostAt = t.dialogs.shown["CGameLostDlg"] == 1 ? tick : -1;
         }
         EXPECT_EQ(lostAt, test.lostAt) << test.cell0 << ", " << test.column4;
@@ -165,11 +259,10 @@ TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
 // tick of another timer does nothing. The ending dialog sees the clock as the
 // order leaves it.
 TEST(GameTick, LossCheckThenClockThenAutomaticPlay) {
-    const std::tuple<Start, unsigned, int> cases[] = {// the seconds the ending dialog sees
-                                                      {kLost, kGameTimer, 40},
-                                                      {kWon, kGameTimer, 41},
-                                                      {kLost, kGameTimer + kStartupTimer + 1, -1},
-                                                      {kWon, kGameTimer + kStartupTimer + 1, -1}};
+    const unsigned kOther = kGameTimer + kStartupTimer + 1;
+    // and the seconds the ending dialog sees
+    const std::tuple<Start, unsigned, int> cases[] = {
+        {kLost, kGameTimer, 40}, {kWon, kGameTimer, 41}, {kLost, kOther, -1}, {kWon, kOther, -1}};
     for (const auto& [start, timer, secondsSeen] : cases) {
         FakeTable t;
         Begin(t, start);
@@ -187,26 +280,24 @@ TEST(GameTick, LossCheckThenClockThenAutomaticPlay) {
 // The clock advances every eleven game ticks, the count of ticks carrying into
 // the next game, and is drawn only when shown; each digit moves it 4 pixels left.
 TEST(GameClock, AdvancesEveryElevenTicksAndIsDrawnOnlyWhenShown) {
-    for (int show : {1, 0}) {
-        FakeTable t;
-        const auto ticks = [&t](int n) {
-            for (int i = 0; i < n; ++i) {
-                t.view->OnTimer(kGameTimer);
-            }
-            return t.view->m_nSeconds;
-        };
-        t.view->m_Show = show;
-        t.Deal(1);
-        t.surface.Take();
-        EXPECT_EQ(ticks(10), 0);
-        EXPECT_EQ(ticks(1), 1);
-        EXPECT_EQ(t.surface.Take(), std::vector<std::string>(show, "text 307,9 1"));
-        ticks(5);
-        t.Deal(2);
-        EXPECT_EQ(ticks(5), 0);
-        EXPECT_EQ(ticks(1), 1);
-    }
     FakeTable t;
+    const auto ticks = [&t](int n) {
+        for (int i = 0; i < n; ++i) {
+            t.view->OnTimer(kGameTimer);
+        }
+        return std::tuple(t.view->m_nSeconds, t.surface.Take());
+    };
+    t.view->m_Show = 0;
+    t.Deal(1);
+    t.surface.Take();
+    EXPECT_EQ(ticks(11), std::tuple(1, std::vector<std::string>{}));
+    t.view->m_Show = 1;
+    EXPECT_EQ(ticks(10), std::tuple(1, std::vector<std::string>{}));
+    EXPECT_EQ(ticks(1), std::tuple(2, std::vector<std::string>{"text 307,9 2"}));
+    ticks(5);
+    t.Deal(2);
+    EXPECT_EQ(std::get<0>(ticks(5)), 0);
+    EXPECT_EQ(std::get<0>(ticks(1)), 1);
     for (const auto& [seconds, x] :
          {std::pair{9, 307}, {10, 303}, {99, 303}, {100, 299}, {999, 299}, {1000, 295}}) {
         t.view->m_nSeconds = seconds;

@@ -25,16 +25,16 @@ inline std::vector<Card> Cards(const std::string& text) {
 inline void Lay(FakeTable& t, const std::string& cells, const std::string& homes,
                 const std::string& columns) {
     t.ClearTable();
-    const std::vector<Card> reserve = Cards(cells);
-    for (std::size_t k = 0; k < reserve.size(); ++k) {
-        t.view->m_Cards[k][table::kCellRow] = reserve[k];
-        t.view->m_bCellUsed[k] = reserve[k] != Card{};
+    int k = 0;
+    for (const Card& card : Cards(cells)) {
+        t.view->m_Cards[k][table::kCellRow] = card;
+        t.view->m_bCellUsed[k++] = card != Card{};
     }
     for (const Card& card : Cards(homes)) {
         t.view->m_Cards[table::kCells + card.nSuit][table::kCellRow] = card;
     }
     std::istringstream split(columns);
-    int k = 0;
+    k = 0;
     for (std::string column; std::getline(split, column, '|');) {
         t.Column(k++, Cards(column));
     }
