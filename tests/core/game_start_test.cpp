@@ -29,24 +29,18 @@ TEST(GameStart, LeavesAFreshTableEveryTime) {
 
 // Game 1's deal is pinned by the game-1 line that wins it.
 TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
-    const auto dealOf = [](int game) {
+    std::set<std::array<int, 52>> distinct;
+    for (int game = 0; game <= CSolDoc::kLastGameNumber; ++game) {
         std::array<int, 52> codes;
         for (int k = 0; k < 52; ++k) {
             codes[k] = CardCode(CSolDoc::DealtCard(game, k));
         }
-        return codes;
-    };
-    std::set<std::array<int, 52>> distinct;
-    for (int game = 0; game <= CSolDoc::kLastGameNumber; ++game) {
-        const std::array<int, 52> codes = dealOf(game);
         const std::set<int> cards(codes.begin(), codes.end());
         ASSERT_EQ(cards.size(), 52u) << "game " << game << " deals a card twice";
         ASSERT_EQ(*cards.begin() + *cards.rbegin(), 1 + 52) << "game " << game;
         distinct.insert(codes);
     }
     EXPECT_EQ(distinct.size(), 20298u);
-    EXPECT_EQ(dealOf(1020), dealOf(0)) << "the tables repeat";
-    EXPECT_EQ(dealOf(1021), dealOf(1));
 }
 
 // Two draws added, a third draw when the sum is past the last game, and 1560

@@ -7,10 +7,8 @@
 
 namespace {
 
-// The worked example: as laid out the count is 4 (7H onto 8C, QD onto KC, 5S
-// home, 8C home; not 8C onto 9H, as it lies on 9D already, nor the red Aces).
-// A top card lying on its like counts its shift sideways once per home cell
-// that the shift helps: 8C on 9D fits on 9H too.
+// The example counts 4: 7H onto 8C, QD onto KC, 5S and 8C home; not 8C onto 9H,
+// as it lies on its like already, which counts once per home cell it helps.
 TEST(MoveCount, CountsEachFreePlaceAndEachMoveThatHelps) {
     const char* const kExample = "KS 9D 8C|9H|KC|KH|KD|AD|AH|6C";
     const char* const kSideways = "9D 8C|9H|QC|QS|QC|QS|QC|QS";  // the Queens take nothing
@@ -35,9 +33,8 @@ TEST(MoveCount, CountsEachFreePlaceAndEachMoveThatHelps) {
     }
 }
 
-// Each column offers its top card in order, then each reserve cell: the Two of
-// spades is passed while the diamonds home is empty, and a card uncovered in a
-// tick waits for the next.
+// Each column offers its top card in order, then each reserve cell: the 2S is
+// passed while the diamonds home is empty; a card uncovered waits a tick.
 TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
     FakeTable t;
     Lay(t, "- 2C", "AC AS AH", "|2S|2D AD||||2H");
