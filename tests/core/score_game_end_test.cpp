@@ -31,22 +31,24 @@ void Begin(FakeTable& t, Start start) {
         const bool won = start == kWon;
         t.Deal(won ? 321 : 500);
         Lay(t, won ? "" : "2C 4C 6C 8C", won ? "KC KS KH KD" : "",
-            won ? "" : "KS|JS|9S|7S|5S|3S|QS|10S");
+            won ? "" : "KS|JS|9S|7S|5S|3S|QS|TS");
         t.view->OnLButtonUp(0, 600, 390);  // a release on the bare table
     }
 }
 
-// What a game command, or the tick that ends a game, deals and counts. Every
-// question and Select Game (typed 77) answer `answer`; the ending dialog takes
-// `choice`, or is left without a new game for 0. A capital command ends the game
-// by a tick inside its question. Restart Game then deals the same number again.
+// What a command or a tick deals and counts. Questions and Select Game (typed
+// 77) answer `answer`, the ending dialog `choice` (0: left). A capital command
+// ends the game by a tick inside its question; Restart then deals the same. A
+// tick checks for a loss, runs the clock, then automatic play: the lost dialog
+// sees the clock not yet run. A tick of another timer does nothing.
 TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
     constexpr int kNothing = -1, kRandom = -2, kEnded = -3;
     constexpr int kNew = CGameWonDlg::kNewGame, kSelect = CGameWonDlg::kSelectGame,
                   kSame = CGameWonDlg::kSameGame;
     const struct {
         Start start;
-        const char* steps;  // t: a game tick; n, s, r: New, Select, Restart Game
+        const char*
+            steps;  // t, x: a tick of the game's, another timer; n, s, r: New, Select, Restart
         int answer, choice, dealt, lost, questions, lostBefore = 0;
     } cases[] = {
         {kNoGame, "n", IDCANCEL, 0, kRandom, 0, 0},
@@ -63,6 +65,8 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         {kWon, "t", IDOK, kNew, kRandom, 0, 0},
         {kLost, "t", IDOK, kSame, kEnded, 1, 0},
         {kLost, "t", IDOK, kNew, kRandom, 1, 0},
+        {kWon, "x", IDOK, kSame, kNothing, 0, 0},
+        {kLost, "x", IDOK, kSame, kNothing, 0, 0},
         // an ended game is dead until New Game or Select Game; only a lost one asks
         {kWon, "tr", IDOK, 0, kNothing, 0, 0},
         {kLost, "tr", IDOK, 0, kNothing, 1, 0},
@@ -79,8 +83,9 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         FakeTable t;
         Begin(t, test.start);
         CSolView& v = *t.view;
-        v.m_Lost = test.lostBefore;
+        std::tie(v.m_Lost, v.m_nSeconds, v.m_nTickDivider) = std::tuple(test.lostBefore, 40, 10);
         bool tickInside = false;
+        int seen = -1;
         const auto ask = [&](auto&) {
             if (tickInside) {
                 v.OnTimer(kGameTimer);
@@ -91,9 +96,11 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         t.dialogs.restart = ask;
         t.dialogs.selectGame = [ask](CSelectGameDlg& dlg) { return dlg.m_nGame = 77, ask(dlg); };
         const int choice = test.choice, ending = choice == 0 ? IDCANCEL : IDOK;
-        t.dialogs.gameWon = [=](CGameWonDlg& dlg) { return dlg.m_nChoice = choice, ending; };
-        t.dialogs.gameLost = [=](CGameLostDlg& dlg) {
-            return dlg.m_bSameGame = choice == kSame, ending;
+        t.dialogs.gameWon = [&, choice, ending](CGameWonDlg& dlg) {
+            return seen = v.m_nSeconds, dlg.m_nChoice = choice, ending;
+        };
+        t.dialogs.gameLost = [&, choice, ending](CGameLostDlg& dlg) {
+            return seen = v.m_nSeconds, dlg.m_bSameGame = choice == kSame, ending;
         };
         const int before = v.m_nGameNumber;
         const int dealt = test.dealt == kRandom  ? t.NextPick()
@@ -102,16 +109,19 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         for (const char step : std::string(test.steps)) {
             tickInside = std::isupper(step);
             const char c = static_cast<char>(std::tolower(step));
-            c == 't' ? v.OnTimer(kGameTimer)
-                     : (v.*(c == 'n'   ? &CSolView::OnNewGame
-                            : c == 's' ? &CSolView::OnSelectGame
-                                       : &CSolView::OnRestartGame))();
+            c == 't'   ? v.OnTimer(kGameTimer)
+            : c == 'x' ? v.OnTimer(kGameTimer + kStartupTimer + 1)
+                       : (v.*(c == 'n'   ? &CSolView::OnNewGame
+                              : c == 's' ? &CSolView::OnSelectGame
+                                         : &CSolView::OnRestartGame))();
         }
-        const bool playing = dealt != kNothing || test.start == kInPlay;
+        const bool ends = test.start >= kWon && test.steps != std::string("x");
+        const bool playing = dealt != kNothing || (test.start != kNoGame && !ends);
+        EXPECT_EQ(seen, ends ? (test.start == kWon ? 41 : 40) : -1);
         EXPECT_EQ(v.m_nGameNumber, dealt == kNothing ? before : dealt);
         EXPECT_EQ(v.m_bPlaying, playing);
         EXPECT_EQ(t.window.timers.count(kGameTimer), playing ? 1u : 0u);
-        EXPECT_EQ(std::tuple(v.m_Won, v.m_Lost), std::tuple(test.start == kWon, test.lost));
+        EXPECT_EQ(std::tuple(v.m_Won, v.m_Lost), std::tuple(ends && test.start == kWon, test.lost));
         EXPECT_EQ(t.dialogs.shown["CNewGameDlg"] + t.dialogs.shown["CRestartDlg"], test.questions);
         if (dealt != kNothing) {
             t.dialogs.restart = [](CRestartDlg&) { return IDOK; };
@@ -121,12 +131,10 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
     }
 }
 
-// Statistics opened on stored values, Clear pressed unless `clearAnswer` is 0,
-// then closed; with `seconds` a tick in the dialog first wins game 321 in that
-// time, named "D" unless `named` is false. Only OK keeps what the dialog did,
-// and writes all eleven entries: won, lost, the best times, their games, names.
-// A time takes the first slot that is empty or holds a longer one, pushing the
-// slots below it down; a tie goes below. A declined name leaves blanks.
+// Statistics with Clear pressed unless `clearAnswer` is 0; with `seconds` a tick
+// inside first wins game 321 in that time, named "D" unless not `named`. Only OK
+// keeps what the dialog did and writes all: won, lost, times, games, names. A
+// time goes above any longer or empty slot, below an equal one.
 TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
     const std::string stored = "3 4 61 72 83 11 22 33 A B C",
                       cleared = "0 0 0 0 0 0 0 0" + std::string(6, ' ');  // blank names
@@ -198,10 +206,9 @@ TEST(Statistics, TextShowsThreeSlotsThenThePercentageAndTheCounts) {
     }
 }
 
-// The count of moves gives nothing for an Ace, and automatic play changes the
-// table after the count was taken: the loss waits until no card goes home by
-// itself and the table as it now stands has no move either. A right
-// double-click that sends a card home looks for a loss at once.
+// The count of moves taken at a release gives nothing for an Ace: the loss waits
+// until no card goes home by itself and the table as it stands has no move. A
+// right double-click that sends a card home looks for a loss at once.
 TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
     const struct {
         const char *cell0, *column4;
@@ -227,28 +234,6 @@ TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
         EXPECT_EQ(lostAt, test.lostAt) << test.cell0 << ", " << test.column4;
         EXPECT_EQ(t.view->m_nMovesLeft, 0) << "the count stays as the last release left it";
         EXPECT_EQ(t.view->m_Lost, lostAt < 0 ? 0 : 1);
-    }
-}
-
-// A game tick checks for a loss, then runs the clock, then automatic play; a
-// tick of another timer does nothing. The ending dialog sees the clock as the
-// order leaves it.
-TEST(GameTick, LossCheckThenClockThenAutomaticPlay) {
-    const unsigned kOther = kGameTimer + kStartupTimer + 1;
-    // and the seconds the ending dialog sees
-    const std::tuple<Start, unsigned, int> cases[] = {
-        {kLost, kGameTimer, 40}, {kWon, kGameTimer, 41}, {kLost, kOther, -1}, {kWon, kOther, -1}};
-    for (const auto& [start, timer, secondsSeen] : cases) {
-        FakeTable t;
-        Begin(t, start);
-        int seen = -1;
-        t.dialogs.gameWon = [&](CGameWonDlg&) { return seen = t.view->m_nSeconds, IDCANCEL; };
-        t.dialogs.gameLost = [&](CGameLostDlg&) { return seen = t.view->m_nSeconds, IDCANCEL; };
-        t.view->m_nSeconds = 40;
-        t.view->m_nTickDivider = 10;
-        t.view->OnTimer(timer);
-        EXPECT_EQ(seen, secondsSeen) << "start " << start << ", timer " << timer;
-        EXPECT_EQ(t.view->m_nSeconds, secondsSeen < 0 ? 40 : 41);
     }
 }
 
@@ -288,10 +273,9 @@ TEST(StartupTick, DrawsTheEmptyTableOnce) {
     }
 }
 
-// Game 1, played with presses on places: "c0r3" takes column 1's top card to
-// reserve cell 4, "c2h1" column 3's to the spades home cell. Move 41 puts the
-// Jack of hearts into the last free reserve cell and leaves the Ace of hearts
-// on top with a count of no moves; automatic play sends the Ace home.
+// Game 1 played with presses: "c0r3" column 1's top card to reserve cell 4, "c2h1"
+// column 3's to the spades home. Move 41 fills the last reserve cell with the
+// Jack of hearts over the Ace of hearts, counting no move; the Ace goes home.
 constexpr const char* kGameOneLine =
     "c0r0 c0r1 c0r2 c3c4 c6c4 c1c4 c7c2 c1c7 c5r3 c5c6 c1c5 c1h3 c1h0 r3h0 c6r3 c6c1 c3c6 "
     "r3c1 c4r3 c4c1 c3c1 r1h0 c3r1 c3c5 r1c5 c3r1 r2c3 c6h1 c6c5 c6r2 r1c6 c7r1 c7c3 c7c2 "

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -18,15 +19,33 @@ int Count(const Log& log, const std::string& part) {
 // Only during a game; every card and the king take the tint, which is not kept.
 TEST(CardColor, CyclesThroughTheTintsOnlyDuringAGame) {
     FakeTable t;
-    for (int tint : {0, 1, 2, 3, 0}) {
+    t.view->OnCardColor();
+    EXPECT_EQ(t.view->m_nCardColor + t.surface.Take().size(), 0u);
+    t.Deal(1);
+    t.surface.Take();
+    t.profile.writes.clear();
+    for (int tint : {1, 2, 3, 0}) {
         t.view->OnCardColor();
         const Log log = t.surface.Take();
         EXPECT_EQ(t.view->m_nCardColor, tint);
         EXPECT_EQ(Count(log, "blt " + std::to_string(200 + tint) + " "), tint == 0 ? 0 : 53);
         EXPECT_EQ(Count(log, " merge"), tint == 0 ? 0 : 53);
-        EXPECT_EQ(log.empty(), t.view->m_bPlaying == 0);
-        t.view->m_bPlaying == 0 ? t.Deal(1) : void();
-        t.profile.writes.clear();
+    }
+    EXPECT_TRUE(t.profile.writes.empty());
+}
+
+// OK keeps and writes all three options and repaints only for the clock.
+TEST(Options, OkWritesAllThreeAndRepaintsOnlyForTheClock) {
+    FakeTable t;
+    const Log written = {"Options/m_Show=0", "Options/DblClk=1", "Options/Rclk=0"};
+    for (const auto& [answer, repaints] :
+         {std::pair{IDCANCEL, false}, {IDOK, true}, {IDOK, false}}) {
+        t.dialogs.options = [answer](COptionsDlg& dlg) {
+            return dlg.m_bShow = dlg.m_bRclk = 0, answer;
+        };
+        t.view->OnOptions();
+        EXPECT_EQ(std::exchange(t.profile.writes, {}), answer == IDOK ? written : Log{});
+        EXPECT_EQ(Count(t.surface.Take(), "fill 0,0-632,407"), repaints ? 1 : 0);
     }
 }
 

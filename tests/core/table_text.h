@@ -7,15 +7,14 @@
 
 #include "fakes/fake_platform.h"
 
-// Cards written as text, rank then suit: "AH 10C KS"; "-" is an empty place.
+// Cards written as text, rank then suit: "AH TC KS" (T for Ten); "-" is none.
 inline std::vector<Card> Cards(const std::string& text) {
     std::istringstream words(text);
     std::vector<Card> cards;
     for (std::string w; words >> w;) {
-        const std::string rank = w.substr(0, w.size() - 1);
-        const int r = rank == "A" ? 1 : rank == "J" ? 11 : rank == "Q" ? 12 : rank == "K" ? 13 : 0;
-        const int suit = static_cast<int>(std::string_view("CSHD").find(w.back()));
-        cards.push_back(w == "-" ? Card{} : Card{r != 0 ? r : std::stoi(rank), suit});
+        const auto rank = static_cast<int>(std::string_view("-A23456789TJQK").find(w.front()));
+        const auto suit = static_cast<int>(std::string_view("CSHD").find(w.back()));
+        cards.push_back(w == "-" ? Card{} : Card{rank, suit});
     }
     return cards;
 }
