@@ -61,11 +61,11 @@ TEST(TableColour, ChosenColourRepaintsAndSurvivesARestartUntilDefaultColor) {
     const Log log = t.surface.Take();
     EXPECT_EQ(log.front(), "fill 0,0-632,407 10,200,30");
     EXPECT_EQ(Count(log, "line 0,0-0,95 10,200,30 notcopy"), 1);
-    EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=10", "Color/m_Green=200", "Color/m_Blue=30"}));
+    EXPECT_EQ(std::exchange(t.profile.writes, {}),
+              (Log{"Color/m_Red=10", "Color/m_Green=200", "Color/m_Blue=30"}));
     t.Construct();
     EXPECT_EQ(t.view->m_crBackground, MakeColorRef(10, 200, 30));
     t.view->m_nCardColor = 2;
-    t.profile.writes.clear();
     t.view->OnDefaultColor();
     EXPECT_EQ(t.view->m_nCardColor, 0);
     EXPECT_EQ(t.surface.Take().front(), "fill 0,0-632,407 0,0,128");

@@ -2,7 +2,6 @@
 
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -12,8 +11,8 @@ inline std::vector<Card> Cards(const std::string& text) {
     std::istringstream words(text);
     std::vector<Card> cards;
     for (std::string w; words >> w;) {
-        const auto rank = static_cast<int>(std::string_view("-A23456789TJQK").find(w.front()));
-        const auto suit = static_cast<int>(std::string_view("CSHD").find(w.back()));
+        const auto rank = static_cast<int>(std::string("-A23456789TJQK").find(w.front()));
+        const auto suit = static_cast<int>(std::string("CSHD").find(w.back()));
         cards.push_back(w == "-" ? Card{} : Card{rank, suit});
     }
     return cards;
