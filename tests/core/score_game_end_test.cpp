@@ -46,8 +46,7 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
                   kSame = CGameWonDlg::kSameGame;
     const struct {
         Start start;
-        const char*
-            steps;  // t, x: a tick of the game's, another timer; n, s, r: New, Select, Restart
+        const char* steps;  // t/x: a tick of the game's/another timer; n/s/r: New/Select/Restart
         int answer, choice, dealt, lost, questions, lostBefore = 0;
     } cases[] = {
         {kNoGame, "n", IDCANCEL, 0, kRandom, 0, 0},
