@@ -1,133 +1,124 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <climits>
+#include <array>
+#include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
-#include "fakes/fake_platform.h"
+#include "table_text.h"
 
 namespace {
 
 TEST(GameStart, LeavesAFreshTableEveryTime) {
     FakeTable t;
-    t.Deal(1234);
     CSolView& v = *t.view;
-    v.m_nSeconds = 77;
-    v.m_nSelected = 3;
-    v.m_nTop[2] = -1;
-    v.m_bCellUsed[1] = 1;
-    v.m_Cards[4][20] = Card{1, 0};
-    v.m_bAutoPlay = 1;
+    Lay(t, "AC", "AC", "");
+    std::tie(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay) = std::tuple(77, 3, 1);
     t.surface.Take();
-
     t.Deal(1234);
-    EXPECT_EQ(v.m_nSeconds + v.m_nSelected + v.m_bAutoPlay, 0);
-    EXPECT_EQ(v.m_Cards[4][20], Card{});
+    EXPECT_EQ(std::tuple(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay), std::tuple(0, 0, 0));
+    EXPECT_EQ(std::tuple(v.m_Cards[4][table::kCellRow], v.m_bCellUsed[0]), std::tuple(Card{}, 0));
     EXPECT_EQ(std::vector<int>(v.m_nTop, v.m_nTop + 8), (std::vector<int>{6, 6, 6, 6, 5, 5, 5, 5}));
-    EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 0), 4);
     EXPECT_EQ(t.window.title, "Kelmora #1234");
     EXPECT_EQ(t.window.timers.at(kGameTimer), 100);
-    // The old table is erased first and the new count drawn last.
-    const auto calls = t.surface.Take();
+    const auto calls = t.surface.Take();  // the old table erased first, the new count drawn last
     EXPECT_EQ(calls.front(), "fill 0,0-632,407 0,0,128");
     EXPECT_EQ(calls.back(), "text 612,387 " + std::to_string(v.m_nMovesLeft));
 }
 
+TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
+    std::set<std::array<int, 52>> distinct;
+    for (int game = 0; game <= CSolDoc::kLastGameNumber; ++game) {
+        std::array<int, 52> codes;
+        for (int k = 0; k < 52; ++k) {
+            codes[k] = CardCode(CSolDoc::DealtCard(game, k));
+        }
+        const std::set<int> cards(codes.begin(), codes.end());
+        ASSERT_EQ(cards.size(), 52u) << "game " << game << " deals a card twice";
+        ASSERT_EQ(*cards.begin() + *cards.rbegin(), 1 + 52) << "game " << game;
+        distinct.insert(codes);
+    }
+    EXPECT_EQ(distinct.size(), 20298u);
+}
+
+// Two draws added, a third draw when the sum is past the last game, and 1560
+// instead of 0; the sequence goes on, so two picks in one second differ.
+TEST(GameCommands, RandomPickOfTheNextGame) {
+    const std::pair<unsigned, int> cases[] = {{0, 21468}, {23, 12880}, {30151, 1560}};
+    for (const auto& [seed, pick] : cases) {
+        FakeTable t;
+        t.view->m_random = Random15(seed);
+        EXPECT_EQ(t.view->PickRandomGame(), pick) << "seed " << seed;
+        EXPECT_NE(t.view->PickRandomGame(), pick);
+    }
+}
+
+// 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.
 TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
-    // 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.
     const std::pair<const char*, int> cases[] = {
         {"1", 1},    {"45899", 45899},  {"  \t1234 \t", 1234},
         {"0", 0},    {"45900", 0},      {"", 0},
         {"-5", 0},   {"+5", 0},         {"12abc", 0},
         {"12 3", 0}, {"4294967297", 0}, {"99999999999999999999", 0}};
     for (const auto& [typed, game] : cases) {
-        SCOPED_TRACE(typed);
         FakeWindow window;
         CSelectGameDlg dlg;
-        dlg.m_nGame = 777;
-        dlg.m_strEdit = typed;
-        EXPECT_EQ(dlg.OnOK(window), game != 0);
+        std::tie(dlg.m_nGame, dlg.m_strEdit) = std::tuple(777, typed);
+        EXPECT_EQ(dlg.OnOK(window), game != 0) << typed;
         EXPECT_EQ(dlg.m_nGame, game != 0 ? game : 777);
         EXPECT_EQ(window.messages.size(), game != 0 ? 0u : 1u);
-        if (game == 0) {
-            EXPECT_EQ(window.messages[0].first, "Select a Game Number between 0 & 45900");
-            EXPECT_EQ(dlg.m_strEdit, "0");
-        }
+        EXPECT_EQ(dlg.m_strEdit, game != 0 ? std::string(typed) : "0");
     }
 }
 
-// What each game command deals and counts, with its question answered `answer`;
-// Restart Game afterwards deals the same number again.
-TEST(GameCommands, AskOnlyAboutAGameInPlayAndCountItLost) {
-    constexpr int kNothingDealt = -1, kRandomPick = -2;
+// The example counts 4: 7H onto 8C, QD onto KC, 5S and 8C home; not 8C onto 9H,
+// as it lies on its like already, which counts once per home cell it helps.
+TEST(MoveCount, CountsEachFreePlaceAndEachMoveThatHelps) {
+    const char* const kSideways = "9D 8C|9H|QC|QS|QC|QS|QC|QS";  // the Queens take nothing
     const struct {
-        const char* what;
-        bool inPlay;
-        void (CSolView::*command)();
-        int answer;
-        int dealt;
-        int lost, questions;
-        int lostBefore = 0;
+        const char *cells, *homes, *columns;
+        int count;
     } cases[] = {
-        {"first New Game", false, &CSolView::OnNewGame, IDCANCEL, kRandomPick, 0, 0},
-        {"New Game, No", true, &CSolView::OnNewGame, IDCANCEL, kNothingDealt, 0, 1},
-        {"New Game, Yes", true, &CSolView::OnNewGame, IDOK, kRandomPick, 1, 1},
-        {"Select Game 1234", true, &CSolView::OnSelectGame, IDOK, 1234, 1, 0},
-        {"Select Game refused", true, &CSolView::OnSelectGame, IDCANCEL, kNothingDealt, 0, 0},
-        {"Restart before any game", false, &CSolView::OnRestartGame, IDOK, kNothingDealt, 0, 0},
-        {"Restart, No", true, &CSolView::OnRestartGame, IDCANCEL, kNothingDealt, 0, 1},
-        {"Restart, Yes", true, &CSolView::OnRestartGame, IDOK, 321, 1, 1},
-        {"Select Game, losses at the largest count", true, &CSolView::OnSelectGame, IDOK, 1234,
-         INT_MAX, 0, INT_MAX},
-        {"Select Game, losses one below the largest count", true, &CSolView::OnSelectGame, IDOK,
-         1234, INT_MAX, 0, INT_MAX - 1},
+        {"7H QD 5S JH", "7C 4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|6C", 4},
+        {"7H QD 5S JH", "4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|AC", 3},   // no clubs home for the AC
+        {"7H QD 5S JH", "7C 4S", "KS 9D 8C|9H||KH|KD|AD|AH|6C", 4},  // an empty column, no KC
+        {"7H QD 5S -", "7C 4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|6C", 5},
+        {"7H QD 5S AH", "7C 4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|6C", 4},
+        {"KC KS KH KD", "", kSideways, 0},
+        {"KC KS KH KD", "8D", kSideways, 1},  // the shift frees the 9D for home
+        {"KC KS KH KD", "8H", kSideways, 2},  // the 9H goes home, and the shift onto it counts
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.what);
         FakeTable t;
-        if (test.inPlay) {
-            t.Deal(321);
-            t.view->m_nNextGame = 9;  // the replay number decides, not the last pick
-        }
-        t.view->m_Lost = test.lostBefore;
-        const int answer = test.answer;
-        t.dialogs.newGame = [answer](CNewGameDlg&) { return answer; };
-        t.dialogs.restart = [answer](CRestartDlg&) { return answer; };
-        t.dialogs.selectGame = [answer](CSelectGameDlg& dlg) {
-            dlg.m_nGame = 1234;
-            return answer;
-        };
-        const int before = t.view->m_nGameNumber;
-        const int picked = t.NextPick();
-        t.profile.writes.clear();
-
-        (t.view.get()->*test.command)();
-        const int dealt = test.dealt == kRandomPick ? picked : test.dealt;
-        EXPECT_EQ(t.view->m_nGameNumber, dealt == kNothingDealt ? before : dealt);
-        EXPECT_EQ(t.profile.writes.size(), dealt == kNothingDealt ? 0u : 11u);
-        EXPECT_EQ(t.view->m_Lost, test.lost);
-        EXPECT_EQ(t.dialogs.shown["CNewGameDlg"] + t.dialogs.shown["CRestartDlg"], test.questions);
-        if (dealt != kNothingDealt) {
-            t.dialogs.restart = [](CRestartDlg&) { return IDOK; };
-            t.view->OnRestartGame();
-            EXPECT_EQ(t.view->m_nGameNumber, dealt) << "Restart Game deals it again";
-        }
+        Lay(t, test.cells, test.homes, test.columns);
+        t.view->UpdateMoveCount();
+        EXPECT_EQ(t.view->m_nMovesLeft, test.count) << test.cells << " / " << test.columns;
     }
 }
 
-// Two draws added, a third draw when the sum is past the last game, and 1560
-// instead of 0; the sequence goes on, so two picks in one second differ.
-TEST(GameCommands, RandomPickOfTheNextGame) {
-    const struct {
-        unsigned seed;
-        int pick;
-    } cases[] = {{0, 21468}, {23, 12880}, {30151, 1560}};
-    for (const auto& test : cases) {
-        FakeTable t;
-        t.view->m_random = Random15(test.seed);
-        EXPECT_EQ(t.view->PickRandomGame(), test.pick) << "seed " << test.seed;
-        EXPECT_NE(t.view->PickRandomGame(), test.pick);
-    }
+// Each column offers its top card in order, then each reserve cell: the 2S is
+// passed while the diamonds home is empty; a card uncovered waits a tick.
+TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
+    FakeTable t;
+    Lay(t, "- 2C", "AC AS AH", "|2S|2D AD||||2H");
+    const auto step = [&t] {
+        t.surface.Take();
+        t.view->AutoPlay();
+        std::string homes;
+        for (int suit = 0; suit < 4; ++suit) {
+            homes += std::to_string(t.view->m_Cards[table::kCells + suit][table::kCellRow].nRank);
+        }
+        return homes;
+    };
+    EXPECT_EQ(step(), "2121");
+    EXPECT_EQ(std::tuple(t.view->m_nMinHome, t.view->m_nTop[2], t.view->m_bCellUsed[1]),
+              std::tuple(1, 0, 0));
+    const auto log = t.surface.calls;
+    ASSERT_EQ(log.size(), 3u + 3u + 2u + 14u + 4u);  // the cell cleared last, home cards redrawn
+    EXPECT_EQ(log[6], "blt 2 340,0 70x96 copy");
+    EXPECT_EQ(log[7], "fill 70,0-140,95 0,0,128");
+    EXPECT_EQ(step(), "2222");
 }
 
 }  // namespace

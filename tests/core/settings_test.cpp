@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -10,110 +11,65 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-constexpr ColorRef kNavy = MakeColorRef(0, 0, 128);
-constexpr ColorRef kBlack = MakeColorRef(0, 0, 0);
-
-int CountCalls(const Log& log, const std::string& prefix, const std::string& suffix = "") {
-    return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const std::string& call) {
-        return call.starts_with(prefix) && call.ends_with(suffix);
-    }));
+int Count(const Log& log, const std::string& part) {
+    return static_cast<int>(std::ranges::count_if(
+        log, [&part](const std::string& call) { return call.find(part) != std::string::npos; }));
 }
 
-void ChooseColour(FakeTable& t, ColorRef colour) {
-    t.window.chooseColor = [colour](ColorRef initial, ColorRef& chosen) {
-        EXPECT_EQ(initial, kBlack);
-        chosen = colour;
-        return true;
-    };
-}
-
+// Only during a game; every card and the king take the tint, which is not kept.
 TEST(CardColor, CyclesThroughTheTintsOnlyDuringAGame) {
     FakeTable t;
     t.view->OnCardColor();
-    EXPECT_EQ(t.view->m_nCardColor, 0);
-    EXPECT_TRUE(t.surface.Take().empty());
-
+    EXPECT_EQ(t.view->m_nCardColor + t.surface.Take().size(), 0u);
     t.Deal(1);
-    t.profile.writes.clear();
-    for (int tint : {1, 2, 3, 0}) {
-        t.surface.Take();
-        t.view->OnCardColor();
-        EXPECT_EQ(t.view->m_nCardColor, tint);
-        const Log log = t.surface.Take();
-        const int tinted = tint == 0 ? 0 : 52 + 1;  // every card and the king
-        EXPECT_EQ(CountCalls(log, "", "merge"), tinted) << "tint " << tint;
-        EXPECT_EQ(CountCalls(log, "blt " + std::to_string(200 + tint) + " "), tinted);
-    }
-    EXPECT_TRUE(t.profile.writes.empty()) << "the tint lasts only for the run";
-}
-
-TEST(Options, OkWritesAllThreeKeysAndRepaintsOnlyForTheClock) {
-    const struct {
-        int show, dblClk, rclk;
-        bool repaints;
-    } cases[] = {{1, 1, 1, false}, {0, 0, 0, true}, {1, 0, 1, true}};
-    FakeTable t;
-    for (const auto& test : cases) {
-        SCOPED_TRACE(testing::Message() << test.show << test.dblClk << test.rclk);
-        t.dialogs.options = [&test](COptionsDlg& dlg) {
-            dlg.m_bShow = test.show;
-            dlg.m_bDblClk = test.dblClk;
-            dlg.m_bRclk = test.rclk;
-            return IDOK;
-        };
-        t.profile.writes.clear();
-        t.view->OnOptions();
-        EXPECT_EQ(t.profile.writes, (Log{"Options/m_Show=" + std::to_string(test.show),
-                                         "Options/DblClk=" + std::to_string(test.dblClk),
-                                         "Options/Rclk=" + std::to_string(test.rclk)}));
-        EXPECT_EQ(t.view->m_Show, test.show);
-        EXPECT_EQ(t.view->m_DblClk, test.dblClk);
-        EXPECT_EQ(t.view->m_Rclk, test.rclk);
-        const Log log = t.surface.Take();
-        EXPECT_EQ(!log.empty(), test.repaints);
-        EXPECT_EQ(CountCalls(log, "text 307,9 "), test.repaints && test.show ? 1 : 0);
-    }
-}
-
-TEST(Options, CancelLeavesTableAndProfileUntouched) {
-    FakeTable t;
-    t.dialogs.options = [](COptionsDlg& dlg) {
-        dlg.m_bShow = dlg.m_bDblClk = dlg.m_bRclk = 0;
-        return IDCANCEL;
-    };
-    t.view->OnOptions();
-    t.view->OnBackgroundColor();  // the chooser is cancelled
-    EXPECT_EQ(t.view->m_Show + t.view->m_DblClk + t.view->m_Rclk, 3) << "all three still on";
-    EXPECT_EQ(t.view->m_crBackground, kNavy);
-    EXPECT_TRUE(t.profile.writes.empty());
-    EXPECT_TRUE(t.surface.Take().empty());
-}
-
-TEST(TableColour, ChosenColourRepaintsAndSurvivesARestartUntilDefaultColor) {
-    FakeTable t;
-    ChooseColour(t, kBlack);
-    t.view->OnBackgroundColor();
-    const Log log = t.surface.Take();
-    EXPECT_EQ(log.front(), "fill 0,0-632,407 0,0,0");
-    // A not-copy pen in the table colour paints its inverse: white outlines.
-    EXPECT_EQ(CountCalls(log, "line 0,0-0,95 0,0,0 notcopy"), 1);
-    EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=0", "Color/m_Green=0", "Color/m_Blue=0"}));
-
-    ChooseColour(t, MakeColorRef(10, 200, 30));
-    t.view->OnBackgroundColor();
-    t.Construct();
-    EXPECT_EQ(t.view->m_crBackground, MakeColorRef(10, 200, 30));
-
-    t.view->m_nCardColor = 2;
     t.surface.Take();
     t.profile.writes.clear();
-    t.view->OnDefaultColor();  // no game in play
+    for (int tint : {1, 2, 3, 0}) {
+        t.view->OnCardColor();
+        const Log log = t.surface.Take();
+        EXPECT_EQ(t.view->m_nCardColor, tint);
+        EXPECT_EQ(Count(log, "blt " + std::to_string(200 + tint) + " "), tint == 0 ? 0 : 53);
+        EXPECT_EQ(Count(log, " merge"), tint == 0 ? 0 : 53);
+    }
+    EXPECT_TRUE(t.profile.writes.empty());
+}
+
+// OK keeps and writes all three options and repaints only for the clock.
+TEST(Options, OkWritesAllThreeAndRepaintsOnlyForTheClock) {
+    FakeTable t;
+    const Log written = {"Options/m_Show=0", "Options/DblClk=1", "Options/Rclk=0"};
+    for (const auto& [answer, repaints] :
+         {std::pair{IDCANCEL, false}, {IDOK, true}, {IDOK, false}}) {
+        t.dialogs.options = [answer](COptionsDlg& dlg) {
+            return dlg.m_bShow = dlg.m_bRclk = 0, answer;
+        };
+        t.view->OnOptions();
+        EXPECT_EQ(std::exchange(t.profile.writes, {}), answer == IDOK ? written : Log{});
+        EXPECT_EQ(Count(t.surface.Take(), "fill 0,0-632,407"), repaints ? 1 : 0);
+    }
+}
+
+// The chooser opens on black; a not-copy pen in the table colour draws the
+// frames in its inverse. The colour is kept until Default Color.
+TEST(TableColour, ChosenColourRepaintsAndSurvivesARestartUntilDefaultColor) {
+    FakeTable t;
+    t.window.chooseColor = [](ColorRef initial, ColorRef& chosen) {
+        EXPECT_EQ(initial, MakeColorRef(0, 0, 0));
+        return chosen = MakeColorRef(10, 200, 30), true;
+    };
+    t.view->OnBackgroundColor();
+    const Log log = t.surface.Take();
+    EXPECT_EQ(log.front(), "fill 0,0-632,407 10,200,30");
+    EXPECT_EQ(Count(log, "line 0,0-0,95 10,200,30 notcopy"), 1);
+    EXPECT_EQ(std::exchange(t.profile.writes, {}),
+              (Log{"Color/m_Red=10", "Color/m_Green=200", "Color/m_Blue=30"}));
+    t.Construct();
+    EXPECT_EQ(t.view->m_crBackground, MakeColorRef(10, 200, 30));
+    t.view->m_nCardColor = 2;
+    t.view->OnDefaultColor();
     EXPECT_EQ(t.view->m_nCardColor, 0);
-    EXPECT_EQ(t.view->m_crBackground, kNavy);
     EXPECT_EQ(t.surface.Take().front(), "fill 0,0-632,407 0,0,128");
     EXPECT_EQ(t.profile.writes, (Log{"Color/m_Red=0", "Color/m_Green=0", "Color/m_Blue=128"}));
-    t.Construct();
-    EXPECT_EQ(t.view->m_crBackground, kNavy);
 }
 
 }  // namespace
