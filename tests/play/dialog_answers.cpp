@@ -6,8 +6,6 @@
 #include <QtTest>
 
 namespace {
-constexpr int kWatchMilliseconds = 10;
-
 QDialog* OpenDialog() {
     return qobject_cast<QDialog*>(QApplication::activeModalWidget());
 }
@@ -16,18 +14,14 @@ QDialog* OpenDialog() {
 void AnswerNext(const QString& title, std::function<void(QDialog&)> act) {
     QTimer::singleShot(0, [title, act = std::move(act)] {
         QDialog* dialog = OpenDialog();
-        if (dialog == nullptr) {
-            QFAIL(qPrintable(QStringLiteral("no dialog \"%1\" is open").arg(title)));
+        QVERIFY2(dialog, qPrintable(QStringLiteral("no dialog \"%1\" is open").arg(title)));
+        const QString opened = dialog->windowTitle();
+        if (opened == title) {
+            act(*dialog);
         }
-        if (dialog->windowTitle() != title) {
-            dialog->reject();
-            QFAIL(qPrintable(QStringLiteral("\"%1\" opened instead of \"%2\"")
-                                 .arg(dialog->windowTitle(), title)));
-        }
-        act(*dialog);
         if (dialog->isVisible()) {
             dialog->reject();
-            QFAIL(qPrintable(QStringLiteral("\"%1\" was left open").arg(title)));
+            QFAIL(qPrintable(QStringLiteral("\"%1\" left open, wanted \"%2\"").arg(opened, title)));
         }
     });
 }
@@ -35,19 +29,17 @@ void AnswerNext(const QString& title, std::function<void(QDialog&)> act) {
 void WhenOpens(QObject* owner, const QString& title, std::function<void(QDialog&)> act) {
     auto* watch = new QTimer(owner);
     QObject::connect(watch, &QTimer::timeout, watch, [watch, title, act = std::move(act)] {
-        QDialog* dialog = OpenDialog();
-        if (dialog == nullptr || dialog->windowTitle() != title) {
-            return;
+        if (QDialog* dialog = OpenDialog(); dialog && dialog->windowTitle() == title) {
+            watch->deleteLater();
+            watch->stop();
+            act(*dialog);
         }
-        watch->stop();
-        watch->deleteLater();
-        act(*dialog);
     });
-    watch->start(kWatchMilliseconds);
+    watch->start(10);
 }
 
 void PressButton(QDialog& dialog, int id) {
     auto* button = ControlOf<QAbstractButton>(dialog, id);
-    QVERIFY2(button != nullptr, qPrintable(QStringLiteral("no control %1").arg(id)));
+    QVERIFY2(button, qPrintable(QStringLiteral("no control %1").arg(id)));
     button->click();
 }

@@ -4,8 +4,6 @@
 #include <QString>
 #include <functional>
 
-class QObject;
-
 // Answering the program's modal dialogs from a test, while their own event
 // loops run. Each `act` is expected to close the dialog it is given.
 

@@ -6,7 +6,6 @@
 
 #include "app/command_ids.h"
 #include "app/dialogs/control_ids.h"
-#include "app/find_main_frame.h"
 #include "app/view_widget.h"
 #include "platform/dialog_host.h"
 #include "play/dialog_answers.h"
@@ -22,22 +21,22 @@ PlayWindow::PlayWindow() {
 }
 
 CMainFrame& PlayWindow::Frame() const {
-    return *FindMainFrame();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* frame = qobject_cast<CMainFrame*>(window)) {
+            return *frame;
+        }
+    }
+    qFatal("no main window");
 }
 
 ViewWidget& PlayWindow::Table() const {
     return *qobject_cast<ViewWidget*>(Frame().centralWidget());
 }
 
-QString PlayWindow::ProfilePath() const {
-    return m_config.filePath(QStringLiteral("kelmora/kelmora.ini"));
-}
-
 void PlayWindow::Trigger(int commandId) const {
     for (QAction* action : Frame().findChildren<QAction*>()) {
         if (!action->isSeparator() && action->data().toInt() == commandId) {
-            action->trigger();
-            return;
+            return action->trigger();
         }
     }
     QFAIL(qPrintable(QStringLiteral("no command %1").arg(commandId)));
@@ -45,18 +44,14 @@ void PlayWindow::Trigger(int commandId) const {
 
 void PlayWindow::SelectGame(int number) const {
     AnswerNext(QStringLiteral("Select Game"), [number](QDialog& dialog) {
-        auto* edit = ControlOf<QLineEdit>(dialog, control::kEdit);
-        QVERIFY(edit);
-        QTest::keyClicks(edit, QString::number(number));
+        QTest::keyClicks(ControlOf<QLineEdit>(dialog, control::kEdit), QString::number(number));
         PressButton(dialog, IDOK);
     });
     Trigger(command::kSelectGame);
 }
 
 void PlayWindow::Click(solver::Spot at) const {
-    const QPoint point(at.x, at.y);
-    QTest::mousePress(&Table(), Qt::LeftButton, {}, point);
-    QTest::mouseRelease(&Table(), Qt::LeftButton, {}, point);
+    QTest::mouseClick(&Table(), Qt::LeftButton, {}, QPoint(at.x, at.y));
 }
 
 void PlayWindow::Play(const solver::Move& move) const {
@@ -67,9 +62,4 @@ void PlayWindow::Play(const solver::Move& move) const {
     Click(solver::SpotOf(game, move.fromPlace, move.from));
     Click(solver::SpotOf(game, move.toPlace,
                          move.toPlace == solver::Move::kHome ? moving.nSuit : move.to));
-}
-
-void PlayWindow::DoubleClick(Qt::MouseButton button, solver::Spot at) const {
-    const QPoint inWindow = Table().mapTo(&Frame(), QPoint(at.x, at.y));
-    QTest::mouseDClick(Frame().windowHandle(), button, {}, inWindow);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QTemporaryDir>
 
 #include "app/sol_app.h"
@@ -19,20 +18,16 @@ class PlayWindow {
     CMainFrame& Frame() const;
     ViewWidget& Table() const;
     CSolView& Game() const { return Frame().View(); }
-    QString ProfilePath() const;
+    QString ProfilePath() const { return m_config.filePath("kelmora/kelmora.ini"); }
 
     // Runs a menu or toolbar command, found by its command id.
     void Trigger(int commandId) const;
     // Deals `number` through "Select Game...", typing it into the dialog.
     void SelectGame(int number) const;
-
     // A left press and its release, straight to the view widget.
     void Click(solver::Spot at) const;
     // The move's source clicked, then its target.
     void Play(const solver::Move& move) const;
-    // A double-click through the window system, which delivers press,
-    // release, double-click and release.
-    void DoubleClick(Qt::MouseButton button, solver::Spot at) const;
 
   private:
     QTemporaryDir m_config;
