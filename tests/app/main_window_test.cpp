@@ -1,0 +1,244 @@
+// The main window as the program starts it, what each menu item and toolbar
+// button runs, and the window services the game calls.
+#include <QAction>
+#include <QColorDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "app/icons/program_icons.h"
+#include "app/qt_window_services.h"
+#include "play/dialog_answers.h"
+#include "play/play_window.h"
+
+namespace {
+// The menu item a player sees under this text, in any menu.
+QAction* MenuItem(const QMenuBar* bar, const QString& text) {
+    for (const QAction* popup : bar->actions()) {
+        for (QAction* item : popup->menu()->actions()) {
+            if (item->text() == text) {
+                return item;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// A view that counts how often it is painted.
+class CountingView : public QWidget {
+  public:
+    int paints = 0;
+
+  protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<PlayWindow> m_window;
+    QWidget m_main;
+    CountingView* m_view = new CountingView;
+    QtWindowServices m_services{&m_main, m_view};
+
+    CMainFrame& Frame() const { return m_window->Frame(); }
+    CSolView& Game() const { return m_window->Game(); }
+
+  private slots:
+    void initTestCase() {
+        m_window = std::make_unique<PlayWindow>();
+        QVERIFY(m_window->Started());
+        QCOMPARE(Frame().pos(), QPoint(0, 0));
+        QCOMPARE(Frame().size(), QSize(640, 480));
+        m_view->setParent(&m_main);
+        m_main.show();
+    }
+
+    // Each command, from its menu item and from its toolbar button, on a game
+    // in play with the third card tint and a background of its own: which
+    // question opens (each is declined) and what it leaves of the colours.
+    void eachCommandRunsItsOwnHandler_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("opens");
+        QTest::addColumn<int>("tintAfter");
+        QTest::addColumn<bool>("defaultBackground");
+        QTest::newRow("new") << "&New Game"
+                             << "New Game" << 2 << false;
+        QTest::newRow("select") << "&Select Game..."
+                                << "Select Game" << 2 << false;
+        QTest::newRow("restart") << "&Restart Game"
+                                 << "Restart Game" << 2 << false;
+        QTest::newRow("options") << "&Options..."
+                                 << "Options" << 2 << false;
+        QTest::newRow("statistics") << "S&tatistics.."
+                                    << "Statistics" << 2 << false;
+        QTest::newRow("card colour") << "&Card Color"
+                                     << "" << 3 << false;
+        QTest::newRow("background") << "&Back Gnd Color"
+                                    << "Select Color" << 2 << false;
+        QTest::newRow("default colour") << "&Default Color"
+                                        << "" << 0 << true;
+        QTest::newRow("about") << "&About Kelmora..."
+                               << "About Kelmora" << 2 << false;
+    }
+    void eachCommandRunsItsOwnHandler() {
+        QFETCH(QString, item);
+        QFETCH(QString, opens);
+        QFETCH(int, tintAfter);
+        QFETCH(bool, defaultBackground);
+        QAction* action = MenuItem(Frame().menuBar(), item);
+        auto* button =
+            qobject_cast<QToolButton*>(Frame().findChild<QToolBar*>()->widgetForAction(action));
+        QVERIFY(action && button && !button->toolTip().isEmpty());
+        for (const bool fromToolbar : {false, true}) {
+            Game().m_nNextGame = Game().m_nReplayGame = 7;
+            Game().StartGame();
+            Game().m_nCardColor = 2;
+            Game().m_crBackground = MakeColorRef(1, 2, 3);
+            QStringList opened;
+            QWidget* owner = nullptr;
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, &watch, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    opened << modal->windowTitle();
+                    owner = modal->parentWidget();
+                    modal->close();
+                }
+            });
+            watch.start(5);
+            fromToolbar ? button->click() : action->trigger();
+            QCOMPARE(opened, opens.isEmpty() ? QStringList{} : QStringList{opens});
+            QCOMPARE(owner, opens.isEmpty() ? nullptr : &Frame());
+            QCOMPARE(Game().m_nGameNumber, 7);
+            QCOMPARE(Game().m_nCardColor, tintAfter);
+            QCOMPARE(Game().m_crBackground == MakeColorRef(0, 0, 128), defaultBackground);
+        }
+    }
+
+    // Toolbar and dialog pictures are drawn for denser screens pixel by pixel.
+    void picturesStaySharpOnDenserScreens() {
+        const auto shown = [](const QIcon& icon, QSize size, int density) {
+            QImage image = icon.pixmap(size, density).toImage();
+            image.setDevicePixelRatio(1);
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        for (QAction* action : Frame().findChild<QToolBar*>()->actions()) {
+            QCOMPARE(shown(action->icon(), {16, 15}, 2),
+                     shown(action->icon(), {16, 15}, 1).scaled(32, 30));
+        }
+        QCOMPARE(
+            shown(ApplicationIcon(), {32, 32}, 4),
+            QImage(":/icons/app-128.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
+    // A prompt takes the "Ready" pane, left of the lock key panes, until the pointer leaves.
+    void aPromptTakesTheReadyPaneAndTheViewMenuHidesTheBars() {
+        QList<QLabel*> panes = Frame().statusBar()->findChildren<QLabel*>();
+        std::ranges::sort(panes, {}, [](QLabel* pane) { return pane->geometry().left(); });
+        QStringList texts;
+        for (QLabel* pane : panes) {
+            texts << (pane->objectName().isEmpty() ? pane->text() : pane->objectName());
+        }
+        QCOMPARE(texts, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
+        QAction* newGame = MenuItem(Frame().menuBar(), QStringLiteral("&New Game"));
+        newGame->showStatusText(&Frame());
+        QCOMPARE(Frame().statusBar()->currentMessage(), newGame->statusTip());
+        QVERIFY(!newGame->statusTip().isEmpty() && !panes[0]->isVisible());
+        QStatusTipEvent leave{QString()};
+        QApplication::sendEvent(&Frame(), &leave);
+        QVERIFY(panes[0]->isVisible());
+
+        auto* toolBar = Frame().findChild<QToolBar*>();
+        QAction* toolBarItem = MenuItem(Frame().menuBar(), QStringLiteral("&Tool Bar"));
+        toolBarItem->trigger();
+        QVERIFY(!toolBar->isVisible());
+        toolBar->show();  // closed or opened some other way, the item follows
+        QVERIFY(toolBarItem->isChecked());
+        MenuItem(Frame().menuBar(), QStringLiteral("&Statusbar"))->trigger();
+        QVERIFY(!Frame().statusBar()->isVisible());
+    }
+
+    // Each timer ticks with its own id; one set again while running starts over.
+    void timersTickWithTheirIdsUntilStoppedOrSetAgain() {
+        std::vector<int> ticks;
+        m_services.SetTimerHandler([&](int id) {
+            ticks.push_back(id);
+            m_services.KillTimer(id);
+        });
+        m_services.SetTimer(0, 5);
+        m_services.SetTimer(1, 50);
+        m_services.SetTimer(0, 3'600'000);  // would have ticked first at 5 ms
+        QTRY_VERIFY(!ticks.empty());
+        m_services.KillTimer(0);
+        QCOMPARE(ticks, std::vector<int>{1});
+    }
+
+    void titleAndPointerShapes() {
+        m_services.SetMainTitle("Kelmora #12345");
+        QCOMPARE(m_main.windowTitle(), QStringLiteral("Kelmora #12345"));
+        for (const auto& [pointer, hotSpot] :
+             {std::pair{kDropCursor, QPoint(13, 25)}, std::pair{kEmptyCursor, QPoint(14, 6)}}) {
+            m_services.SetPointer(pointer);
+            QCOMPARE(m_view->cursor().hotSpot(), hotSpot);
+            QVERIFY(!m_view->cursor().pixmap().isNull());
+        }
+        m_services.SetPointer(kArrowCursor);
+        QCOMPARE(m_view->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // A plain box with one OK button, owned by the dialog open at the time, else the window.
+    void messageBoxBelongsToTheTopWindowAndHasOneOkButton() {
+        QDialog dialog(&m_main);
+        std::vector<QWidget*> owners;
+        const auto answer = [&](QDialog& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            QVERIFY(box && box->buttons().size() == 1 && box->icon() == QMessageBox::NoIcon);
+            QCOMPARE(box->text(), QStringLiteral("0"));
+            owners.push_back(box->parentWidget());
+            box->button(QMessageBox::Ok)->click();
+        };
+        AnswerNext(QStringLiteral("Game Number"), answer);
+        m_services.MessageBox("0", "Game Number");
+        AnswerNext(QString(), [&](QDialog&) {
+            AnswerNext(QStringLiteral("Game Number"), answer);
+            m_services.MessageBox("0", "Game Number");
+            dialog.reject();
+        });
+        dialog.exec();
+        QCOMPARE(owners, (std::vector<QWidget*>{&m_main, &dialog}));
+    }
+
+    void colourChooserStartsAtTheGivenColourAndCancelKeepsIt() {
+        for (const bool ok : {true, false}) {
+            AnswerNext(QStringLiteral("Select Color"), [&](QDialog& modal) {
+                auto* dialog = qobject_cast<QColorDialog*>(&modal);
+                QCOMPARE(dialog->currentColor(), QColor(0, 0, 128));
+                dialog->setCurrentColor(QColor(10, ok ? 20 : 99, 30));
+                ok ? dialog->accept() : dialog->reject();
+            });
+            ColorRef chosen = MakeColorRef(1, 1, 1);
+            QCOMPARE(m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen), ok);
+            QCOMPARE(chosen, ok ? MakeColorRef(10, 20, 30) : MakeColorRef(1, 1, 1));
+        }
+    }
+
+    void aWaitShowsTheDrawingFirst() {
+        m_view->update();
+        const int before = m_view->paints;
+        m_services.Sleep(1);  // no event loop runs in between
+        QCOMPARE(m_view->paints, before + 1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
