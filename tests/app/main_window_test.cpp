@@ -67,61 +67,47 @@ class MainWindowTest : public QObject {
     // Each command, from its menu item and from its toolbar button, on a game
     // in play with the third card tint and a background of its own: which
     // question opens (each is declined) and what it leaves of the colours.
-    void eachCommandRunsItsOwnHandler_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("opens");
-        QTest::addColumn<int>("tintAfter");
-        QTest::addColumn<bool>("defaultBackground");
-        QTest::newRow("new") << "&New Game"
-                             << "New Game" << 2 << false;
-        QTest::newRow("select") << "&Select Game..."
-                                << "Select Game" << 2 << false;
-        QTest::newRow("restart") << "&Restart Game"
-                                 << "Restart Game" << 2 << false;
-        QTest::newRow("options") << "&Options..."
-                                 << "Options" << 2 << false;
-        QTest::newRow("statistics") << "S&tatistics.."
-                                    << "Statistics" << 2 << false;
-        QTest::newRow("card colour") << "&Card Color"
-                                     << "" << 3 << false;
-        QTest::newRow("background") << "&Back Gnd Color"
-                                    << "Select Color" << 2 << false;
-        QTest::newRow("default colour") << "&Default Color"
-                                        << "" << 0 << true;
-        QTest::newRow("about") << "&About Kelmora..."
-                               << "About Kelmora" << 2 << false;
-    }
     void eachCommandRunsItsOwnHandler() {
-        QFETCH(QString, item);
-        QFETCH(QString, opens);
-        QFETCH(int, tintAfter);
-        QFETCH(bool, defaultBackground);
-        QAction* action = MenuItem(Frame().menuBar(), item);
-        auto* button =
-            qobject_cast<QToolButton*>(Frame().findChild<QToolBar*>()->widgetForAction(action));
-        QVERIFY(action && button && !button->toolTip().isEmpty());
-        for (const bool fromToolbar : {false, true}) {
-            Game().m_nNextGame = Game().m_nReplayGame = 7;
-            Game().StartGame();
-            Game().m_nCardColor = 2;
-            Game().m_crBackground = MakeColorRef(1, 2, 3);
-            QStringList opened;
-            QWidget* owner = nullptr;
-            QTimer watch;
-            connect(&watch, &QTimer::timeout, &watch, [&] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    opened << modal->windowTitle();
-                    owner = modal->parentWidget();
-                    modal->close();
-                }
-            });
-            watch.start(5);
-            fromToolbar ? button->click() : action->trigger();
-            QCOMPARE(opened, opens.isEmpty() ? QStringList{} : QStringList{opens});
-            QCOMPARE(owner, opens.isEmpty() ? nullptr : &Frame());
-            QCOMPARE(Game().m_nGameNumber, 7);
-            QCOMPARE(Game().m_nCardColor, tintAfter);
-            QCOMPARE(Game().m_crBackground == MakeColorRef(0, 0, 128), defaultBackground);
+        const struct {
+            const char* item;
+            QString opens;
+            int tintAfter;
+            bool defaultBackground;
+        } rows[] = {{"&New Game", "New Game", 2, false},
+                    {"&Select Game...", "Select Game", 2, false},
+                    {"&Restart Game", "Restart Game", 2, false},
+                    {"&Options...", "Options", 2, false},
+                    {"S&tatistics..", "Statistics", 2, false},
+                    {"&Card Color", "", 3, false},
+                    {"&Back Gnd Color", "Select Color", 2, false},
+                    {"&Default Color", "", 0, true},
+                    {"&About Kelmora...", "About Kelmora", 2, false}};
+        QTimer watch;  // closes each question as it opens
+        QStringList opened;
+        connect(&watch, &QTimer::timeout, &watch, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened << modal->windowTitle();
+                QCOMPARE(modal->parentWidget(), &Frame());
+                modal->close();
+            }
+        });
+        watch.start(5);
+        for (const auto& row : rows) {
+            QAction* action = MenuItem(Frame().menuBar(), row.item);
+            auto* button = Frame().findChild<QToolBar*>()->widgetForAction(action);
+            QVERIFY2(action && qobject_cast<QToolButton*>(button), row.item);
+            for (const bool fromToolbar : {false, true}) {
+                Game().m_nNextGame = Game().m_nReplayGame = 7;
+                Game().StartGame();
+                Game().m_nCardColor = 2;
+                Game().m_crBackground = MakeColorRef(1, 2, 3);
+                opened.clear();
+                fromToolbar ? qobject_cast<QToolButton*>(button)->click() : action->trigger();
+                QCOMPARE(opened, row.opens.isEmpty() ? QStringList{} : QStringList{row.opens});
+                QCOMPARE(Game().m_nGameNumber, 7);
+                QCOMPARE(Game().m_nCardColor, row.tintAfter);
+                QCOMPARE(Game().m_crBackground == MakeColorRef(0, 0, 128), row.defaultBackground);
+            }
         }
     }
 
@@ -141,15 +127,16 @@ class MainWindowTest : public QObject {
             QImage(":/icons/app-128.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
-    // A prompt takes the "Ready" pane, left of the lock key panes, until the pointer leaves.
-    void aPromptTakesTheReadyPaneAndTheViewMenuHidesTheBars() {
+    // A prompt takes the "Ready" pane, left of the lock key panes, until the
+    // pointer leaves; the View menu hides the bars, and follows the toolbar.
+    void statusPanesAndTheViewMenu() {
         QList<QLabel*> panes = Frame().statusBar()->findChildren<QLabel*>();
         std::ranges::sort(panes, {}, [](QLabel* pane) { return pane->geometry().left(); });
-        QStringList texts;
+        QStringList names;
         for (QLabel* pane : panes) {
-            texts << (pane->objectName().isEmpty() ? pane->text() : pane->objectName());
+            names << (pane->objectName().isEmpty() ? pane->text() : pane->objectName());
         }
-        QCOMPARE(texts, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
+        QCOMPARE(names, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
         QAction* newGame = MenuItem(Frame().menuBar(), QStringLiteral("&New Game"));
         newGame->showStatusText(&Frame());
         QCOMPARE(Frame().statusBar()->currentMessage(), newGame->statusTip());
@@ -159,17 +146,17 @@ class MainWindowTest : public QObject {
         QVERIFY(panes[0]->isVisible());
 
         auto* toolBar = Frame().findChild<QToolBar*>();
-        QAction* toolBarItem = MenuItem(Frame().menuBar(), QStringLiteral("&Tool Bar"));
-        toolBarItem->trigger();
+        MenuItem(Frame().menuBar(), QStringLiteral("&Tool Bar"))->trigger();
         QVERIFY(!toolBar->isVisible());
-        toolBar->show();  // closed or opened some other way, the item follows
-        QVERIFY(toolBarItem->isChecked());
+        toolBar->show();
+        QVERIFY(MenuItem(Frame().menuBar(), QStringLiteral("&Tool Bar"))->isChecked());
         MenuItem(Frame().menuBar(), QStringLiteral("&Statusbar"))->trigger();
         QVERIFY(!Frame().statusBar()->isVisible());
     }
 
-    // Each timer ticks with its own id; one set again while running starts over.
-    void timersTickWithTheirIdsUntilStoppedOrSetAgain() {
+    // Timers tick with their own ids; one set again while running starts over.
+    // The title and the pointer shapes; a wait shows the drawing first.
+    void timersTitlePointersAndWaits() {
         std::vector<int> ticks;
         m_services.SetTimerHandler([&](int id) {
             ticks.push_back(id);
@@ -181,19 +168,22 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(!ticks.empty());
         m_services.KillTimer(0);
         QCOMPARE(ticks, std::vector<int>{1});
-    }
 
-    void titleAndPointerShapes() {
         m_services.SetMainTitle("Kelmora #12345");
         QCOMPARE(m_main.windowTitle(), QStringLiteral("Kelmora #12345"));
-        for (const auto& [pointer, hotSpot] :
-             {std::pair{kDropCursor, QPoint(13, 25)}, std::pair{kEmptyCursor, QPoint(14, 6)}}) {
+        for (const auto& [pointer, hotSpot] : {std::pair{kDropCursor, QPoint(13, 25)},
+                                               {kEmptyCursor, QPoint(14, 6)},
+                                               {kArrowCursor, QPoint(-1, -1)}}) {
             m_services.SetPointer(pointer);
-            QCOMPARE(m_view->cursor().hotSpot(), hotSpot);
-            QVERIFY(!m_view->cursor().pixmap().isNull());
+            QCOMPARE(m_view->cursor().hotSpot(), hotSpot.x() < 0 ? QPoint() : hotSpot);
+            QCOMPARE(m_view->cursor().shape(),
+                     hotSpot.x() < 0 ? Qt::ArrowCursor : Qt::BitmapCursor);
         }
-        m_services.SetPointer(kArrowCursor);
-        QCOMPARE(m_view->cursor().shape(), Qt::ArrowCursor);
+
+        m_view->update();
+        const int before = m_view->paints;
+        m_services.Sleep(1);  // no event loop runs in between
+        QCOMPARE(m_view->paints, before + 1);
     }
 
     // A plain box with one OK button, owned by the dialog open at the time, else the window.
@@ -223,20 +213,13 @@ class MainWindowTest : public QObject {
             AnswerNext(QStringLiteral("Select Color"), [&](QDialog& modal) {
                 auto* dialog = qobject_cast<QColorDialog*>(&modal);
                 QCOMPARE(dialog->currentColor(), QColor(0, 0, 128));
-                dialog->setCurrentColor(QColor(10, ok ? 20 : 99, 30));
+                dialog->setCurrentColor(QColor(10, 20, 30));
                 ok ? dialog->accept() : dialog->reject();
             });
             ColorRef chosen = MakeColorRef(1, 1, 1);
             QCOMPARE(m_services.ChooseColor(MakeColorRef(0, 0, 128), chosen), ok);
             QCOMPARE(chosen, ok ? MakeColorRef(10, 20, 30) : MakeColorRef(1, 1, 1));
         }
-    }
-
-    void aWaitShowsTheDrawingFirst() {
-        m_view->update();
-        const int before = m_view->paints;
-        m_services.Sleep(1);  // no event loop runs in between
-        QCOMPARE(m_view->paints, before + 1);
     }
 };
 
