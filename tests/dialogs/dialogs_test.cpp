@@ -60,8 +60,6 @@ class DialogsTest : public QObject {
         CMoveChoiceDlg move;
         QCOMPARE(Answer(move, "Select", {kReturn}), CMoveChoiceDlg::kMoved);
         QCOMPARE(move.m_bMoveColumn, 1);
-        QCOMPARE(Answer(move, "Select", {control::kMoveSingleCard}), CMoveChoiceDlg::kMoved);
-        QCOMPARE(move.m_bMoveColumn, 0);
         QCOMPARE(Answer(move, "Select", {IDCANCEL}), IDCANCEL);
 
         CHighScoreDlg high;
@@ -165,22 +163,6 @@ class DialogsTest : public QObject {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
-    }
-
-    void aboutTickerStaysEmptyThenScrollsFromTheSecondFrame() {
-        CAboutDlg dlg;
-        AnswerNext(QStringLiteral("About Kelmora"), [&](QDialog& dialog) {
-            auto* ticker = ControlOf<QLabel>(dialog, control::kTicker);
-            const int width = ticker->width();
-            QCOMPARE(ticker->text(), QString());
-            QTRY_VERIFY_WITH_TIMEOUT(!ticker->text().isEmpty(), 20000);
-            QCOMPARE(ticker->text(), QString::fromStdString(std::string(17, ' ') + "Pl"));
-            QCOMPARE(window.sleeps.front(), 150);
-            QTRY_COMPARE_WITH_TIMEOUT(ticker->text(), QString("Please feel free to"), 20000);
-            QCOMPARE(ticker->width(), width);
-            PressButton(dialog, IDOK);
-        });
-        QCOMPARE(host.DoModal(dlg), IDOK);
     }
 };
 

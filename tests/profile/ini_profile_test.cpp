@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <set>
 #include <string>
 
@@ -56,12 +55,6 @@ class IniProfileFile : public ::testing::Test {
     fs::path folder, path;
 };
 
-mode_t PermissionsOf(const fs::path& file) {
-    struct stat status {};
-    EXPECT_EQ(::stat(file.c_str(), &status), 0);
-    return status.st_mode & 0777;
-}
-
 // Runs `body` in a child process and returns how the child ended.
 template <class Body>
 int StatusOfChild(Body body) {
@@ -75,14 +68,10 @@ int StatusOfChild(Body body) {
     return status;
 }
 
-bool ExitedWell(int status) {
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 TEST_F(IniProfileFile,
        ReadsTheFirstKeyOfItsSectionWhateverElseTheFileHoldsAndNamesReadBackExactly) {
     // clang-format off
-    const struct { std::string file, section, key; std::optional<int> number; std::string text; } cases[] = {
+    const struct { std::string file, section, key; int number; std::string text; } cases[] = {
         {"", "Color", "m_Blue", 128, "none"},
         {"m_Blue=1\n[Color]\n", "Color", "m_Blue", 128, "none"},
         {"[ color ]\r\n  M_RED =300\r\n", "Color", "m_Red", 300, "300"},
@@ -106,7 +95,7 @@ TEST_F(IniProfileFile,
         SCOPED_TRACE(::testing::PrintToString(c.file));
         WriteFile(c.file);
         IniProfile profile(path);
-        EXPECT_EQ(profile.GetProfileInt(c.section, c.key, 128), c.number.value_or(128));
+        EXPECT_EQ(profile.GetProfileInt(c.section, c.key, 128), c.number);
         EXPECT_EQ(profile.GetProfileString(c.section, c.key, "none"), c.text);
     }
     // Anything a player types reads back exactly and stays on one line.
@@ -134,14 +123,14 @@ TEST_F(IniProfileFile, WritesChangeOneKeyAndKeepEveryOtherLineTheOtherGamesKeysA
     EXPECT_EQ(ReadFile(),
               "; my notes\n[ color ]\r\nm_Red=3\nm_Green=2\n\n[Options]\nm_Show=0\nunknown line\n"
               "\n[Name]\nt_Name1=Ann\\nLee\n");
-    EXPECT_EQ(PermissionsOf(path), 0644u);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0644));
     // The first write makes the folders and a file private to the player; reading makes none.
     const fs::path nested = folder / "config" / "kelmora.ini";
     EXPECT_EQ(IniProfile(nested).GetProfileInt("Color", "m_Blue", 128), 128);
     EXPECT_FALSE(fs::exists(folder / "config"));
     ASSERT_TRUE(IniProfile(nested).WriteProfileInt("Color", "m_Blue", 64));
     EXPECT_EQ(IniProfile(nested).GetProfileInt("Color", "m_Blue", 128), 64);
-    EXPECT_EQ(PermissionsOf(nested), 0600u);
+    EXPECT_EQ(fs::status(nested).permissions(), fs::perms(0600));
 }
 
 TEST_F(IniProfileFile, WhatIsNotAProfileFileIsNeitherReadNorReplaced) {
@@ -203,7 +192,7 @@ TEST_F(IniProfileFile, TwoGamesWritingAtOnceLoseNoKey) {
     for (const pid_t game : games) {
         int status = -1;
         ASSERT_EQ(::waitpid(game, &status, 0), game);
-        EXPECT_TRUE(ExitedWell(status)) << "a write failed";
+        EXPECT_EQ(status, 0) << "a write failed";
     }
     for (int write = 0; write < 100; ++write) {
         for (const std::string game : {"a", "b"}) {
@@ -235,7 +224,7 @@ TEST_F(IniProfileFile, FailedOrKilledWriteLeavesTheOldFileWhole) {
     };
     for (const std::size_t bytes : {std::size_t{0}, std::size_t{20}, next.size() - 1}) {
         SCOPED_TRACE(::testing::Message() << "stopped after " << bytes << " bytes");
-        EXPECT_FALSE(ExitedWell(StatusOfChild([&] { return writeLimitedTo(bytes, SIG_IGN); })));
+        EXPECT_NE(StatusOfChild([&] { return writeLimitedTo(bytes, SIG_IGN); }), 0);
         EXPECT_EQ(ReadFile(), old);
         EXPECT_EQ(Entries(), kProfileAndLock);
         const int status = StatusOfChild([&] { return writeLimitedTo(bytes, SIG_DFL); });
@@ -243,17 +232,18 @@ TEST_F(IniProfileFile, FailedOrKilledWriteLeavesTheOldFileWhole) {
         EXPECT_EQ(ReadFile(), old);
         EXPECT_EQ(Entries().size(), 3u) << "the killed writer's temporary file";
     }
-    EXPECT_TRUE(ExitedWell(StatusOfChild([&] { return writeLimitedTo(next.size(), SIG_DFL); })));
+    EXPECT_EQ(StatusOfChild([&] { return writeLimitedTo(next.size(), SIG_DFL); }), 0);
     EXPECT_EQ(ReadFile(), next);
     EXPECT_EQ(Entries(), kProfileAndLock);
 
     // Folder permissions do not stop root, so root writes as nobody.
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
-    EXPECT_FALSE(ExitedWell(StatusOfChild([&] {
-        constexpr uid_t kNobody = 65534;
-        return (::geteuid() != 0 || ::setuid(kNobody) == 0) &&
-               IniProfile(path).WriteProfileString("Name", "t_Name1", "Old");
-    })));
+    EXPECT_NE(StatusOfChild([&] {
+                  constexpr uid_t kNobody = 65534;
+                  return (::geteuid() != 0 || ::setuid(kNobody) == 0) &&
+                         IniProfile(path).WriteProfileString("Name", "t_Name1", "Old");
+              }),
+              0);
     EXPECT_EQ(ReadFile(), next);
 }
 
