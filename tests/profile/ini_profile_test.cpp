@@ -99,6 +99,7 @@ TEST_F(IniProfileFile,
         EXPECT_EQ(profile.GetProfileString(c.section, c.key, "none"), c.text);
     }
     // Anything a player types reads back exactly and stays on one line.
+    fs::remove(path);
     // clang-format off
     const std::string names[] = {"", " ", "line\nbreak", "\r\n", "a\n[Options]\nm_Show=0\n",
         "back\\slash\\n", "\\x41", "ends with \\", "tab\there", std::string("\x7f\x01\0\x1f", 4),
