@@ -1,4 +1,5 @@
 // The game's dialogs, opened for real and driven by keys and clicks.
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,7 +78,11 @@ class DialogsTest : public QObject {
             QCOMPARE(Answer(won, "Game Over", {control::kSelectGameRadio, radio, kReturn}), IDOK);
             QCOMPARE(won.m_nChoice, choice);
         }
-        QCOMPARE(Answer(won, "Game Over", {kReturn}), IDOK);
+        AnswerNext("Game Over", [](QDialog& dialog) {
+            QVERIFY(ControlOf<QAbstractButton>(dialog, control::kNewGameRadio)->isChecked());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(won), IDOK);
         QCOMPARE(won.m_nChoice, CGameWonDlg::kNewGame);
 
         CGameLostDlg lost;
@@ -85,6 +90,8 @@ class DialogsTest : public QObject {
         QCOMPARE(lost.m_bSameGame, 1);
         QCOMPARE(Answer(lost, "Game Over", {control::kSameGameCheck, IDCANCEL}), IDCANCEL);
         QCOMPARE(lost.m_bSameGame, 1);
+        QCOMPARE(Answer(lost, "Game Over", {control::kSameGameCheck, IDOK}), IDOK);
+        QCOMPARE(lost.m_bSameGame, 0);
 
         COptionsDlg options;
         options.m_bDblClk = options.m_bShow = 1;
@@ -158,6 +165,19 @@ class DialogsTest : public QObject {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
+    }
+
+    // The ticker shows nothing, then scrolls one frame per tick of its own timer.
+    void aboutTickerScrollsAtItsOwnPace() {
+        CAboutDlg dlg;
+        AnswerNext(QStringLiteral("About Kelmora"), [&](QDialog& dialog) {
+            auto* ticker = ControlOf<QLabel>(dialog, control::kTicker);
+            QCOMPARE(ticker->text(), QString());
+            QTRY_COMPARE_WITH_TIMEOUT(ticker->text(), QString("Please feel free to"), 20000);
+            QCOMPARE(window.sleeps.front(), 150);
+            PressButton(dialog, IDOK);
+        });
+        QCOMPARE(host.DoModal(dlg), IDOK);
     }
 };
 
