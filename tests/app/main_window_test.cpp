@@ -1,23 +1,19 @@
 // The main window as the program starts it, what each menu item and toolbar
-// button runs, and the window services the game calls.
+// button runs, and the pointer shapes and colour chooser of its services.
 #include <QAction>
 #include <QColorDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
-#include <vector>
 
 #include "app/icons/program_icons.h"
 #include "app/qt_window_services.h"
-#include "play/dialog_answers.h"
 #include "play/play_window.h"
 
 namespace {
@@ -33,14 +29,6 @@ QAction* MenuItem(const QMenuBar* bar, const QString& text) {
     return nullptr;
 }
 
-// A view that counts how often it is painted.
-class CountingView : public QWidget {
-  public:
-    int paints = 0;
-
-  protected:
-    void paintEvent(QPaintEvent*) override { ++paints; }
-};
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -48,7 +36,7 @@ class MainWindowTest : public QObject {
 
     std::unique_ptr<PlayWindow> m_window;
     QWidget m_main;
-    CountingView* m_view = new CountingView;
+    QWidget* m_view = new QWidget;
     QtWindowServices m_services{&m_main, m_view};
 
     CMainFrame& Frame() const { return m_window->Frame(); }
@@ -151,21 +139,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!Frame().statusBar()->isVisible());
     }
 
-    // Timers tick with their own ids; one set again while running starts over.
-    // The pointer shapes; a wait shows the drawing first.
-    void timersPointersAndWaits() {
-        std::vector<int> ticks;
-        m_services.SetTimerHandler([&](int id) {
-            ticks.push_back(id);
-            m_services.KillTimer(id);
-        });
-        m_services.SetTimer(0, 5);
-        m_services.SetTimer(1, 50);
-        m_services.SetTimer(0, 3'600'000);  // would have ticked first at 5 ms
-        QTRY_VERIFY(!ticks.empty());
-        m_services.KillTimer(0);
-        QCOMPARE(ticks, std::vector<int>{1});
-
+    void pointerShapes() {
         for (const auto& [pointer, hotSpot] : {std::pair{kDropCursor, QPoint(13, 25)},
                                                {kEmptyCursor, QPoint(14, 6)},
                                                {kArrowCursor, QPoint(-1, -1)}}) {
@@ -174,23 +148,6 @@ class MainWindowTest : public QObject {
             QCOMPARE(m_view->cursor().shape(),
                      hotSpot.x() < 0 ? Qt::ArrowCursor : Qt::BitmapCursor);
         }
-
-        m_view->update();
-        const int before = m_view->paints;
-        m_services.Sleep(1);  // no event loop runs in between
-        QCOMPARE(m_view->paints, before + 1);
-    }
-
-    // A plain box with one OK button, owned by the window.
-    void messageBoxHasOneOkButton() {
-        AnswerNext(QStringLiteral("Game Number"), [&](QDialog& modal) {
-            auto* box = qobject_cast<QMessageBox*>(&modal);
-            QVERIFY(box && box->buttons().size() == 1 && box->icon() == QMessageBox::NoIcon);
-            QCOMPARE(box->text(), QStringLiteral("0"));
-            QCOMPARE(box->parentWidget(), &m_main);
-            box->button(QMessageBox::Ok)->click();
-        });
-        m_services.MessageBox("0", "Game Number");
     }
 
     void colourChooserStartsAtTheGivenColourAndCancelKeepsIt() {

@@ -10,7 +10,7 @@
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/dialogs/tabbed_text.h"
 #include "fakes/fake_platform.h"
-#include "play/dialog_answers.h"
+#include "play/play_window.h"
 
 namespace {
 // Besides control ids, what a player may do: press Return or Escape.

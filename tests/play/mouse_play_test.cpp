@@ -16,7 +16,6 @@
 #include "app/qt_window_services.h"
 #include "app/view_widget.h"
 #include "platform/dialog_host.h"
-#include "play/dialog_answers.h"
 #include "play/play_window.h"
 #include "solver/headless_game.h"
 #include "solver/search.h"

@@ -1,14 +1,54 @@
 #include "play/play_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/command_ids.h"
 #include "app/dialogs/control_ids.h"
 #include "app/view_widget.h"
 #include "platform/dialog_host.h"
-#include "play/dialog_answers.h"
+
+namespace {
+QDialog* OpenDialog() {
+    return qobject_cast<QDialog*>(QApplication::activeModalWidget());
+}
+}  // namespace
+
+void AnswerNext(const QString& title, std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [title, act = std::move(act)] {
+        QDialog* dialog = OpenDialog();
+        QVERIFY2(dialog, qPrintable(QStringLiteral("no dialog \"%1\" is open").arg(title)));
+        const QString opened = dialog->windowTitle();
+        if (opened == title) {
+            act(*dialog);
+        }
+        if (dialog->isVisible()) {
+            dialog->reject();
+            QFAIL(qPrintable(QStringLiteral("\"%1\" left open, wanted \"%2\"").arg(opened, title)));
+        }
+    });
+}
+
+void WhenOpens(QObject* owner, const QString& title, std::function<void(QDialog&)> act) {
+    auto* watch = new QTimer(owner);
+    QObject::connect(watch, &QTimer::timeout, watch, [watch, title, act = std::move(act)] {
+        if (QDialog* dialog = OpenDialog(); dialog && dialog->windowTitle() == title) {
+            watch->deleteLater();
+            watch->stop();
+            act(*dialog);
+        }
+    });
+    watch->start(10);
+}
+
+void PressButton(QDialog& dialog, int id) {
+    auto* button = ControlOf<QAbstractButton>(dialog, id);
+    QVERIFY2(button, qPrintable(QStringLiteral("no control %1").arg(id)));
+    button->click();
+}
 
 PlayWindow::PlayWindow() {
     // Never the player's own profile.

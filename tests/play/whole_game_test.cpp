@@ -9,7 +9,6 @@
 #include "app/dialogs/control_ids.h"
 #include "game/view_table.h"
 #include "platform/dialog_host.h"
-#include "play/dialog_answers.h"
 #include "play/play_window.h"
 #include "solver/game_solver.h"
 #include "solver/headless_game.h"
