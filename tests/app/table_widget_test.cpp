@@ -3,7 +3,6 @@
 // client coordinates, and a full repaint after each resize.
 #include <QFont>
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QVector>
 #include <QtTest>
 
@@ -213,10 +212,7 @@ class TableWidgetTest : public QObject {
         Shown game;
         QVERIFY(QTest::qWaitForWindowExposed(&game.widget));
         for (const auto& [x, right] : {std::pair{311, 1}, {310, 0}}) {
-            QMouseEvent move(QEvent::MouseMove, QPoint(x, 300),
-                             game.widget.mapToGlobal(QPoint(x, 300)), Qt::NoButton, Qt::NoButton,
-                             Qt::NoModifier);
-            QApplication::sendEvent(&game.widget, &move);
+            QTest::mouseMove(&game.widget, QPoint(x, 300));
             QCOMPARE(game.view.m_bPointerRight, right);
         }
         game.widget.resize(700, 500);

@@ -139,7 +139,6 @@ class DialogsTest : public QObject {
         dlg.m_strBestName[0] = "Ann";
         AnswerNext(QStringLiteral("Statistics"), [&](QDialog& dialog) {
             auto* text = ControlOf<TabbedText>(dialog, control::kStatisticsText);
-            QVERIFY(text->accessibleName().startsWith("#45899\t\t95\tAnn\n"));
             // A line is "#game", two tabs, the time, a tab, the name.
             const QFontMetrics metrics = text->fontMetrics();
             const int stop = text->TabStop();
@@ -149,7 +148,6 @@ class DialogsTest : public QObject {
             QCOMPARE(LabelAt(dialog, "Game No.").x(), origin.x());
             QCOMPARE(LabelAt(dialog, "Time").x(), origin.x() + 2 * stop);
             QCOMPARE(LabelAt(dialog, "Name").x(), origin.x() + 3 * stop);
-            QVERIFY(LabelAt(dialog, "Name").y() < origin.y());
             // "1." beside the first line, "Total " beside the percentage on the sixth.
             QCOMPARE(LabelAt(dialog, "1.\n2.\n3.").y(), origin.y());
             QVERIFY(qAbs(LabelAt(dialog, "Total ").y() -
