@@ -194,7 +194,7 @@ class TableWidgetTest : public QObject {
     // A double-click reaches the handler of its own button after its first
     // press and release: the left one sends the selected top card (a King, which
     // the right one cannot send home) to the first reserve cell.
-    void aDoubleClickArrivesAfterItsFirstPressAndRelease() {
+    void mouseMessagesArriveInTheGamesOrderAndAResizeRepaintsAll() {
         for (const auto& [button, topAfter] :
              {std::pair{Qt::LeftButton, 5}, {Qt::RightButton, 6}}) {
             Shown game;
@@ -206,9 +206,7 @@ class TableWidgetTest : public QObject {
             QCOMPARE(game.view.m_bCellUsed[0], 6 - topAfter);
             QCOMPARE(game.view.m_nSelected, 0);
         }
-    }
-
-    void pointerMovesArriveInClientCoordinatesAndAResizeRepaintsAll() {
+        // Pointer moves arrive in client coordinates; a resize repaints all.
         Shown game;
         QVERIFY(QTest::qWaitForWindowExposed(&game.widget));
         for (const auto& [x, right] : {std::pair{311, 1}, {310, 0}}) {

@@ -133,10 +133,6 @@ class DialogsTest : public QObject {
     void statisticsLinesUpTheTextUnderItsHeadingsAndClearsOverIt() {
         CStatisticsDlg dlg;
         dlg.m_nWon = 12;
-        dlg.m_nLost = 23;
-        dlg.m_nBestTime[0] = 95;
-        dlg.m_nBestGame[0] = 45899;
-        dlg.m_strBestName[0] = "Ann";
         AnswerNext(QStringLiteral("Statistics"), [&](QDialog& dialog) {
             auto* text = ControlOf<TabbedText>(dialog, control::kStatisticsText);
             // A line is "#game", two tabs, the time, a tab, the name.
