@@ -1,15 +1,54 @@
 #include "play/play_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/command_ids.h"
 #include "app/dialogs/control_ids.h"
-#include "app/find_main_frame.h"
 #include "app/view_widget.h"
 #include "platform/dialog_host.h"
-#include "play/dialog_answers.h"
+
+namespace {
+QDialog* OpenDialog() {
+    return qobject_cast<QDialog*>(QApplication::activeModalWidget());
+}
+}  // namespace
+
+void AnswerNext(const QString& title, std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [title, act = std::move(act)] {
+        QDialog* dialog = OpenDialog();
+        QVERIFY2(dialog, qPrintable(QStringLiteral("no dialog \"%1\" is open").arg(title)));
+        const QString opened = dialog->windowTitle();
+        if (opened == title) {
+            act(*dialog);
+        }
+        if (dialog->isVisible()) {
+            dialog->reject();
+            QFAIL(qPrintable(QStringLiteral("\"%1\" left open, wanted \"%2\"").arg(opened, title)));
+        }
+    });
+}
+
+void WhenOpens(QObject* owner, const QString& title, std::function<void(QDialog&)> act) {
+    auto* watch = new QTimer(owner);
+    QObject::connect(watch, &QTimer::timeout, watch, [watch, title, act = std::move(act)] {
+        if (QDialog* dialog = OpenDialog(); dialog && dialog->windowTitle() == title) {
+            watch->deleteLater();
+            watch->stop();
+            act(*dialog);
+        }
+    });
+    watch->start(10);
+}
+
+void PressButton(QDialog& dialog, int id) {
+    auto* button = ControlOf<QAbstractButton>(dialog, id);
+    QVERIFY2(button, qPrintable(QStringLiteral("no control %1").arg(id)));
+    button->click();
+}
 
 PlayWindow::PlayWindow() {
     // Never the player's own profile.
@@ -22,22 +61,22 @@ PlayWindow::PlayWindow() {
 }
 
 CMainFrame& PlayWindow::Frame() const {
-    return *FindMainFrame();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* frame = qobject_cast<CMainFrame*>(window)) {
+            return *frame;
+        }
+    }
+    qFatal("no main window");
 }
 
 ViewWidget& PlayWindow::Table() const {
     return *qobject_cast<ViewWidget*>(Frame().centralWidget());
 }
 
-QString PlayWindow::ProfilePath() const {
-    return m_config.filePath(QStringLiteral("kelmora/kelmora.ini"));
-}
-
 void PlayWindow::Trigger(int commandId) const {
     for (QAction* action : Frame().findChildren<QAction*>()) {
         if (!action->isSeparator() && action->data().toInt() == commandId) {
-            action->trigger();
-            return;
+            return action->trigger();
         }
     }
     QFAIL(qPrintable(QStringLiteral("no command %1").arg(commandId)));
@@ -45,18 +84,14 @@ void PlayWindow::Trigger(int commandId) const {
 
 void PlayWindow::SelectGame(int number) const {
     AnswerNext(QStringLiteral("Select Game"), [number](QDialog& dialog) {
-        auto* edit = ControlOf<QLineEdit>(dialog, control::kEdit);
-        QVERIFY(edit);
-        QTest::keyClicks(edit, QString::number(number));
+        QTest::keyClicks(ControlOf<QLineEdit>(dialog, control::kEdit), QString::number(number));
         PressButton(dialog, IDOK);
     });
     Trigger(command::kSelectGame);
 }
 
 void PlayWindow::Click(solver::Spot at) const {
-    const QPoint point(at.x, at.y);
-    QTest::mousePress(&Table(), Qt::LeftButton, {}, point);
-    QTest::mouseRelease(&Table(), Qt::LeftButton, {}, point);
+    QTest::mouseClick(&Table(), Qt::LeftButton, {}, QPoint(at.x, at.y));
 }
 
 void PlayWindow::Play(const solver::Move& move) const {
@@ -67,9 +102,4 @@ void PlayWindow::Play(const solver::Move& move) const {
     Click(solver::SpotOf(game, move.fromPlace, move.from));
     Click(solver::SpotOf(game, move.toPlace,
                          move.toPlace == solver::Move::kHome ? moving.nSuit : move.to));
-}
-
-void PlayWindow::DoubleClick(Qt::MouseButton button, solver::Spot at) const {
-    const QPoint inWindow = Table().mapTo(&Frame(), QPoint(at.x, at.y));
-    QTest::mouseDClick(Frame().windowHandle(), button, {}, inWindow);
 }
