@@ -112,6 +112,8 @@ constexpr Weights kCardsHome{6, 3, 4, 2, 2, 0};
 // The home cells kept level and columns emptied: wins deals where sending
 // one suit far ahead buries the low cards of the others.
 constexpr Weights kLevelHomes{6, 3, 8, 4, 2, 8};
+// The same, the reserve cells kept free as well: wins others of those deals.
+constexpr Weights kFreeCells{6, 5, 8, 4, 2, 8};
 
 // Lower is closer to a win.
 int Distance(const Position& position, const Weights& weights) {
@@ -327,6 +329,7 @@ SearchResult Search(const Position& deal, std::size_t maxPositions) {
     const Stage stages[] = {{&DepthFirst, kCardsHome, kQuickLook},
                             {&BestFirst, kCardsHome, kWideLook},
                             {&BestFirst, kLevelHomes, kWideLook},
+                            {&BestFirst, kFreeCells, kWideLook},
                             {&DepthFirst, kCardsHome, maxPositions}};
     std::size_t spent = 0;
     SearchResult result;
