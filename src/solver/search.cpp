@@ -97,26 +97,46 @@ void AddColumnMoves(const Position& position, int emptyColumn, std::vector<Move>
     }
 }
 
-// Lower is closer to a win: cards still out, reserve cells in use, cards
-// lying on the next card a home cell needs, and cards out of sequence.
-int Distance(const Position& position) {
-    int distance = 6 * (kDeckSize - position.CardsHome());
+// What counts against a table on its way to a win, card by card.
+struct Weights {
+    int cardOut;       // a card not yet home
+    int cellUsed;      // a reserve cell in use
+    int emptyColumn;   // taken off for an empty column
+    int onNext;        // a card lying on the next card a home cell needs
+    int outOfRun;      // a card that does not fit on the one below it
+    int lowestBehind;  // a rank the lowest home cell still lacks
+};
+
+// Cards home first: wins most deals soonest.
+constexpr Weights kCardsHome{6, 3, 4, 2, 2, 0};
+// The home cells kept level and columns emptied: wins deals where sending
+// one suit far ahead buries the low cards of the others.
+constexpr Weights kLevelHomes{6, 3, 8, 4, 2, 8};
+// The same, the reserve cells kept free as well: wins others of those deals.
+constexpr Weights kFreeCells{6, 5, 8, 4, 2, 8};
+
+// Lower is closer to a win.
+int Distance(const Position& position, const Weights& weights) {
+    const int lowest =
+        std::min({position.home[0], position.home[1], position.home[2], position.home[3]});
+    int distance = weights.cardOut * (kDeckSize - position.CardsHome()) +
+                   weights.lowestBehind * (rules::kKing - lowest);
     for (int j = 0; j < rules::kCells; ++j) {
-        distance += position.cells[j] != 0 ? 3 : 0;
+        distance += position.cells[j] != 0 ? weights.cellUsed : 0;
     }
     for (int k = 0; k < rules::kColumns; ++k) {
         const int top = position.top[k];
         if (top < 0) {
-            distance -= 4;
+            distance -= weights.emptyColumn;
             continue;
         }
         for (int row = 0; row <= top; ++row) {
             const Card card = position.At(k, row);
             if (card.nRank == position.home[card.nSuit] + 1) {
-                distance += 2 * (top - row);
+                distance += weights.onNext * (top - row);
             }
             if (row > 0 && !FitsOn(card, position.At(k, row - 1))) {
-                distance += 2;
+                distance += weights.outOfRun;
             }
         }
     }
@@ -164,13 +184,14 @@ bool Reach(Position& position, const Move& move) {
 // The unseen tables one move away, each with its distance from a win. A card
 // that nothing can want any more goes home before anything else is tried,
 // unless the game would count no move left after it.
-void Children(const Position& position, SeenSet& seen, std::vector<Candidate>& children) {
+void Children(const Position& position, const Weights& weights, SeenSet& seen,
+              std::vector<Candidate>& children) {
     children.clear();
     if (const std::optional<Move> forced = ForcedMove(position)) {
         Position next = position;
         if (Reach(next, *forced)) {
             if (seen.Insert(CanonicalKey(next))) {
-                children.push_back({next.Won() ? -1 : Distance(next), *forced, next});
+                children.push_back({next.Won() ? -1 : Distance(next, weights), *forced, next});
             }
             return;
         }
@@ -178,12 +199,12 @@ void Children(const Position& position, SeenSet& seen, std::vector<Candidate>& c
     for (const Move& move : LegalMoves(position)) {
         Position next = position;
         if (Reach(next, move) && seen.Insert(CanonicalKey(next))) {
-            children.push_back({next.Won() ? -1 : Distance(next), move, next});
+            children.push_back({next.Won() ? -1 : Distance(next, weights), move, next});
         }
     }
 }
 
-SearchResult DepthFirst(const Position& deal, std::size_t maxPositions) {
+SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_t maxPositions) {
     struct Frame {
         Position position;
         // This table's moves are pending[begin, end); `next` is the next to follow.
@@ -199,7 +220,7 @@ SearchResult DepthFirst(const Position& deal, std::size_t maxPositions) {
 
     // Queues the unseen tables one move away, the closest to a win first.
     const auto enter = [&](const Position& position) {
-        Children(position, seen, candidates);
+        Children(position, weights, seen, candidates);
         std::stable_sort(
             candidates.begin(), candidates.end(),
             [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
@@ -243,7 +264,7 @@ SearchResult DepthFirst(const Position& deal, std::size_t maxPositions) {
 
 // Always the table closest to a win next, wherever it lies: finds the deals
 // where following the first promising move leads astray. Keeps every table.
-SearchResult BestFirst(const Position& deal, std::size_t maxPositions) {
+SearchResult BestFirst(const Position& deal, const Weights& weights, std::size_t maxPositions) {
     struct Node {
         Position position;
         std::uint32_t parent;
@@ -261,7 +282,7 @@ SearchResult BestFirst(const Position& deal, std::size_t maxPositions) {
     while (!queue.empty()) {
         const std::uint32_t index = queue.top().second;
         queue.pop();
-        Children(nodes[index].position, seen, children);
+        Children(nodes[index].position, weights, seen, children);
         for (const Candidate& child : children) {
             if (child.reached.Won()) {
                 result.line.push_back(child.move);
@@ -298,20 +319,28 @@ std::vector<Move> LegalMoves(const Position& position) {
 
 SearchResult Search(const Position& deal, std::size_t maxPositions) {
     // Most deals fall to the first few thousand tables depth first; the rest
-    // get the wider look of best first, and what neither wins is searched to
-    // the end, to prove it cannot be won.
+    // get the wider look of best first, led one way and then another, and
+    // what none wins is searched to the end, to prove it cannot be won.
+    struct Stage {
+        SearchResult (*strategy)(const Position&, const Weights&, std::size_t);
+        const Weights& weights;
+        std::size_t positions;
+    };
+    const Stage stages[] = {{&DepthFirst, kCardsHome, kQuickLook},
+                            {&BestFirst, kCardsHome, kWideLook},
+                            {&BestFirst, kLevelHomes, kWideLook},
+                            {&BestFirst, kFreeCells, kWideLook},
+                            {&DepthFirst, kCardsHome, maxPositions}};
     std::size_t spent = 0;
-    for (const auto& [strategy, positions] :
-         {std::pair{&DepthFirst, kQuickLook}, std::pair{&BestFirst, kWideLook}}) {
-        SearchResult result = strategy(deal, std::min(positions, maxPositions));
+    SearchResult result;
+    for (const Stage& stage : stages) {
+        result = stage.strategy(deal, stage.weights, std::min(stage.positions, maxPositions));
         spent += result.positions;
         if (result.verdict != Verdict::kUndecided) {
-            result.positions = spent;
-            return result;
+            break;
         }
     }
-    SearchResult result = DepthFirst(deal, maxPositions);
-    result.positions += spent;
+    result.positions = spent;
     return result;
 }
 

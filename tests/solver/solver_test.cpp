@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::size_t kPositions = 2'000'000;
 TEST(Solver, EachLineItPrintsWinsItsGameAndOnlyTheWholeLineDoes) {
+    // Each of these lines moves single cards and runs into empty columns.
     for (const int number : {1, 125, 11982, 45899}) {
         const solver::GameResult result = solver::SolveGame(number, kPositions);
         ASSERT_EQ(result.verdict, solver::Verdict::kWon) << number;
@@ -23,23 +24,30 @@ TEST(Solver, EachLineItPrintsWinsItsGameAndOnlyTheWholeLineDoes) {
 }
 
 TEST(Solver, ProvesThatALockedTableCannotBeWon) {
-    // Every suit home up to its Eight; Kings fill the reserve cells, and each
-    // column hides its Nine or Jack under a card that fits nowhere.
-    solver::Position table;
-    const auto code = [](int rank, int suit) {
-        return static_cast<std::uint8_t>(suit * 13 + rank);
+    // Every suit home up to its Three, the reserve cells full and the Fours
+    // buried: cards shift onto others for a few moves, but none ever frees a
+    // place. Columns read from the bottom up.
+    const char* const cells = "KS KH JH QS";
+    const char* const columns[] = {"9D 8H 7D 9S QH", "6C TH 4S 4H 6S", "7C 9H 6H 7S TS",
+                                   "5S 9C JS TC 6D", "4D 5D 4C JD",    "QC KD 7H 8D",
+                                   "QD 8C 5H 5C",    "JC 8S KC TD"};
+    const auto code = [](const std::string& card) {
+        return static_cast<std::uint8_t>(std::string("CSHD").find(card[1]) * 13 +
+                                         std::string("A23456789TJQK").find(card[0]) + 1);
     };
-    for (int suit = 0; suit < 4; ++suit) {
-        table.home[suit] = 8;
-        table.cells[suit] = code(13, suit);
+    solver::Position table;
+    std::istringstream cellCards(cells);
+    for (int j = 0; j < 4; ++j) {
+        std::string card;
+        cellCards >> card;
+        table.cells[j] = code(card);
+        table.home[j] = 3;
     }
-    const int columns[8][2][2] = {{{9, 0}, {12, 0}},  {{9, 1}, {12, 1}},  {{9, 2}, {12, 2}},
-                                  {{9, 3}, {12, 3}},  {{11, 0}, {10, 1}}, {{11, 1}, {10, 0}},
-                                  {{11, 2}, {10, 3}}, {{11, 3}, {10, 2}}};
     for (int k = 0; k < 8; ++k) {
-        table.top[k] = 1;
-        table.cards[k][0] = code(columns[k][0][0], columns[k][0][1]);
-        table.cards[k][1] = code(columns[k][1][0], columns[k][1][1]);
+        std::istringstream cards(columns[k]);
+        for (std::string card; cards >> card;) {
+            table.cards[k][++table.top[k]] = code(card);
+        }
     }
     EXPECT_EQ(solver::Search(table, kPositions).verdict, solver::Verdict::kCannotBeWon);
 }
@@ -83,6 +91,12 @@ TEST(SolveCommand, PrintsTheLineForOneGameAndAVerdictPerGameOfARange) {
     }
     EXPECT_EQ(range.out, verdicts);
     EXPECT_EQ(range.err, "");
+
+    // One game as a range, and the last number at the end of one.
+    EXPECT_EQ(Command({"7-7"}).out, "7 won " + std::to_string(Moves(7)) + "\n");
+    EXPECT_EQ(Command({"45898-45899"}).out, "45898 won " + std::to_string(Moves(45898)) +
+                                                "\n45899 won " + std::to_string(Moves(45899)) +
+                                                "\n");
 }
 
 TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
