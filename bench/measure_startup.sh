@@ -30,6 +30,10 @@ launch() {
     "$1" > /dev/null 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --name '^Kelmora$' > /dev/null 2>&1; do
+        if ! kill -0 "$pid" 2> /dev/null; then
+            echo "$1 ended before its title read Kelmora" >&2
+            exit 1
+        fi
         sleep 0.002
     done
     end=$(date +%s%N)
