@@ -258,6 +258,7 @@ TEST(StartupTick, DrawsTheEmptyTableOnce) {
         t.view->OnTimer(kStartupTimer);
         EXPECT_EQ(t.surface.Take().size(), drawn);
         EXPECT_EQ(t.window.timers.count(kStartupTimer), 0u);
+        EXPECT_EQ(t.window.title, "Kelmora");
     }
 }
 
