@@ -67,7 +67,10 @@ TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
         std::tie(dlg.m_nGame, dlg.m_strEdit) = std::tuple(777, typed);
         EXPECT_EQ(dlg.OnOK(window), game != 0) << typed;
         EXPECT_EQ(dlg.m_nGame, game != 0 ? game : 777);
-        EXPECT_EQ(window.messages.size(), game != 0 ? 0u : 1u);
+        using Messages = decltype(window.messages);
+        EXPECT_EQ(window.messages,
+                  game != 0 ? Messages{}
+                            : Messages{{"Select a Game Number between 0 & 45900", "Kelmora"}});
         EXPECT_EQ(dlg.m_strEdit, game != 0 ? std::string(typed) : "0");
     }
 }
