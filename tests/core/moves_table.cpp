@@ -1,21 +1,15 @@
 #include "moves_table.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace moves_test {
 
-TableBuilder::TableBuilder(FakeTable& table) : m_table(table) {
-    m_table.ClearTable();
-}
-
 void TableBuilder::Place(const Card& card) {
-    const int code = CardCode(card);
-    ASSERT_FALSE(m_placed[code]) << "card " << code << " placed twice";
-    m_placed[code] = true;
+    ASSERT_FALSE(m_placed[CardCode(card)]) << "card " << CardCode(card) << " placed twice";
+    m_placed[CardCode(card)] = true;
 }
 
-TableBuilder& TableBuilder::Column(int k, const std::vector<Card>& cards) {
+TableBuilder& TableBuilder::Column(int k, const Cards& cards) {
     std::ranges::for_each(cards, [this](const Card& card) { Place(card); });
     m_table.Column(k, cards);
     return *this;
@@ -44,7 +38,7 @@ TableBuilder& TableBuilder::Home(int suit, int rank) {
 }
 
 void TableBuilder::Spares(int firstColumn) {
-    std::vector<std::vector<Card>> spares(table::kColumns - firstColumn);
+    std::vector<Cards> spares(table::kColumns - firstColumn);
     int dealt = 0;
     for (int code = 1; code <= 52; ++code) {
         if (!m_placed[code]) {
@@ -52,7 +46,6 @@ void TableBuilder::Spares(int firstColumn) {
         }
     }
     for (std::size_t i = 0; i < spares.size(); ++i) {
-        ASSERT_LE(spares[i].size(), 19u) << "not enough spare columns";
         m_table.Column(firstColumn + static_cast<int>(i), spares[i]);
     }
 }
@@ -102,13 +95,6 @@ Log Steps(const Log& calls) {
         }
     }
     return steps;
-}
-
-Log KingsDrawn(FakeTable& table) {
-    Log kings;
-    std::ranges::copy_if(table.surface.Take(), std::back_inserter(kings),
-                         [](const auto& call) { return call == kKingLeft || call == kKingRight; });
-    return kings;
 }
 
 std::string Face(const Card& card, int x, int y, int cx, int cy) {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -13,18 +10,15 @@
 namespace moves_test {
 
 using Log = std::vector<std::string>;
-
-constexpr int kClubs = 0;
-constexpr int kSpades = 1;
-constexpr int kHearts = 2;
-constexpr int kDiamonds = 3;
+using Cards = std::vector<Card>;
+enum Suit { kClubs, kSpades, kHearts, kDiamonds };
 
 // Lays out a whole deck: the cards a test names go where it says, every other
 // card is shared out evenly over the spare columns.
 class TableBuilder {
   public:
-    explicit TableBuilder(FakeTable& table);
-    TableBuilder& Column(int k, const std::vector<Card>& cards);
+    explicit TableBuilder(FakeTable& table) : m_table(table) { m_table.ClearTable(); }
+    TableBuilder& Column(int k, const Cards& cards);
     TableBuilder& Reserve(int cell, Card card);
     // Fills reserve cells 0 .. count - 1 with the Ace to Four of diamonds.
     TableBuilder& UsedCells(int count);
@@ -38,20 +32,12 @@ class TableBuilder {
     void Place(const Card& card);
 };
 
-// A place a press can go to: a column (at its top card), a reserve or a home cell.
+// A place a press goes to: a column (at its top card), a reserve or a home cell.
 struct Place {
     enum Kind { kColumn, kReserve, kHome } kind;
     int index;
 };
-constexpr Place AtColumn(int k) {
-    return {Place::kColumn, k};
-}
-constexpr Place AtReserve(int cell) {
-    return {Place::kReserve, cell};
-}
-constexpr Place AtHome(int home) {
-    return {Place::kHome, home};
-}
+inline const Place kNowhere{Place::kHome, -1};
 
 // The middle of a place: of a column's top card or of an empty column, of a cell.
 std::pair<int, int> Middle(const CSolView& view, Place place);
@@ -66,12 +52,7 @@ Log Move(FakeTable& table, Place from, Place to);
 // row drawn again over them, folded into "frames".
 Log Steps(const Log& calls);
 
-// The king pictures drawn since the last look, in order.
-Log KingsDrawn(FakeTable& table);
-constexpr const char* kKingLeft = "blt 1000 295,35 32x32 copy";
-constexpr const char* kKingRight = "blt 2000 295,35 32x32 copy";
-
-std::string Face(const Card& card, int x, int y, int cx, int cy);
+std::string Face(const Card& card, int x, int y, int cx = 71, int cy = 96);
 std::string Erase(int left, int right, int top, int bottom);
 
 }  // namespace moves_test
