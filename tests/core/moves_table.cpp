@@ -4,91 +4,73 @@
 
 namespace moves_test {
 
-void TableBuilder::Place(const Card& card) {
-    ASSERT_FALSE(m_placed[CardCode(card)]) << "card " << CardCode(card) << " placed twice";
-    m_placed[CardCode(card)] = true;
-}
-
-TableBuilder& TableBuilder::Column(int k, const Cards& cards) {
-    std::ranges::for_each(cards, [this](const Card& card) { Place(card); });
-    m_table.Column(k, cards);
-    return *this;
-}
-
-TableBuilder& TableBuilder::Reserve(int cell, Card card) {
-    Place(card);
-    m_table.view->m_Cards[cell][table::kCellRow] = card;
-    m_table.view->m_bCellUsed[cell] = 1;
-    return *this;
-}
-
-TableBuilder& TableBuilder::UsedCells(int count) {
-    for (int cell = 0; cell < count; ++cell) {
-        Reserve(cell, Card{cell + 1, kDiamonds});
+void LayOut(FakeTable& t, const std::vector<Cards>& columns, const Cards& cells,
+            const std::array<int, 4>& homes, int sparesFrom) {
+    t.ClearTable();
+    CSolView& v = *t.view;
+    bool placed[53] = {};
+    const auto place = [&placed](const Card& card) {
+        EXPECT_FALSE(std::exchange(placed[CardCode(card)], true))
+            << "placed twice: " << CardCode(card);
+    };
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        std::ranges::for_each(columns[k], place);
+        t.Column(static_cast<int>(k), columns[k]);
     }
-    return *this;
-}
-
-TableBuilder& TableBuilder::Home(int suit, int rank) {
-    for (int r = 1; r <= rank; ++r) {
-        Place(Card{r, suit});
+    for (std::size_t j = 0; j < cells.size(); ++j) {
+        if (cells[j] != Card{}) {
+            place(cells[j]);
+            v.m_Cards[j][table::kCellRow] = cells[j];
+            v.m_bCellUsed[j] = 1;
+        }
     }
-    m_table.view->m_Cards[table::kCells + suit][table::kCellRow] = Card{rank, suit};
-    return *this;
-}
-
-void TableBuilder::Spares(int firstColumn) {
-    std::vector<Cards> spares(table::kColumns - firstColumn);
+    for (int suit = 0; suit < table::kCells; ++suit) {
+        for (int rank = 1; rank <= homes[suit]; ++rank) {
+            place({rank, suit});
+        }
+        v.m_Cards[table::kCells + suit][table::kCellRow] =
+            homes[suit] ? Card{homes[suit], suit} : Card{};
+    }
+    std::vector<Cards> spares(table::kColumns - sparesFrom);
     int dealt = 0;
     for (int code = 1; code <= 52; ++code) {
-        if (!m_placed[code]) {
-            spares[dealt++ % spares.size()].push_back(Card{(code - 1) % 13 + 1, (code - 1) / 13});
+        if (!placed[code]) {
+            spares[dealt++ % spares.size()].push_back({(code - 1) % 13 + 1, (code - 1) / 13});
         }
     }
     for (std::size_t i = 0; i < spares.size(); ++i) {
-        m_table.Column(firstColumn + static_cast<int>(i), spares[i]);
+        t.Column(sparesFrom + static_cast<int>(i), spares[i]);
     }
 }
 
-std::pair<int, int> Middle(const CSolView& view, Place place) {
-    const int i = place.index;
-    switch (place.kind) {
-        case Place::kColumn:
-            return {table::ColumnX(i) + 35,
-                    view.m_nTop[i] < 0 ? 150 : table::RowY(view.m_nTop[i]) + 50};
-        case Place::kReserve:
-            return {table::ReserveX(i) + 35, 50};
-        case Place::kHome:
-            return {table::HomeX(i) + 35, 50};
+std::pair<int, int> Middle(const CSolView& view, int place) {
+    if (place >= kHome) {
+        return {table::HomeX(place - kHome) + 35, 50};
     }
-    return {};
+    if (place >= kCell) {
+        return {table::ReserveX(place - kCell) + 35, 50};
+    }
+    const int top = view.m_nTop[place];
+    return {table::ColumnX(place) + 35, top < 0 ? 150 : table::RowY(top) + 50};
 }
 
-void Press(FakeTable& table, Place place) {
-    const auto [x, y] = Middle(*table.view, place);
-    table.view->OnLButtonDown(0, x, y);
+void Press(FakeTable& t, int place) {
+    const auto [x, y] = Middle(*t.view, place);
+    t.view->OnLButtonDown(0, x, y);
 }
 
-void Click(FakeTable& table, Place place) {
-    Press(table, place);
-    table.view->OnLButtonUp(0, 0, 0);
-}
-
-Log Move(FakeTable& table, Place from, Place to) {
-    Click(table, from);
-    table.surface.Take();
-    Press(table, to);
-    return Steps(table.surface.Take());
+void Click(FakeTable& t, int place) {
+    Press(t, place);
+    t.view->OnLButtonUp(0, 0, 0);
 }
 
 Log Steps(const Log& calls) {
     Log steps;
     for (const std::string& call : calls) {
-        const bool frameLine = call.starts_with("line ") && call.ends_with(" notcopy");
-        const bool redrawnAfterFrames = !steps.empty() && steps.back() == "frames" &&
-                                        call.starts_with("blt ") &&
-                                        call.find(",0 ") != std::string::npos;
-        if (!frameLine && !redrawnAfterFrames) {
+        const bool folded = (call.starts_with("line ") && call.ends_with(" notcopy")) ||
+                            (!steps.empty() && steps.back() == "frames" &&
+                             call.starts_with("blt ") && call.find(",0 ") != std::string::npos);
+        if (!folded) {
             steps.push_back(call);
         } else if (steps.empty() || steps.back() != "frames") {
             steps.push_back("frames");
