@@ -80,13 +80,11 @@ Log Steps(const Log& calls) {
 }
 
 std::string Face(const Card& card, int x, int y, int cx, int cy) {
-    return "blt " + std::to_string(CardCode(card)) + ' ' + std::to_string(x) + ',' +
-           std::to_string(y) + ' ' + std::to_string(cx) + 'x' + std::to_string(cy) + " copy";
+    return Text("blt %d %d,%d %dx%d copy", CardCode(card), x, y, cx, cy);
 }
 
 std::string Erase(int left, int right, int top, int bottom) {
-    return "fill " + std::to_string(left) + ',' + std::to_string(top) + '-' +
-           std::to_string(right) + ',' + std::to_string(bottom) + " 0,0,128";
+    return Text("fill %d,%d-%d,%d 0,0,128", left, top, right, bottom);
 }
 
 }  // namespace moves_test

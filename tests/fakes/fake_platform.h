@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -19,22 +20,28 @@
 #include "score/statistics_dlg.h"
 #include "settings/options_dlg.h"
 
-// A surface that keeps a log of every drawing call, one readable line each:
-//   "blt 12 4,110 80x100 copy", "fill 0,0-640,480 0,0,128",
-//   "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
+// Text laid out as by printf.
+template <class... Args>
+std::string Text(const char* format, Args... args) {
+    char text[160];
+    std::snprintf(text, sizeof text, format, args...);
+    return text;
+}
+
+// A surface that logs every drawing call, one readable line each:
+// "blt 12 4,110 80x100 copy", "fill 0,0-640,480 0,0,128",
+// "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
 class RecordingSurface : public Surface {
   public:
     Rect client{0, 0, 632, 407};
     std::vector<std::string> calls;
-    // Long random runs switch the log off; the calls still happen.
-    bool keepLog = true;
+    bool keepLog = true;  // long random runs switch the log off
 
     Rect ClientRect() const override { return client; }
     void BitBlt(int x, int y, int cx, int cy, int bitmapId, RasterOp op) override;
     void FillRect(const Rect& rect, ColorRef colour) override;
     void Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mode) override;
     void TextOut(int x, int y, const std::string& text) override;
-
     // The log since the last call, emptied.
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
 
@@ -55,15 +62,8 @@ class FakeWindow : public WindowServices {
     std::function<bool(ColorRef initial, ColorRef& chosen)> chooseColor;
     // Runs while a message box is open, as the box's own message loop would.
     std::function<void()> duringMessageBox;
-    // Told of every timer started.
-    std::function<void(int id)> onSetTimer;
 
-    void SetTimer(int id, int periodMs) override {
-        timers[id] = periodMs;
-        if (onSetTimer) {
-            onSetTimer(id);
-        }
-    }
+    void SetTimer(int id, int periodMs) override { timers[id] = periodMs; }
     void KillTimer(int id) override { timers.erase(id); }
     void SetMainTitle(const std::string& text) override { title = text; }
     void SetPointer(CursorHandle cursor) override { pointer = cursor; }
@@ -116,11 +116,8 @@ class ScriptedDialogs : public DialogHost {
     template <class Dlg>
     int Run(const std::string& name, Answer<Dlg>& answer, Dlg& dlg) {
         ++shown[name];
-        if (!answer) {
-            ADD_FAILURE() << "unexpected dialog " << name;
-            return IDCANCEL;
-        }
-        return answer(dlg);
+        EXPECT_TRUE(static_cast<bool>(answer)) << "unexpected dialog " << name;
+        return answer ? answer(dlg) : IDCANCEL;
     }
 };
 
