@@ -11,62 +11,50 @@
 
 namespace {
 
-class Monkey {
-  public:
-    explicit Monkey(unsigned seed) : m_random(seed) {
-        m_t.surface.keepLog = false;
-        ScriptedDialogs& d = m_t.dialogs;
-        d.newGame = [this](CNewGameDlg&) { return Ticks(20), OkOrCancel(); };
-        d.restart = [this](CRestartDlg&) { return Ticks(20), OkOrCancel(); };
+struct Monkey {
+    std::mt19937 random;
+    FakeTable t;
+    bool ticking = false;
+
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    int OkOrCancel() { return Pick(0, 9) < 7 ? IDOK : IDCANCEL; }
+    // A tick inside a dialog opened by a tick would nest timers that never nest.
+    int Ticks(int most) {
+        for (int n = Pick(0, most); n > 0 && !ticking && t.window.timers.contains(kGameTimer);
+             --n) {
+            ticking = true;
+            t.view->OnTimer(kGameTimer);
+            ticking = false;
+        }
+        return OkOrCancel();
+    }
+
+    explicit Monkey(unsigned seed) : random(seed) {
+        t.surface.keepLog = false;
+        ScriptedDialogs& d = t.dialogs;
+        d.newGame = [this](CNewGameDlg&) { return Ticks(20); };
+        d.restart = [this](CRestartDlg&) { return Ticks(20); };
         d.selectGame = [this](CSelectGameDlg& dlg) {
-            dlg.m_strEdit = Chance(80) ? std::to_string(Pick(1, 45899)) : "45900";
-            return Ticks(20), dlg.OnOK(m_t.window) ? IDOK : IDCANCEL;
+            dlg.m_strEdit = std::to_string(Pick(1, 46000));  // a number too large is refused
+            return Ticks(20) == IDOK && dlg.OnOK(t.window) ? IDOK : IDCANCEL;
         };
         d.moveChoice = [this](CMoveChoiceDlg& dlg) {
-            Chance(50) ? dlg.OnMoveColumn() : dlg.OnMoveSingleCard();
-            return Ticks(1), Chance(80) ? CMoveChoiceDlg::kMoved : IDCANCEL;
+            Pick(0, 1) ? dlg.OnMoveColumn() : dlg.OnMoveSingleCard();
+            return Ticks(1) == IDOK ? CMoveChoiceDlg::kMoved : IDCANCEL;
         };
-        d.highScore = [this](CHighScoreDlg& dlg) { return dlg.m_strName = "Bo", OkOrCancel(); };
+        d.highScore = [this](CHighScoreDlg&) { return OkOrCancel(); };
         d.gameWon = [this](CGameWonDlg& dlg) { return dlg.m_nChoice = Pick(1, 3), OkOrCancel(); };
         d.gameLost = [this](CGameLostDlg& dlg) {
             return dlg.m_bSameGame = Pick(0, 1), OkOrCancel();
         };
-        d.statistics = [this](CStatisticsDlg& dlg) {
-            if (Chance(30)) {
-                dlg.OnClear(m_t.dialogs);
-            }
-            return Ticks(20), OkOrCancel();
-        };
-        d.clearStats = [this](CClearStatsDlg&) { return OkOrCancel(); };
-        d.options = [this](COptionsDlg& dlg) {
-            dlg.m_bDblClk = Pick(0, 1);
-            dlg.m_bRclk = Pick(0, 1);
-            return OkOrCancel();
-        };
-        m_t.window.duringMessageBox = [this] { Tick(); };
+        t.window.duringMessageBox = [this] { Ticks(1); };
     }
-
-    void PlayGame() {
-        m_t.Deal(Pick(1, 45899));
-        if (Chance(40)) {
-            LayOutAnEnding();
-        }
-        for (int event = 0; event < 150; ++event) {
-            Act();
-            ASSERT_TRUE(EachCardOnce(*m_t.view)) << "after event " << event;
-        }
-    }
-
-  private:
-    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-    bool Chance(int percent) { return Pick(1, 100) <= percent; }
-    int OkOrCancel() { return Chance(70) ? IDOK : IDCANCEL; }
 
     // Home cells from the Five up, the rest spread over columns and cells, so
     // that games are often won or lost.
     void LayOutAnEnding() {
-        CSolView& v = *m_t.view;
-        m_t.ClearTable();
+        CSolView& v = *t.view;
+        t.ClearTable();
         std::vector<Card> rest;
         for (int suit = 0; suit < table::kCells; ++suit) {
             const int home = Pick(5, 13);
@@ -75,75 +63,55 @@ class Monkey {
                 rest.push_back({rank, suit});
             }
         }
-        std::ranges::shuffle(rest, m_random);
+        std::ranges::shuffle(rest, random);
         for (const Card& card : rest) {
             const int place = Pick(0, 11), cell = place - table::kColumns;
             if (cell >= 0 && v.m_bCellUsed[cell] == 0) {
                 v.m_Cards[cell][table::kCellRow] = card;
                 v.m_bCellUsed[cell] = 1;
             } else {
-                const int k = cell < 0 ? place : int(std::ranges::min_element(v.m_nTop) - v.m_nTop);
-                v.m_Cards[k][++v.m_nTop[k]] = card;
+                v.m_Cards[place % table::kColumns][++v.m_nTop[place % table::kColumns]] = card;
             }
         }
         v.UpdateMoveCount();
     }
 
-    // A tick inside a dialog opened by a tick would nest timers that never nest.
-    void Tick() {
-        if (!m_ticking && m_t.window.timers.contains(kGameTimer)) {
-            m_ticking = true;
-            m_t.view->OnTimer(kGameTimer);
-            m_ticking = false;
-        }
-    }
-    void Ticks(int most) {
-        for (int n = Pick(0, most); n > 0; --n) {
-            Tick();
-        }
-    }
-
-    // Mostly on column tops and the upper row, where the play is.
+    // Mouse events mostly on column tops and the upper row, where the play is;
+    // ticks; now and then a command.
     void Act() {
-        CSolView& v = *m_t.view;
-        const int k = Pick(0, 7), roll = Pick(0, 19);
-        const int x = Chance(70) ? table::ColumnX(k) + Pick(1, 74) : Pick(0, 639);
+        using Handler = void (CSolView::*)(unsigned, int, int);
+        static constexpr Handler kMouse[] = {&CSolView::OnLButtonDown,  &CSolView::OnMouseMove,
+                                             &CSolView::OnLButtonUp,    &CSolView::OnLButtonDblClk,
+                                             &CSolView::OnRButtonDown,  &CSolView::OnRButtonUp,
+                                             &CSolView::OnRButtonDblClk};
+        static constexpr void (CSolView::*kCommands[])() = {
+            &CSolView::OnNewGame, &CSolView::OnSelectGame, &CSolView::OnRestartGame};
+        CSolView& v = *t.view;
+        const int k = Pick(0, 7), roll = Pick(0, 39);
+        const int x = Pick(0, 9) < 7 ? table::ColumnX(k) + Pick(1, 74) : Pick(0, 639);
         const int y =
-            Chance(50) ? table::RowY(std::max(v.m_nTop[k], 0)) + Pick(1, 96) : Pick(0, 300);
-        if (roll < 8) {
-            v.OnLButtonDown(0, x, y);
-            v.OnMouseMove(0, x, y);
-            v.OnLButtonUp(0, x, y);
-            if (roll >= 6) {
-                v.OnLButtonDblClk(0, x, y);
-                v.OnLButtonUp(0, x, y);
-            }
-        } else if (roll < 10) {
-            v.OnRButtonDown(0, x, y);
-            v.OnRButtonUp(0, x, y);
-            if (roll == 9) {
-                v.OnRButtonDblClk(0, x, y);
-                v.OnRButtonUp(0, x, y);
-            }
-        } else if (roll < 15) {
+            Pick(0, 1) ? table::RowY(std::max(v.m_nTop[k], 0)) + Pick(1, 96) : Pick(0, 300);
+        if (roll < 28) {
+            (v.*kMouse[roll % 7])(0, x, y);
+        } else if (roll < 38) {
             Ticks(30);
-        } else if (Chance(15)) {
-            static constexpr void (CSolView::*kCommands[])() = {
-                &CSolView::OnNewGame, &CSolView::OnSelectGame, &CSolView::OnRestartGame,
-                &CSolView::OnOptions, &CSolView::OnStatistics};
-            (v.*kCommands[Pick(0, 4)])();
+        } else {
+            (v.*kCommands[Pick(0, 2)])();
         }
     }
-
-    std::mt19937 m_random;
-    FakeTable m_t;
-    bool m_ticking = false;
 };
 
 TEST(Monkey, RandomPlayNeverBreaksTheDeck) {
     for (unsigned seed = 0; seed < 2000; ++seed) {
-        Monkey(seed).PlayGame();
-        ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "seed " << seed;
+        Monkey m(seed);
+        m.t.Deal(m.Pick(1, 45899));
+        if (m.Pick(0, 9) < 4) {
+            m.LayOutAnEnding();
+        }
+        for (int event = 0; event < 150; ++event) {
+            m.Act();
+            ASSERT_TRUE(EachCardOnce(*m.t.view)) << "seed " << seed << ", event " << event;
+        }
     }
 }
 

@@ -9,9 +9,10 @@ namespace {
 
 using namespace moves_test;
 
-constexpr Card kBase{12, kClubs}, kJS{11, kSpades}, k10H{10, kHearts}, k9S{9, kSpades};
-constexpr Card k9H{9, kHearts}, k8S{8, kSpades}, k8H{8, kHearts}, k7H{7, kHearts};
-constexpr Card k7S{7, kSpades}, k6S{6, kSpades}, k5H{5, kHearts};
+constexpr Card kBase{12, kClubs}, kJS{11, kSpades}, k10H{10, kHearts}, k9S{9, kSpades},
+    k9H{9, kHearts};
+constexpr Card k8S{8, kSpades}, k8H{8, kHearts}, k7H{7, kHearts}, k7S{7, kSpades}, k6S{6, kSpades},
+    k5H{5, kHearts};
 const Cards kRun = {kBase, k9H, k8S, k7H, k6S, k5H};
 const Cards kSix = {k10H, {9, kSpades}, k8H, {7, kSpades}, {6, kHearts}, {5, kSpades}};
 const Cards kFive = {kBase, {10, kSpades}, k9H, k8S, k7H, k6S};
@@ -46,15 +47,11 @@ Card Above(int n) {
 const RunCase kCases[] = {
     {"one card", kRun, Card{6, kClubs}, 0, 0, kNotAsked, 1, 3,
      Log{Face(k5H, 82, 146), Erase(4, 79, 275, 300), Face(k6S, 4, 182)}},
-    {"two cards", kRun, Card{7, kDiamonds}, 0, 0, kNotAsked, 2, 7,
-     Log{Face(k5H, 82, 164), Erase(4, 79, 257, 302), Face(k7H, 4, 164)}},
     {"three cards parked in the cells, stacked, the cells cleared", kRun, Card{8, kClubs}, 0, 0,
      kNotAsked, 3, 10,
      Log{Face(k5H, 0, 0, 70, 95), Face(k6S, 70, 0, 70, 95), Face(k7H, 82, 146), Face(k6S, 82, 164),
          Erase(0, 70, 0, 95), Erase(70, 140, 0, 95), "frames", Face(k5H, 82, 182),
          Erase(4, 79, 239, 304), Face(k8S, 4, 146)}},
-    {"four cards", kRun, Card{9, kDiamonds}, 0, 0, kNotAsked, 4, 13,
-     Log{Face(k5H, 82, 200), Erase(4, 79, 221, 306), Face(k9H, 4, 128)}},
     {"five cards", kRun, Card{10, kClubs}, 0, 0, kNotAsked, 5, 16,
      Log{Face(k5H, 82, 218), Erase(4, 79, 203, 328), Face(kBase, 4, 110)}},
     {"parking skips a used cell", kFour, Card{8, kClubs}, 1, 1, kNotAsked, 3, 10,

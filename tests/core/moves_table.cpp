@@ -1,7 +1,5 @@
 #include "moves_table.h"
 
-#include <algorithm>
-
 namespace moves_test {
 
 void LayOut(FakeTable& t, const std::vector<Cards>& columns, const Cards& cells,
@@ -9,31 +7,25 @@ void LayOut(FakeTable& t, const std::vector<Cards>& columns, const Cards& cells,
     t.ClearTable();
     CSolView& v = *t.view;
     bool placed[53] = {};
-    const auto place = [&placed](const Card& card) {
-        EXPECT_FALSE(std::exchange(placed[CardCode(card)], true))
-            << "placed twice: " << CardCode(card);
-    };
     for (std::size_t k = 0; k < columns.size(); ++k) {
-        std::ranges::for_each(columns[k], place);
         t.Column(static_cast<int>(k), columns[k]);
+        for (const Card& card : columns[k]) {
+            placed[CardCode(card)] = true;
+        }
     }
     for (std::size_t j = 0; j < cells.size(); ++j) {
-        if (cells[j] != Card{}) {
-            place(cells[j]);
-            v.m_Cards[j][table::kCellRow] = cells[j];
-            v.m_bCellUsed[j] = 1;
-        }
+        v.m_Cards[j][table::kCellRow] = cells[j];
+        v.m_bCellUsed[j] = placed[CardCode(cells[j])] = cells[j] != Card{};
     }
     for (int suit = 0; suit < table::kCells; ++suit) {
         for (int rank = 1; rank <= homes[suit]; ++rank) {
-            place({rank, suit});
+            placed[CardCode({rank, suit})] = true;
         }
         v.m_Cards[table::kCells + suit][table::kCellRow] =
-            homes[suit] ? Card{homes[suit], suit} : Card{};
+            Card{homes[suit], homes[suit] ? suit : 0};
     }
     std::vector<Cards> spares(table::kColumns - sparesFrom);
-    int dealt = 0;
-    for (int code = 1; code <= 52; ++code) {
+    for (int code = 1, dealt = 0; code <= 52; ++code) {
         if (!placed[code]) {
             spares[dealt++ % spares.size()].push_back({(code - 1) % 13 + 1, (code - 1) / 13});
         }
@@ -54,14 +46,10 @@ std::pair<int, int> Middle(const CSolView& view, int place) {
     return {table::ColumnX(place) + 35, top < 0 ? 150 : table::RowY(top) + 50};
 }
 
-void Press(FakeTable& t, int place) {
+void Click(FakeTable& t, int place) {
     const auto [x, y] = Middle(*t.view, place);
     t.view->OnLButtonDown(0, x, y);
-}
-
-void Click(FakeTable& t, int place) {
-    Press(t, place);
-    t.view->OnLButtonUp(0, 0, 0);
+    t.view->OnLButtonUp(0, x, y);
 }
 
 Log Steps(const Log& calls) {

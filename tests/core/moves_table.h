@@ -17,16 +17,14 @@ enum Suit { kClubs, kSpades, kHearts, kDiamonds };
 
 // Lays out a whole deck: `columns` from column 0 on, `cells` in the reserve
 // cells from cell 0 on (an empty card leaves a cell free), each suit home up to
-// `homes`; every other card is shared out evenly over the columns from
-// `sparesFrom` on.
+// `homes`; the other cards are shared out over the columns from `sparesFrom` on.
 void LayOut(FakeTable& t, const std::vector<Cards>& columns, const Cards& cells,
             const std::array<int, 4>& homes, int sparesFrom);
 
-// A place pressed in its middle: column k's top card (or the empty column),
-// reserve cell kCell + j or home cell kHome + j.
+// The middle of a place: column k's top card (or the empty column), reserve
+// cell kCell + j or home cell kHome + j.
 constexpr int kCell = 10, kHome = 20;
 std::pair<int, int> Middle(const CSolView& view, int place);
-void Press(FakeTable& t, int place);  // a left press, not released
 void Click(FakeTable& t, int place);  // selects the place, or deselects it
 
 // The log with each run of cell-frame lines, and the upper row's cards drawn
