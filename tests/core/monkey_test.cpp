@@ -50,32 +50,6 @@ struct Monkey {
         t.window.duringMessageBox = [this] { Ticks(1); };
     }
 
-    // Home cells from the Five up, the rest spread over columns and cells, so
-    // that games are often won or lost.
-    void LayOutAnEnding() {
-        CSolView& v = *t.view;
-        t.ClearTable();
-        std::vector<Card> rest;
-        for (int suit = 0; suit < table::kCells; ++suit) {
-            const int home = Pick(5, 13);
-            v.m_Cards[table::kCells + suit][table::kCellRow] = Card{home, suit};
-            for (int rank = home + 1; rank <= 13; ++rank) {
-                rest.push_back({rank, suit});
-            }
-        }
-        std::ranges::shuffle(rest, random);
-        for (const Card& card : rest) {
-            const int place = Pick(0, 11), cell = place - table::kColumns;
-            if (cell >= 0 && v.m_bCellUsed[cell] == 0) {
-                v.m_Cards[cell][table::kCellRow] = card;
-                v.m_bCellUsed[cell] = 1;
-            } else {
-                v.m_Cards[place % table::kColumns][++v.m_nTop[place % table::kColumns]] = card;
-            }
-        }
-        v.UpdateMoveCount();
-    }
-
     // Mouse events mostly on column tops and the upper row, where the play is;
     // ticks; now and then a command.
     void Act() {
@@ -105,9 +79,6 @@ TEST(Monkey, RandomPlayNeverBreaksTheDeck) {
     for (unsigned seed = 0; seed < 2000; ++seed) {
         Monkey m(seed);
         m.t.Deal(m.Pick(1, 45899));
-        if (m.Pick(0, 9) < 4) {
-            m.LayOutAnEnding();
-        }
         for (int event = 0; event < 150; ++event) {
             m.Act();
             ASSERT_TRUE(EachCardOnce(*m.t.view)) << "seed " << seed << ", event " << event;
