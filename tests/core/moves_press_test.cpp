@@ -95,6 +95,10 @@ TEST(Press, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
         EXPECT_EQ(Steps(t.surface.Take()), c.drawn);
         EXPECT_EQ(t.view->m_nSelected, c.selectedAfter);
         EXPECT_TRUE(EachCardOnce(*t.view));
+        t.window.pointer = kDropCursor;
+        t.view->OnLButtonUp(0, x, y);  // the arrow again; automatic play only with no selection
+        EXPECT_EQ(t.window.pointer, kArrowCursor);
+        EXPECT_EQ(t.view->m_bAutoPlay, c.selectedAfter == kNothingSelected);
     }
 }
 
@@ -128,29 +132,6 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
             ((*t.view).*c.action)(0, points[i].first, points[i].second);
             EXPECT_EQ(!t.surface.Take().empty(), i < 2) << c.what << ", point " << i;
         }
-    }
-}
-
-// The pointer over a column shows whether a press there would move the
-// selected reserve card; runs from a column are checked with their moves.
-TEST(PointerShape, ShowsWhetherTheColumnUnderItTakesTheSelection) {
-    const struct {
-        int selected, over;
-        CursorHandle pointer;
-    } cases[] = {{kNone, 1, kArrowCursor},
-                 {kCell + 0, 0, kDropCursor},
-                 {kCell + 2, 0, kArrowCursor},
-                 {kCell + 0, 1, kEmptyCursor},
-                 {2, kCell + 1, kArrowCursor}};
-    for (const auto& c : cases) {
-        FakeTable t;
-        LayOutPressTable(t, c.selected);
-        const auto [x, y] = Middle(*t.view, c.over);
-        t.view->OnMouseMove(0, x, y);
-        EXPECT_EQ(t.window.pointer, c.pointer) << c.selected << " over " << c.over;
-        t.view->OnLButtonUp(0, x, y);  // the arrow again; automatic play only with no selection
-        EXPECT_EQ(t.window.pointer, kArrowCursor);
-        EXPECT_EQ(t.view->m_bAutoPlay, c.selected < 0 ? 1 : 0);
     }
 }
 

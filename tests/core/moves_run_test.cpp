@@ -104,15 +104,11 @@ TEST(RunMove, ParksStacksAndErasesAsTheFreePlacesAndTheTargetAllow) {
         const Cards cells = {{1, kDiamonds}, {2, kDiamonds}, {3, kDiamonds}, {4, kDiamonds}};
         LayOut(t, {c.source, onto ? Cards{{13, kDiamonds}, c.target} : Cards{}},
                Cards(cells.begin(), cells.begin() + c.usedCells), {}, 2 + c.emptyColumns);
-        if (c.choice != kNotAsked) {
-            t.dialogs.moveChoice = [&](CMoveChoiceDlg& dlg) {
-                c.choice == kWhole ? dlg.OnMoveColumn() : dlg.OnMoveSingleCard();
-                if (c.choice == kDropped) {
-                    t.view->m_nSelected = kNothingSelected;  // automatic play sent a card home
-                }
-                return c.choice == kCancel ? IDCANCEL : CMoveChoiceDlg::kMoved;
-            };
-        }
+        t.dialogs.moveChoice = [&](CMoveChoiceDlg& dlg) {  // automatic play may take the selection
+            c.choice == kWhole ? dlg.OnMoveColumn() : dlg.OnMoveSingleCard();
+            t.view->m_nSelected = c.choice == kDropped ? kNothingSelected : t.view->m_nSelected;
+            return c.choice == kCancel ? IDCANCEL : CMoveChoiceDlg::kMoved;
+        };
         Click(t, 0);
         const auto [x, y] = Middle(*t.view, 1);
         t.view->OnMouseMove(0, x, y);  // the pointer shows what a press would do

@@ -29,17 +29,6 @@ void RecordingSurface::Log(std::string call) {
     }
 }
 
-int MemoryProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) {
-    const auto it = values.find({std::string(section), std::string(key)});
-    return it == values.end() ? defaultValue : std::stoi(it->second);
-}
-
-std::string MemoryProfile::GetProfileString(std::string_view section, std::string_view key,
-                                            std::string_view defaultValue) {
-    const auto it = values.find({std::string(section), std::string(key)});
-    return it == values.end() ? std::string(defaultValue) : it->second;
-}
-
 bool MemoryProfile::WriteProfileString(std::string_view section, std::string_view key,
                                        std::string_view value) {
     values[{std::string(section), std::string(key)}] = std::string(value);

@@ -127,9 +127,14 @@ class MemoryProfile : public Profile {
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::string> writes;
 
-    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override {
+        return std::stoi(GetProfileString(section, key, std::to_string(defaultValue)));
+    }
     std::string GetProfileString(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue) override;
+                                 std::string_view defaultValue) override {
+        const auto it = values.find({std::string(section), std::string(key)});
+        return it == values.end() ? std::string(defaultValue) : it->second;
+    }
     bool WriteProfileInt(std::string_view section, std::string_view key, int value) override {
         return WriteProfileString(section, key, std::to_string(value));
     }
@@ -147,7 +152,7 @@ struct FakeTable {
     std::unique_ptr<CSolView> view;
 
     FakeTable() { Construct(); }
-    // Builds a new view on the same platform parts (a restart of the program).
+    // A new view on the same platform parts (a restart of the program).
     void Construct() {
         view = std::make_unique<CSolView>(doc, Platform{surface, window, dialogs, profile});
     }
