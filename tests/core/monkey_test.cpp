@@ -35,7 +35,7 @@ struct Monkey {
         d.newGame = [this](CNewGameDlg&) { return Ticks(20); };
         d.restart = [this](CRestartDlg&) { return Ticks(20); };
         d.selectGame = [this](CSelectGameDlg& dlg) {
-            dlg.m_strEdit = std::to_string(Pick(1, 46000));  // a number too large is refused
+            dlg.m_strEdit = std::to_string(Pick(1, 50000));  // too large a number is refused
             return Ticks(20) == IDOK && dlg.OnOK(t.window) ? IDOK : IDCANCEL;
         };
         d.moveChoice = [this](CMoveChoiceDlg& dlg) {

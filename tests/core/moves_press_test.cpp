@@ -120,16 +120,12 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
     };
     for (const auto& c : boxes) {
         const int x = (c.left + c.right) / 2, y = (c.top + c.bottom) / 2;
-        const std::pair<int, int> points[] = {{c.left + 1, c.top + 1},
-                                              {c.right - 1, c.bottom - 1},
-                                              {c.left, y},
-                                              {c.right, y},
-                                              {x, c.top},
-                                              {x, c.bottom}};
+        const int px[] = {c.left + 1, c.right - 1, c.left, c.right, x, x};
+        const int py[] = {c.top + 1, c.bottom - 1, y, y, c.top, c.bottom};
         for (int i = 0; i < 6; ++i) {  // two inside, four on the edges
             FakeTable t;
             LayOutPressTable(t);
-            ((*t.view).*c.action)(0, points[i].first, points[i].second);
+            ((*t.view).*c.action)(0, px[i], py[i]);
             EXPECT_EQ(!t.surface.Take().empty(), i < 2) << c.what << ", point " << i;
         }
     }

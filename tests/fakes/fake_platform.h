@@ -28,9 +28,8 @@ std::string Text(const char* format, Args... args) {
     return text;
 }
 
-// A surface that logs every drawing call, one readable line each:
-// "blt 12 4,110 80x100 copy", "fill 0,0-640,480 0,0,128",
-// "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
+// A surface that logs each drawing call as a line: "blt 12 4,110 80x100 copy",
+// "fill 0,0-640,480 0,0,128", "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
 class RecordingSurface : public Surface {
   public:
     Rect client{0, 0, 632, 407};
@@ -42,8 +41,7 @@ class RecordingSurface : public Surface {
     void FillRect(const Rect& rect, ColorRef colour) override;
     void Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mode) override;
     void TextOut(int x, int y, const std::string& text) override;
-    // The log since the last call, emptied.
-    std::vector<std::string> Take() { return std::exchange(calls, {}); }
+    std::vector<std::string> Take() { return std::exchange(calls, {}); }  // since the last
 
   private:
     void Log(std::string call);
