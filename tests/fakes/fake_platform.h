@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -19,24 +20,28 @@
 #include "score/statistics_dlg.h"
 #include "settings/options_dlg.h"
 
-// A surface that keeps a log of every drawing call, one readable line each:
-//   "blt 12 4,110 80x100 copy", "fill 0,0-640,480 0,0,128",
-//   "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
+// Text laid out as by printf.
+template <class... Args>
+std::string Text(const char* format, Args... args) {
+    char text[160];
+    std::snprintf(text, sizeof text, format, args...);
+    return text;
+}
+
+// A surface that logs each drawing call as a line: "blt 12 4,110 80x100 copy",
+// "fill 0,0-640,480 0,0,128", "line 0,0-0,95 0,0,128 notcopy", "text 307,9 0".
 class RecordingSurface : public Surface {
   public:
     Rect client{0, 0, 632, 407};
     std::vector<std::string> calls;
-    // Long random runs switch the log off; the calls still happen.
-    bool keepLog = true;
+    bool keepLog = true;  // long random runs switch the log off
 
     Rect ClientRect() const override { return client; }
     void BitBlt(int x, int y, int cx, int cy, int bitmapId, RasterOp op) override;
     void FillRect(const Rect& rect, ColorRef colour) override;
     void Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mode) override;
     void TextOut(int x, int y, const std::string& text) override;
-
-    // The log since the last call, emptied.
-    std::vector<std::string> Take() { return std::exchange(calls, {}); }
+    std::vector<std::string> Take() { return std::exchange(calls, {}); }  // since the last
 
   private:
     void Log(std::string call);
@@ -55,15 +60,8 @@ class FakeWindow : public WindowServices {
     std::function<bool(ColorRef initial, ColorRef& chosen)> chooseColor;
     // Runs while a message box is open, as the box's own message loop would.
     std::function<void()> duringMessageBox;
-    // Told of every timer started.
-    std::function<void(int id)> onSetTimer;
 
-    void SetTimer(int id, int periodMs) override {
-        timers[id] = periodMs;
-        if (onSetTimer) {
-            onSetTimer(id);
-        }
-    }
+    void SetTimer(int id, int periodMs) override { timers[id] = periodMs; }
     void KillTimer(int id) override { timers.erase(id); }
     void SetMainTitle(const std::string& text) override { title = text; }
     void SetPointer(CursorHandle cursor) override { pointer = cursor; }
@@ -116,11 +114,8 @@ class ScriptedDialogs : public DialogHost {
     template <class Dlg>
     int Run(const std::string& name, Answer<Dlg>& answer, Dlg& dlg) {
         ++shown[name];
-        if (!answer) {
-            ADD_FAILURE() << "unexpected dialog " << name;
-            return IDCANCEL;
-        }
-        return answer(dlg);
+        EXPECT_TRUE(static_cast<bool>(answer)) << "unexpected dialog " << name;
+        return answer ? answer(dlg) : IDCANCEL;
     }
 };
 
@@ -130,9 +125,14 @@ class MemoryProfile : public Profile {
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::string> writes;
 
-    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override {
+        return std::stoi(GetProfileString(section, key, std::to_string(defaultValue)));
+    }
     std::string GetProfileString(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue) override;
+                                 std::string_view defaultValue) override {
+        const auto it = values.find({std::string(section), std::string(key)});
+        return it == values.end() ? std::string(defaultValue) : it->second;
+    }
     bool WriteProfileInt(std::string_view section, std::string_view key, int value) override {
         return WriteProfileString(section, key, std::to_string(value));
     }
@@ -150,7 +150,7 @@ struct FakeTable {
     std::unique_ptr<CSolView> view;
 
     FakeTable() { Construct(); }
-    // Builds a new view on the same platform parts (a restart of the program).
+    // A new view on the same platform parts (a restart of the program).
     void Construct() {
         view = std::make_unique<CSolView>(doc, Platform{surface, window, dialogs, profile});
     }

@@ -1,0 +1,342 @@
+// What each press and double-click moves, draws and erases; how runs park.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fakes/fake_platform.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+using Cards = std::vector<Card>;
+enum Suit { kClubs, kSpades, kHearts, kDiamonds };
+
+// A whole deck: `columns` from column 0, `cells` from reserve cell 0 ({} leaves
+// one free), suits home up to `homes`, the rest over columns `sparesFrom`.. 7.
+void LayOut(FakeTable& t, const std::vector<Cards>& columns, const Cards& cells,
+            const std::array<int, 4>& homes, int sparesFrom) {
+    t.ClearTable();
+    CSolView& v = *t.view;
+    bool placed[53] = {};
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        t.Column(static_cast<int>(k), columns[k]);
+        for (const Card& card : columns[k]) {
+            placed[CardCode(card)] = true;
+        }
+    }
+    for (std::size_t j = 0; j < cells.size(); ++j) {
+        v.m_Cards[j][table::kCellRow] = cells[j];
+        v.m_bCellUsed[j] = placed[CardCode(cells[j])] = cells[j] != Card{};
+    }
+    for (int suit = 0; suit < table::kCells; ++suit) {
+        for (int rank = 1; rank <= homes[suit]; ++rank) {
+            placed[CardCode({rank, suit})] = true;
+        }
+        v.m_Cards[table::kCells + suit][table::kCellRow] =
+            Card{homes[suit], homes[suit] ? suit : 0};
+    }
+    std::vector<Cards> spares(table::kColumns - sparesFrom);
+    for (int code = 1, dealt = 0; code <= 52; ++code) {
+        if (!placed[code]) {
+            spares[dealt++ % spares.size()].push_back({(code - 1) % 13 + 1, (code - 1) / 13});
+        }
+    }
+    for (std::size_t i = 0; i < spares.size(); ++i) {
+        t.Column(sparesFrom + static_cast<int>(i), spares[i]);
+    }
+}
+
+// The middle of a place: column k's top card (or the empty column), reserve
+// cell kCell + j or home cell kHome + j.
+constexpr int kCell = 10, kHome = 20;
+std::pair<int, int> Middle(const CSolView& view, int place) {
+    if (place >= kHome) {
+        return {table::HomeX(place - kHome) + 35, 50};
+    }
+    if (place >= kCell) {
+        return {table::ReserveX(place - kCell) + 35, 50};
+    }
+    const int top = view.m_nTop[place];
+    return {table::ColumnX(place) + 35, top < 0 ? 150 : table::RowY(top) + 50};
+}
+
+// Selects the place, or deselects it.
+void Click(FakeTable& t, int place) {
+    const auto [x, y] = Middle(*t.view, place);
+    t.view->OnLButtonDown(0, x, y);
+    t.view->OnLButtonUp(0, x, y);
+}
+
+// The log with cell-frame lines and the upper-row cards drawn over them as "frames".
+Log Steps(const Log& calls) {
+    Log steps;
+    for (const std::string& call : calls) {
+        const bool folded = (call.starts_with("line ") && call.ends_with(" notcopy")) ||
+                            (!steps.empty() && steps.back() == "frames" &&
+                             call.starts_with("blt ") && call.find(",0 ") != std::string::npos);
+        if (!folded) {
+            steps.push_back(call);
+        } else if (steps.empty() || steps.back() != "frames") {
+            steps.push_back("frames");
+        }
+    }
+    return steps;
+}
+
+std::string Face(const Card& card, int x, int y, int cx = 71, int cy = 96) {
+    return Text("blt %d %d,%d %dx%d copy", CardCode(card), x, y, cx, cy);
+}
+
+std::string Erase(int left, int right, int top, int bottom) {
+    return Text("fill %d,%d-%d,%d 0,0,128", left, top, right, bottom);
+}
+
+constexpr Card kBase{12, kClubs}, k10H{10, kHearts}, k9H{9, kHearts}, k8S{8, kSpades};
+constexpr Card k7H{7, kHearts}, k6S{6, kSpades}, k5H{5, kHearts};
+const Cards kRun = {kBase, k9H, k8S, k7H, k6S, k5H};
+const Cards kSix = {k10H, {9, kSpades}, {8, kHearts}, {7, kSpades}, {6, kHearts}, {5, kSpades}};
+const Cards kFive = {kBase, {10, kSpades}, k9H, k8S, k7H, k6S};
+const Cards kFour = {kBase, k7H, k6S, k5H};
+const Cards kThree = {kBase, k9H, k8S};
+const Cards kSame = {kBase, k9H, {8, kDiamonds}};
+const Cards kCells = {{1, kDiamonds}, {2, kDiamonds}, {3, kDiamonds}, {4, kDiamonds}};
+
+// The answer to the question whether the run or only its top card is meant.
+enum Choice { kNotAsked, kWhole, kSingle, kCancel, kDropped };
+
+// Column 0 holds `source`, column 1 `target` on the King of diamonds, or nothing;
+// `usedCells` cells used, `emptyColumns` more empty. Column 0 moves onto 1.
+struct RunCase {
+    const char* what;
+    Cards source;
+    Card target;
+    int usedCells, emptyColumns, choice, moved;
+    std::size_t steps;  // drawn, the last of them `tail`
+    Log tail;
+};
+
+// A column of the last `n` cards of the run, and the card they fit on.
+Cards Emptied(int n) {
+    return Cards(kRun.end() - n, kRun.end());
+}
+Card Above(int n) {
+    const Card lowest = Emptied(n)[0];
+    return {lowest.nRank + 1, lowest.nSuit == kHearts ? kClubs : kDiamonds};
+}
+
+const RunCase kCases[] = {
+    {"one card", kRun, Card{6, kClubs}, 0, 0, kNotAsked, 1, 3,
+     Log{Face(k5H, 82, 146), Erase(4, 79, 275, 300), Face(k6S, 4, 182)}},
+    {"three cards parked in the cells", kRun, Card{8, kClubs}, 0, 0, kNotAsked, 3, 10,
+     Log{Face(k5H, 0, 0, 70, 95), Face(k6S, 70, 0, 70, 95), Face(k7H, 82, 146), Face(k6S, 82, 164),
+         Erase(0, 70, 0, 95), Erase(70, 140, 0, 95), "frames", Face(k5H, 82, 182),
+         Erase(4, 79, 239, 304), Face(k8S, 4, 146)}},
+    {"parking skips a used cell", kFour, Card{8, kClubs}, 1, 1, kNotAsked, 3, 10,
+     Log{Face(k5H, 70, 0, 70, 95), Face(k6S, 140, 0, 70, 95), Face(k7H, 82, 146),
+         Face(k6S, 82, 164), Erase(70, 140, 0, 95), Erase(140, 210, 0, 95), "frames",
+         Face(k5H, 82, 182), Erase(4, 79, 203, 268), Face(kBase, 4, 110)}},
+    {"no free cell: parked in empty columns", kFour, Card{8, kClubs}, 4, 2, kNotAsked, 3, 10,
+     Log{Face(k5H, 160, 110, 75, 95), Face(k6S, 238, 110, 75, 95), Face(k7H, 82, 146),
+         Face(k6S, 82, 164), Erase(160, 235, 110, 205), Erase(238, 313, 110, 205), "frames",
+         Face(k5H, 82, 182), Erase(4, 79, 203, 268), Face(kBase, 4, 110)}},
+    // How many cards move: fixed by the target, limited by the free places.
+    {"three free places: four move", kFive, Card{10, kClubs}, 2, 1, kNotAsked, 4, 13, Log{}},
+    {"same colour below the top card", kSame, Card{10, kClubs}, 0, 0, kNotAsked, 0, 0, Log{}},
+    // How far an emptied column is erased: by the run's length and its target.
+    {"1 emptied onto", Emptied(1), Above(1), 0, 0, kNotAsked, 1, 3, Log{Erase(4, 79, 110, 210)}},
+    {"2 emptied onto", Emptied(2), Above(2), 0, 0, kNotAsked, 2, 6, Log{Erase(4, 79, 110, 230)}},
+    {"3 emptied onto", Emptied(3), Above(3), 0, 0, kNotAsked, 3, 9, Log{Erase(4, 79, 110, 250)}},
+    {"4 emptied onto", Emptied(4), Above(4), 0, 0, kNotAsked, 4, 12, Log{Erase(4, 79, 110, 270)}},
+    {"5 emptied onto", Emptied(5), Above(5), 0, 0, kNotAsked, 5, 15, Log{Erase(4, 79, 110, 310)}},
+    {"2 emptied into", Emptied(2), Card{}, 0, 0, kWhole, 2, 6, Log{Erase(4, 79, 110, 270)}},
+    {"3 emptied into", Emptied(3), Card{}, 0, 0, kWhole, 3, 9, Log{Erase(4, 79, 110, 270)}},
+    {"4 emptied into", Emptied(4), Card{}, 0, 0, kWhole, 4, 12, Log{Erase(4, 79, 110, 270)}},
+    {"5 emptied into", Emptied(5), Card{}, 0, 0, kWhole, 5, 15, Log{Erase(4, 79, 110, 310)}},
+    // Into an empty column: asked only when a run could move.
+    {"two through the one free cell", kThree, Card{}, 3, 0, kWhole, 2, 7,
+     Log{Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110), Face(k8S, 82, 128), Erase(210, 280, 0, 95),
+         "frames", Erase(4, 79, 185, 270), Face(kBase, 4, 110)}},
+    {"the single card chosen", kThree, Card{}, 0, 0, kSingle, 1, 3,
+     Log{Face(k8S, 82, 110), Erase(4, 79, 221, 246), Face(k9H, 4, 128)}},
+    {"a single card", Cards{k8S}, Card{}, 0, 0, kNotAsked, 1, 3,
+     Log{Face(k8S, 82, 110), Erase(4, 79, 185, 210), Erase(4, 79, 110, 230)}},
+    {"six free places carry five of six", kSix, Card{}, 0, 2, kWhole, 5, 16,
+     Log{Erase(4, 79, 185, 310), Face(k10H, 4, 110)}},
+    {"Cancel", kThree, Card{}, 0, 0, kCancel, 0, 1, Log{Face(k8S, 4, 146)}},
+    {"the selection taken away while asking", kThree, Card{}, 0, 0, kDropped, 0, 0, Log{}},
+};
+
+TEST(RunMove, ParksStacksAndErasesAsTheFreePlacesAndTheTargetAllow) {
+    for (const RunCase& c : kCases) {
+        SCOPED_TRACE(c.what);
+        FakeTable t;
+        const bool onto = c.target != Card{};
+        LayOut(t, {c.source, onto ? Cards{{13, kDiamonds}, c.target} : Cards{}},
+               Cards(kCells.begin(), kCells.begin() + c.usedCells), {}, 2 + c.emptyColumns);
+        t.dialogs.moveChoice = [&](CMoveChoiceDlg& dlg) {  // automatic play may take the selection
+            c.choice == kWhole ? dlg.OnMoveColumn() : dlg.OnMoveSingleCard();
+            t.view->m_nSelected = c.choice == kDropped ? kNothingSelected : t.view->m_nSelected;
+            return c.choice == kCancel ? IDCANCEL : CMoveChoiceDlg::kMoved;
+        };
+        Click(t, 0);
+        const auto [x, y] = Middle(*t.view, 1);
+        t.view->OnMouseMove(0, x, y);  // the pointer shows what a press would do
+        EXPECT_EQ(t.window.pointer, !onto ? kEmptyCursor : c.moved ? kDropCursor : kArrowCursor);
+        t.surface.Take();
+        t.view->OnLButtonDown(0, x, y);
+        const Log drawn = Steps(t.surface.Take());
+        EXPECT_EQ(t.dialogs.shown["CMoveChoiceDlg"], c.choice == kNotAsked ? 0 : 1);
+        EXPECT_EQ(drawn.size(), c.steps) << testing::PrintToString(drawn);
+        EXPECT_EQ(Log(drawn.end() - std::min(drawn.size(), c.tail.size()), drawn.end()), c.tail);
+        const int size = static_cast<int>(c.source.size()), below = onto ? 1 : -1;
+        EXPECT_EQ(t.view->m_nTop[0], size - 1 - c.moved);
+        EXPECT_EQ(t.view->m_nTop[1], below + c.moved);
+        if (c.moved > 0) {
+            EXPECT_EQ(t.view->m_Cards[1][below + 1], c.source[size - c.moved]);
+        }
+        EXPECT_EQ(t.view->m_nSelected, c.moved == 0 && c.choice == kNotAsked ? 1 : 0);
+        EXPECT_TRUE(EachCardOnce(*t.view));
+    }
+}
+
+using Handler = void (CSolView::*)(unsigned, int, int);
+
+constexpr Card kKC{13, kClubs}, kKD{13, kDiamonds};
+constexpr Card kAH{1, kHearts}, k8C{8, kClubs}, kQD{12, kDiamonds};
+constexpr int kNone = -1, kOff = -2;  // nothing selected; and both double-clicks off
+
+// Column 0: King of diamonds, Nine of hearts; 1: empty; 2: King of clubs, Eight
+// of spades; 3: Ace of hearts. Reserve: Eight of clubs, -, Queen of diamonds.
+// Clubs and spades home up to the Seven. `selected` is clicked.
+void LayOutPressTable(FakeTable& t, int selected = kNone) {
+    LayOut(t, {{kKD, k9H}, {}, {kKC, k8S}, {kAH}}, {k8C, {}, kQD}, {7, 7, 0, 0}, 4);
+    t.view->m_DblClk = t.view->m_Rclk = selected != kOff;
+    if (selected >= 0) {
+        Click(t, selected);
+    }
+    t.surface.Take();
+}
+
+TEST(Press, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
+    const Handler kPress = &CSolView::OnLButtonDown, kLeft = &CSolView::OnLButtonDblClk,
+                  kRight = &CSolView::OnRButtonDblClk;
+    const int kCol0 = 1, kCol2 = 3, kCell0 = 151, kCell2 = 153;  // selection codes
+    const Log uncoverKing = {Erase(160, 235, 203, 228), Face(kKC, 160, 110)};
+    const Log emptyColumn3 = {Erase(238, 313, 185, 210), Erase(238, 313, 110, 210)};
+    const Log k8CHome = {Face(k8C, 340, 0, 70, 96), Erase(0, 70, 0, 95), "frames"};
+    const Log k9HToCell1 = {Face(k9H, 70, 0, 70, 96), Erase(4, 79, 203, 228), Face(kKD, 4, 110)};
+    const auto then = [](Log first, const Log& rest) {
+        first.insert(first.end(), rest.begin(), rest.end());
+        return first;
+    };
+    const struct {
+        const char* what;
+        int selected;  // the place clicked before
+        Handler action;
+        int at, selectedAfter;
+        Log drawn;
+    } cases[] = {
+        {"nothing, column", kNone, kPress, 0, kCol0, Log{"blt 500 4,128 71x96 invert"}},
+        {"nothing, filled cell", kNone, kPress, kCell + 0, kCell0, Log{"blt 500 0,0 71x96 invert"}},
+        {"column, itself", 2, kPress, 2, 0, Log{Face(k8S, 160, 128)}},
+        {"column, fitting column", 2, kPress, 0, 0, then({Face(k8S, 4, 146)}, uncoverKing)},
+        {"column, empty column", 2, kPress, 1, 0, then({Face(k8S, 82, 110)}, uncoverKing)},
+        {"column, filled cell", 2, kPress, kCell + 0, kCol2, Log{}},
+        {"column, home", 2, kPress, kHome + 1, 0, then({Face(k8S, 410, 0)}, uncoverKing)},
+        {"cell, fitting column", kCell + 0, kPress, 0, 0,
+         Log{Face(k8C, 4, 146), Erase(0, 70, 0, 95), "frames"}},
+        {"cell, empty column", kCell + 0, kPress, 1, 0,
+         Log{Face(k8C, 82, 110), Erase(0, 70, 0, 95), "frames"}},
+        {"cell, itself", kCell + 0, kPress, kCell + 0, 0, Log{Face(k8C, 0, 0)}},
+        {"cell, home", kCell + 0, kPress, kHome + 0, 0, k8CHome},
+        {"last card to a cell", 3, kPress, kCell + 1, 0,
+         then({Face(kAH, 70, 0, 70, 96)}, emptyColumn3)},
+        {"last card home", 3, kPress, kHome + 2, 0, then({Face(kAH, 480, 0)}, emptyColumn3)},
+        {"another suit's home cell", kCell + 0, kPress, kHome + 1, kCell0, Log{}},
+        {"a rank skipped on the way home", 0, kPress, kHome + 2, kCol0, Log{}},
+        {"a reserve card that does not fit", kCell + 2, kPress, 0, kCell2, Log{}},
+        // A left double-click sends a column's top card to the lowest free cell.
+        {"left double, nothing selected", kNone, kLeft, 0, 0, k9HToCell1},
+        {"left double, a last card", kNone, kLeft, 3, 0,
+         then({Face(kAH, 70, 0, 70, 96)}, emptyColumn3)},
+        {"left double, another column selected", 2, kLeft, 0, kCol2, Log{}},
+        {"left double, off", kOff, kLeft, 0, 0, Log{}},
+        // A right double-click sends an uncovered card home that is due there.
+        {"right double, a top card", kNone, kRight, 2, 0, then({Face(k8S, 410, 0)}, uncoverKing)},
+        {"right double, a reserve card", kNone, kRight, kCell + 0, 0, k8CHome},
+        {"right double, a last card", kNone, kRight, 3, 0, then({Face(kAH, 480, 0)}, emptyColumn3)},
+        {"right double, off", kOff, kRight, 2, 0, Log{}},
+        {"right double, something selected", 0, kRight, 2, kCol0, Log{}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeTable t;
+        LayOutPressTable(t, c.selected);
+        const auto [x, y] = Middle(*t.view, c.at);
+        ((*t.view).*c.action)(0, x, y);
+        EXPECT_EQ(Steps(t.surface.Take()), c.drawn);
+        EXPECT_EQ(t.view->m_nSelected, c.selectedAfter);
+        EXPECT_TRUE(EachCardOnce(*t.view));
+        t.window.pointer = kDropCursor;
+        t.view->OnLButtonUp(0, x, y);  // the arrow again; automatic play only with no selection
+        EXPECT_EQ(t.window.pointer, kArrowCursor);
+        EXPECT_EQ(t.view->m_bAutoPlay, c.selectedAfter == kNothingSelected);
+    }
+}
+
+// An action at a box's two inner corners draws; on the middle of an edge, nothing.
+TEST(Press, HitBoxesEndJustInsideTheirEdges) {
+    using Handler = void (CSolView::*)(unsigned, int, int);
+    const struct {
+        const char* what;
+        Handler action;
+        int left, top, right, bottom;
+    } boxes[] = {
+        {"column 0 down to its top card", &CSolView::OnLButtonDown, 4, 110, 74, 223},
+        {"reserve cell 0", &CSolView::OnLButtonDown, 0, 0, 70, 98},
+        {"the covered King's strip", &CSolView::OnRButtonDown, 4, 110, 74, 128},
+        {"the king box", &CSolView::OnLButtonDblClk, 295, 35, 327, 67},
+        {"column 2's top card, 75 wide", &CSolView::OnRButtonDblClk, 160, 128, 235, 223},
+        {"reserve cell 0's card", &CSolView::OnRButtonDblClk, 0, 0, 70, 95},
+    };
+    for (const auto& c : boxes) {
+        const int x = (c.left + c.right) / 2, y = (c.top + c.bottom) / 2;
+        const int px[] = {c.left + 1, c.right - 1, c.left, c.right, x, x};
+        const int py[] = {c.top + 1, c.bottom - 1, y, y, c.top, c.bottom};
+        for (int i = 0; i < 6; ++i) {  // two inside, four on the edges
+            FakeTable t;
+            LayOutPressTable(t);
+            ((*t.view).*c.action)(0, px[i], py[i]);
+            EXPECT_EQ(!t.surface.Take().empty(), i < 2) << c.what << ", point " << i;
+        }
+    }
+}
+
+TEST(KingBox, DoubleClickTurnsTheKingTwiceThenShowsTheGameNumber) {
+    FakeTable t;
+    t.Deal(12345);
+    t.view->OnLButtonDblClk(0, 311, 50);
+    EXPECT_EQ(t.window.sleeps, std::vector<int>(4, 400));
+    EXPECT_EQ(t.window.messages.back().first + t.window.messages.back().second, "12345Game Number");
+}
+
+// A covered card shows whole until release; a card selected meanwhile is marked.
+TEST(Peek, RightButtonShowsACoveredCardWholeUntilReleased) {
+    FakeTable t;
+    const Cards column = {{13, kClubs}, {6, kHearts}, {10, kDiamonds}, {3, kSpades}, {8, kClubs}};
+    LayOut(t, {{}, {}, column}, {}, {}, 3);
+    t.surface.Take();
+    t.view->OnRButtonDown(0, 200, 150);  // row 2's strip
+    EXPECT_EQ(t.surface.Take(), Log{Face(column[2], 160, 146)});
+    Click(t, 2);
+    t.view->OnRButtonUp(0, 200, 150);
+    EXPECT_EQ(Log(t.surface.calls.end() - 4, t.surface.calls.end()),
+              (Log{Face(column[2], 160, 146), Face(column[3], 160, 164), Face(column[4], 160, 182),
+                   "blt 500 160,182 71x96 invert"}));
+}
+
+}  // namespace
