@@ -12,7 +12,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/icons/program_icons.h"
 #include "app/qt_window_services.h"
 #include "play/play_window.h"
 
@@ -99,25 +98,9 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // Toolbar and dialog pictures are drawn for denser screens pixel by pixel.
-    void picturesStaySharpOnDenserScreens() {
-        const auto shown = [](const QIcon& icon, QSize size, int density) {
-            QImage image = icon.pixmap(size, density).toImage();
-            image.setDevicePixelRatio(1);
-            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        };
-        for (QAction* action : Frame().findChild<QToolBar*>()->actions()) {
-            QCOMPARE(shown(action->icon(), {16, 15}, 2),
-                     shown(action->icon(), {16, 15}, 1).scaled(32, 30));
-        }
-        QCOMPARE(
-            shown(ApplicationIcon(), {32, 32}, 4),
-            QImage(":/icons/app-128.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    }
-
     // A prompt takes the "Ready" pane, left of the lock key panes, until the
-    // pointer leaves; the View menu hides the bars, and follows the toolbar.
-    void statusPanesAndTheViewMenu() {
+    // pointer leaves.
+    void statusPanesShowPromptsUntilThePointerLeaves() {
         QList<QLabel*> panes = Frame().statusBar()->findChildren<QLabel*>();
         std::ranges::sort(panes, {}, [](QLabel* pane) { return pane->geometry().left(); });
         QCOMPARE(panes.value(0)->text() + panes.value(3)->objectName(),
@@ -129,14 +112,6 @@ class MainWindowTest : public QObject {
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(&Frame(), &leave);
         QVERIFY(panes[0]->isVisible());
-
-        auto* toolBar = Frame().findChild<QToolBar*>();
-        MenuItem(Frame().menuBar(), QStringLiteral("&Tool Bar"))->trigger();
-        QVERIFY(!toolBar->isVisible());
-        toolBar->show();
-        QVERIFY(MenuItem(Frame().menuBar(), QStringLiteral("&Tool Bar"))->isChecked());
-        MenuItem(Frame().menuBar(), QStringLiteral("&Statusbar"))->trigger();
-        QVERIFY(!Frame().statusBar()->isVisible());
     }
 
     void pointerShapes() {

@@ -178,19 +178,6 @@ class TableWidgetTest : public QObject {
         }
     }
 
-    void screenShowsEachTablePixelAsAWholeBlockAtDoubleDensity() {
-        ViewWidget widget;
-        widget.resize(40, 30);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        widget.DrawingSurface().Line(5, 5, 30, 20, MakeColorRef(255, 255, 0), PenMode::Copy);
-        QImage screen(80, 60, QImage::Format_RGB32);
-        screen.setDevicePixelRatio(2);
-        widget.render(&screen);
-        screen.setDevicePixelRatio(1);
-        QCOMPARE(screen, widget.DrawingSurface().Image().scaled(80, 60));
-    }
-
     // A double-click reaches the handler of its own button after its first
     // press and release: the left one sends the selected top card (a King, which
     // the right one cannot send home) to the first reserve cell.

@@ -83,20 +83,18 @@ TEST(SolveCommand, PrintsTheLineForOneGameAndAVerdictPerGameOfARange) {
     EXPECT_EQ(one.status, 0);
     EXPECT_EQ(one.out, Line(1) + "won in " + std::to_string(Moves(1)) + " moves\n");
 
-    const Outcome range = Command({"44-46"});
-    EXPECT_EQ(range.status, 0);
-    std::string verdicts;
-    for (const int number : {44, 45, 46}) {
-        verdicts += std::to_string(number) + " won " + std::to_string(Moves(number)) + "\n";
+    // A range, one game as a range, and the last number at the end of one.
+    for (const auto& [range, first, last] :
+         {std::tuple{"44-46", 44, 46}, {"7-7", 7, 7}, {"45898-45899", 45898, 45899}}) {
+        std::string verdicts;
+        for (int number = first; number <= last; ++number) {
+            verdicts += std::to_string(number) + " won " + std::to_string(Moves(number)) + "\n";
+        }
+        const Outcome run = Command({range});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, verdicts);
+        EXPECT_EQ(run.err, "");
     }
-    EXPECT_EQ(range.out, verdicts);
-    EXPECT_EQ(range.err, "");
-
-    // One game as a range, and the last number at the end of one.
-    EXPECT_EQ(Command({"7-7"}).out, "7 won " + std::to_string(Moves(7)) + "\n");
-    EXPECT_EQ(Command({"45898-45899"}).out, "45898 won " + std::to_string(Moves(45898)) +
-                                                "\n45899 won " + std::to_string(Moves(45899)) +
-                                                "\n");
 }
 
 TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
