@@ -68,9 +68,8 @@ TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
         EXPECT_EQ(dlg.OnOK(window), game != 0) << typed;
         EXPECT_EQ(dlg.m_nGame, game != 0 ? game : 777);
         using Messages = decltype(window.messages);
-        EXPECT_EQ(window.messages,
-                  game != 0 ? Messages{}
-                            : Messages{{"Select a Game Number between 0 & 45900", "Kelmora"}});
+        const Messages refusal{{"Select a Game Number between 0 & 45900", "Kelmora"}};
+        EXPECT_EQ(window.messages, game != 0 ? Messages{} : refusal);
         EXPECT_EQ(dlg.m_strEdit, game != 0 ? std::string(typed) : "0");
     }
 }
