@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>

@@ -23,13 +23,10 @@
 namespace {
 // All but the Kings home, each King alone on a column: one move before a win.
 void LayOutNearlyWon(CSolView& game) {
-    for (auto& column : game.m_Cards) {
-        std::ranges::fill(column, Card{});
-    }
+    // Laid over a game just dealt: nothing is selected and no button is down.
+    std::fill_n(&game.m_Cards[0][0], sizeof game.m_Cards / sizeof(Card), Card{});
     std::ranges::fill(game.m_nTop, -1);
     std::ranges::fill(game.m_bCellUsed, 0);
-    game.m_nSelected = kNothingSelected;
-    game.m_bMouseDown = 0;
     for (int suit = 0; suit < table::kCells; ++suit) {
         game.m_Cards[suit][game.m_nTop[suit] = 0] = Card{13, suit};
         game.m_Cards[table::kCells + suit][table::kCellRow] = Card{12, suit};

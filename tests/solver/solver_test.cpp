@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "core/table_text.h"
 #include "solver/command.h"
 #include "solver/game_solver.h"
 #include "solver/headless_game.h"
@@ -31,22 +32,14 @@ TEST(Solver, ProvesThatALockedTableCannotBeWon) {
     const char* const columns[] = {"9D 8H 7D 9S QH", "6C TH 4S 4H 6S", "7C 9H 6H 7S TS",
                                    "5S 9C JS TC 6D", "4D 5D 4C JD",    "QC KD 7H 8D",
                                    "QD 8C 5H 5C",    "JC 8S KC TD"};
-    const auto code = [](const std::string& card) {
-        return static_cast<std::uint8_t>(std::string("CSHD").find(card[1]) * 13 +
-                                         std::string("A23456789TJQK").find(card[0]) + 1);
-    };
     solver::Position table;
-    std::istringstream cellCards(cells);
     for (int j = 0; j < 4; ++j) {
-        std::string card;
-        cellCards >> card;
-        table.cells[j] = code(card);
+        table.cells[j] = static_cast<std::uint8_t>(CardCode(Cards(cells)[j]));
         table.home[j] = 3;
     }
     for (int k = 0; k < 8; ++k) {
-        std::istringstream cards(columns[k]);
-        for (std::string card; cards >> card;) {
-            table.cards[k][++table.top[k]] = code(card);
+        for (const Card& card : Cards(columns[k])) {
+            table.cards[k][++table.top[k]] = static_cast<std::uint8_t>(CardCode(card));
         }
     }
     EXPECT_EQ(solver::Search(table, kPositions).verdict, solver::Verdict::kCannotBeWon);
@@ -54,41 +47,38 @@ TEST(Solver, ProvesThatALockedTableCannotBeWon) {
 
 struct Outcome {
     int status;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 Outcome Command(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     const int status = solver::RunSolveCommand(arguments, out, err, false, 2);
     return {status, out.str(), err.str()};
 }
 
-// What the command should print for game `number`, from the solver itself.
-std::string Line(int number) {
+// The line and the number of moves the command should print for game `number`,
+// from the solver itself.
+std::pair<std::string, std::string> Solution(int number) {
+    const std::vector<solver::Move> line = solver::SolveGame(number, kPositions).line;
     std::string text;
-    for (const solver::Move& move : solver::SolveGame(number, kPositions).line) {
+    for (const solver::Move& move : line) {
         text += solver::MoveText(move) + "\n";
     }
-    return text;
-}
-
-std::size_t Moves(int number) {
-    return solver::SolveGame(number, kPositions).line.size();
+    return {text, std::to_string(line.size())};
 }
 
 TEST(SolveCommand, PrintsTheLineForOneGameAndAVerdictPerGameOfARange) {
     const Outcome one = Command({"1"});
     EXPECT_EQ(one.status, 0);
-    EXPECT_EQ(one.out, Line(1) + "won in " + std::to_string(Moves(1)) + " moves\n");
+    const auto [line, moves] = Solution(1);
+    EXPECT_EQ(one.out, line + "won in " + moves + " moves\n");
 
     // A range, one game as a range, and the last number at the end of one.
     for (const auto& [range, first, last] :
          {std::tuple{"44-46", 44, 46}, {"7-7", 7, 7}, {"45898-45899", 45898, 45899}}) {
         std::string verdicts;
         for (int number = first; number <= last; ++number) {
-            verdicts += std::to_string(number) + " won " + std::to_string(Moves(number)) + "\n";
+            verdicts += std::to_string(number) + " won " + Solution(number).second + "\n";
         }
         const Outcome run = Command({range});
         EXPECT_EQ(run.status, 0);
