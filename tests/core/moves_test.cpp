@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fakes/fake_platform.h"
+#include "solver/table_spots.h"
 
 namespace {
 
@@ -53,15 +53,10 @@ void LayOut(FakeTable& t, const std::vector<Cards>& columns, const Cards& cells,
 // The middle of a place: column k's top card (or the empty column), reserve
 // cell kCell + j or home cell kHome + j.
 constexpr int kCell = 10, kHome = 20;
-std::pair<int, int> Middle(const CSolView& view, int place) {
-    if (place >= kHome) {
-        return {table::HomeX(place - kHome) + 35, 50};
-    }
-    if (place >= kCell) {
-        return {table::ReserveX(place - kCell) + 35, 50};
-    }
-    const int top = view.m_nTop[place];
-    return {table::ColumnX(place) + 35, top < 0 ? 150 : table::RowY(top) + 50};
+solver::Spot Middle(const CSolView& view, int place) {
+    return place >= kHome   ? solver::HomeSpot(place - kHome)
+           : place >= kCell ? solver::ReserveSpot(place - kCell)
+                            : solver::ColumnSpot(view, place);
 }
 
 // Selects the place, or deselects it.
