@@ -88,10 +88,12 @@ void ImageSurface::Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mo
     int error = dx + dy;
     int x = x0;
     int y = y0;
+    QRect written;
     while (x != x1 || y != y1) {
         if (m_image.valid(x, y)) {
             reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = colour;
         }
+        written |= QRect(x, y, 1, 1);
         const int twiceError = 2 * error;
         if (twiceError >= dy) {
             error += dy;
@@ -102,7 +104,7 @@ void ImageSurface::Line(int x0, int y0, int x1, int y1, ColorRef pen, PenMode mo
             y += stepY;
         }
     }
-    Changed(QRect(QPoint(x0, y0), QPoint(x1, y1)).normalized());
+    Changed(written);
 }
 
 void ImageSurface::TextOut(int x, int y, const std::string& text) {

@@ -3,6 +3,7 @@
 // client coordinates, and a full repaint after each resize.
 #include <QFont>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QVector>
 #include <QtTest>
 
@@ -51,7 +52,11 @@ struct Fakes {
 };
 struct Drawn : Fakes {
     QVector<QRect> changed;
-    ImageSurface surface{[this](const QRect& rect) { changed.push_back(rect); }};
+    QImage shown{kClient, QImage::Format_RGB32};  // the screen: what the surface reports
+    ImageSurface surface{[this](const QRect& rect) {
+        changed.push_back(rect);
+        QPainter(&shown).drawImage(rect.topLeft(), surface.Image(), rect);
+    }};
     CSolView view{doc, Platform{surface, window, dialogs, profile}};
     explicit Drawn(QRgb fill = kNavy) {
         surface.Reset(kClient, QColor(fill));
@@ -100,6 +105,7 @@ class TableWidgetTest : public QObject {
                                      {3, 150, kNavy}});
         table.view.DrawCard(kSelectionMark, 4, 110, 75, 95, true);
         QCOMPARE(table.Image(), before);
+        QCOMPARE(table.shown, table.Image());
     }
 
     // Tint 1 turns black and red magenta, 2 red, 3 checkers them; white stays.
@@ -145,6 +151,11 @@ class TableWidgetTest : public QObject {
         ExpectPixels(
             table.Image(),
             {{280, 50, kNavyInverse}, {100, 95, kNavyInverse}, {20, 300, kNavy}, {30, 310, kNavy}});
+        // Each line pixel reaches the screen, also (280, 0) after a last cell's card leaves.
+        table.view.DrawCard(1, 210, 0, 71, 96, false);
+        table.view.EraseRect(210, 280, 0, 95);
+        table.view.DrawCellFrames();
+        QCOMPARE(table.shown, table.Image());
     }
 
     // Black ink on a white box from the given corner, small enough for the move
@@ -176,6 +187,7 @@ class TableWidgetTest : public QObject {
         for (const QRect& rect : table.changed) {
             QVERIFY(QRect(QPoint(0, 0), kClient).contains(rect));
         }
+        QCOMPARE(text.shown, text.Image());
     }
 
     // A double-click reaches the handler of its own button after its first
