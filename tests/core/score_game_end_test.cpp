@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <climits>
 #include <sstream>
@@ -10,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "score/statistics_record.h"
 #include "solver/table_spots.h"
 #include "table_text.h"
 
@@ -78,7 +78,8 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         FakeTable t;
         Begin(t, test.start);
         CSolView& v = *t.view;
-        std::tie(v.m_Lost, v.m_nSeconds, v.m_nTickDivider) = std::tuple(test.lostBefore, 40, 10);
+        keys::Write(t.profile, keys::kLost, test.lostBefore);
+        std::tie(v.m_nSeconds, v.m_nTickDivider) = std::tuple(40, 10);
         int seen = -1, tickInside = 0;
         const auto ask = [&](auto&) {
             if (tickInside) {
@@ -146,6 +147,8 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
                  {IDOK, IDOK, 50, cleared}};
     for (const auto& test : cases) {
         FakeTable t;
+        WriteStatistics(t.profile, {3, 4, {61, 72, 83}, {11, 22, 33}, {"A", "B", "C"}});
+        t.Construct();
         Begin(t, test.seconds > 0 ? kWon : kNoGame);
         CSolView& v = *t.view;
         const auto written = [&t] {
@@ -155,10 +158,7 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
             }
             return values;
         };
-        std::tie(v.m_Won, v.m_Lost, v.m_nSeconds) = std::tuple(3, 4, test.seconds);
-        std::ranges::copy(std::array{61, 72, 83}, v.t_Time);
-        std::ranges::copy(std::array{11, 22, 33}, v.t_Game);
-        std::ranges::copy(std::array{"A", "B", "C"}, v.t_Name);
+        v.m_nSeconds = test.seconds;
         t.dialogs.highScore = [&test](CHighScoreDlg& dlg) {
             return dlg.m_strName = "D", test.named ? IDOK : IDCANCEL;
         };
