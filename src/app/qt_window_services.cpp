@@ -1,7 +1,6 @@
 #include "app/qt_window_services.h"
 
 #include <QColorDialog>
-#include <QDateTime>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QString>
@@ -9,6 +8,7 @@
 #include <QTimerEvent>
 #include <QWidget>
 #include <algorithm>
+#include <chrono>
 
 #include "app/dialogs/qt_modal_dialog.h"
 
@@ -85,6 +85,8 @@ bool QtWindowServices::ChooseColor(ColorRef initial, ColorRef& chosen) {
     return true;
 }
 
-std::int64_t QtWindowServices::CurrentTimeSeconds() {
-    return QDateTime::currentSecsSinceEpoch();
+std::int64_t QtWindowServices::CurrentTimeNanoseconds() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }

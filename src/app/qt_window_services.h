@@ -34,7 +34,7 @@ class QtWindowServices : public QObject, public WindowServices {
     void MessageBox(const std::string& text, const std::string& caption) override;
     void Sleep(int milliseconds) override;
     bool ChooseColor(ColorRef initial, ColorRef& chosen) override;
-    std::int64_t CurrentTimeSeconds() override;
+    std::int64_t CurrentTimeNanoseconds() override;
 
   protected:
     void timerEvent(QTimerEvent* event) override;

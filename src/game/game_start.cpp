@@ -1,5 +1,6 @@
 #include "game/game_dialogs.h"
 #include "game/sol_view.h"
+#include "score/statistics_record.h"
 
 namespace {
 constexpr int kDealtTops[table::kColumns] = {6, 6, 6, 6, 5, 5, 5, 5};
@@ -25,11 +26,13 @@ void CSolView::StartGame() {
 
     // A game still in play is abandoned now and counts as lost; a game that
     // was won or lost has been counted when it ended.
-    if (m_bPlaying == 1 && m_bWon == 0) {
-        CountGame(m_Lost);
-    }
+    const bool abandoned = m_bPlaying == 1 && m_bWon == 0;
     m_bWon = 0;
-    WriteStatistics();
+    RecordStatistics([abandoned](Statistics& statistics) {
+        if (abandoned) {
+            CountGame(statistics.lost);
+        }
+    });
 
     ++m_nGameSerial;
     m_bNoGameYet = 0;

@@ -37,16 +37,16 @@ constexpr Number kShowClock{"Options", "m_Show", 1};
 constexpr Number kLeftDoubleClick{"Options", "DblClk", 1};
 constexpr Number kRightDoubleClick{"Options", "Rclk", 1};
 
-inline int Read(Profile& profile, const Number& key) {
+inline int Read(ProfileKeys& profile, const Number& key) {
     return profile.GetProfileInt(key.section, key.name, key.fallback);
 }
-inline std::string Read(Profile& profile, const Text& key) {
+inline std::string Read(ProfileKeys& profile, const Text& key) {
     return profile.GetProfileString(key.section, key.name, "");
 }
-inline void Write(Profile& profile, const Number& key, int value) {
+inline void Write(ProfileKeys& profile, const Number& key, int value) {
     profile.WriteProfileInt(key.section, key.name, value);
 }
-inline void Write(Profile& profile, const Text& key, std::string_view value) {
+inline void Write(ProfileKeys& profile, const Text& key, std::string_view value) {
     profile.WriteProfileString(key.section, key.name, value);
 }
 

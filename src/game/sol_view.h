@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "game/card.h"
@@ -8,6 +9,8 @@
 #include "game/table_geometry.h"
 #include "platform/platform.h"
 #include "platform/random15.h"
+
+struct Statistics;
 
 // Selection codes held in m_nSelected.
 constexpr int kNothingSelected = 0;
@@ -140,14 +143,22 @@ class CSolView {
     int m_nGameSerial = 0;
 
     // Game numbers for New Game, seeded once with the time at construction, so
-    // two picks within one second still give two games.
+    // two picks within one second still give two games, and two games started
+    // within one second deal differently.
     Random15 m_random;
 
     const CSolDoc* m_pDocument;
 
   private:
     void ReadProfile();
-    void WriteStatistics();
+    // Keeps one moment of the statistics (a game counted, a best time, a
+    // Clear) as one change of the profile: `change` is applied to the values
+    // the profile holds now, so another running game's results stay, and the
+    // game takes the result. Out of the profile's reach it is applied to the
+    // game's own values.
+    void RecordStatistics(const std::function<void(Statistics&)>& change);
+    Statistics HeldStatistics() const;
+    void HoldStatistics(const Statistics& statistics);
     // One more game won or lost; a count already at the largest value stays there.
     static void CountGame(int& nTotal);
 

@@ -33,5 +33,6 @@ class WindowServices {
     // The standard colour chooser, opened on `initial`. Returns false on Cancel.
     virtual bool ChooseColor(ColorRef initial, ColorRef& chosen) = 0;
 
-    virtual std::int64_t CurrentTimeSeconds() = 0;
+    // Fine enough that two games started within one second see different times.
+    virtual std::int64_t CurrentTimeNanoseconds() = 0;
 };

@@ -25,3 +25,13 @@ int EnterBestTime(BestTimes table, int seconds, int game) {
 std::string UnnamedBestTime(int slot) {
     return slot == 0 ? "  " : " ";
 }
+
+void NameBestTime(BestTimes table, const BestTime& entry, const std::string& name) {
+    for (int slot = 0; slot < kSlots; ++slot) {
+        if (table.times[slot] == entry.time && table.games[slot] == entry.game &&
+            table.names[slot] == entry.name) {
+            table.names[slot] = name;
+            return;
+        }
+    }
+}

@@ -19,3 +19,14 @@ int EnterBestTime(BestTimes table, int seconds, int game);
 
 // The name kept for a slot when the player declines to give one.
 std::string UnnamedBestTime(int slot);
+
+// One entry of the table.
+struct BestTime {
+    int time = 0;
+    int game = 0;
+    std::string name;
+};
+
+// Renames the first slot holding `entry` to `name`, if one still does: other
+// running games may have moved the entry down or out since it was entered.
+void NameBestTime(BestTimes table, const BestTime& entry, const std::string& name);

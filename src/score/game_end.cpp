@@ -6,6 +6,7 @@
 #include "platform/dialog_host.h"
 #include "score/best_times.h"
 #include "score/game_end_dlgs.h"
+#include "score/statistics_record.h"
 
 void CSolView::OnGameWon() {
     m_platform.window.KillTimer(kGameTimer);
@@ -22,15 +23,27 @@ void CSolView::OnGameWon() {
     m_bWon = 1;
     ++m_nGameSerial;
 
-    const int slot = EnterBestTime(BestTimes{t_Time, t_Game, t_Name}, m_nSeconds, m_nNextGame);
+    // The win and its time are kept before the name is asked, so that they
+    // survive whatever ends the program while the question is open.
+    const int seconds = m_nSeconds;
+    const int game = m_nNextGame;
+    int slot = -1;
+    RecordStatistics([&](Statistics& statistics) {
+        CountGame(statistics.won);
+        slot = EnterBestTime(statistics.Best(), seconds, game);
+        if (slot >= 0) {
+            statistics.names[slot] = UnnamedBestTime(slot);
+        }
+    });
     if (slot >= 0) {
         CHighScoreDlg nameDlg;
-        t_Name[slot] =
-            m_platform.dialogs.DoModal(nameDlg) == IDOK ? nameDlg.m_strName : UnnamedBestTime(slot);
+        if (m_platform.dialogs.DoModal(nameDlg) == IDOK) {
+            RecordStatistics([&](Statistics& statistics) {
+                NameBestTime(statistics.Best(), {seconds, game, UnnamedBestTime(slot)},
+                             nameDlg.m_strName);
+            });
+        }
     }
-    // The win and its time are kept now, whatever the player does next.
-    CountGame(m_Won);
-    WriteStatistics();
 
     CGameWonDlg wonDlg;
     if (m_platform.dialogs.DoModal(wonDlg) != IDOK) {
@@ -71,8 +84,7 @@ void CSolView::CheckGameLost() {
     moves::DropSelection(*this, kNothingSelected);
     m_bWon = 0;
     ++m_nGameSerial;
-    CountGame(m_Lost);
-    WriteStatistics();
+    RecordStatistics([](Statistics& statistics) { CountGame(statistics.lost); });
 
     CGameLostDlg lostDlg;
     if (m_platform.dialogs.DoModal(lostDlg) != IDOK) {

@@ -2,10 +2,15 @@
 
 #include <string>
 
+#include "score/player_name.h"
+
 // "High Score": the name to go with a new best time.
 class CHighScoreDlg {
   public:
     std::string m_strName;
+
+    // The OK button, with the typed text in m_strName: keeps it as a name.
+    void OnOK() { m_strName = TypedName(m_strName); }
 };
 
 // "Game Over" after a win: what to play next.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/dialog_host.h"
+#include "score/player_name.h"
 
 void CStatisticsDlg::OnInitDialog() {
     m_strText = FormatText();
@@ -34,7 +35,7 @@ std::string CStatisticsDlg::FormatText() const {
     std::string text;
     for (int slot = 0; slot < kBestTimeSlots; ++slot) {
         text += '#' + std::to_string(m_nBestGame[slot]) + "\t\t" +
-                std::to_string(m_nBestTime[slot]) + '\t' + m_strBestName[slot];
+                std::to_string(m_nBestTime[slot]) + '\t' + ShownName(m_strBestName[slot]);
         text += slot < 2 ? "\n" : "\n\n\n";
     }
     text += std::to_string(percentWon) + "%\n\nWon   " + std::to_string(m_nWon) + "\nLost    " +

@@ -5,9 +5,11 @@ namespace {
 constexpr int kTints = 4;  // none and tint bitmaps 201..203
 
 void WriteTableColour(Profile& profile, int red, int green, int blue) {
-    keys::Write(profile, keys::kRed, red);
-    keys::Write(profile, keys::kGreen, green);
-    keys::Write(profile, keys::kBlue, blue);
+    profile.Update([=](ProfileKeys& keys) {
+        keys::Write(keys, keys::kRed, red);
+        keys::Write(keys, keys::kGreen, green);
+        keys::Write(keys, keys::kBlue, blue);
+    });
 }
 }  // namespace
 

@@ -19,8 +19,9 @@ void CSolView::OnOptions() {
     m_DblClk = dlg.m_bDblClk;
     m_Rclk = dlg.m_bRclk;
 
-    Profile& profile = m_platform.profile;
-    keys::Write(profile, keys::kShowClock, m_Show);
-    keys::Write(profile, keys::kLeftDoubleClick, m_DblClk);
-    keys::Write(profile, keys::kRightDoubleClick, m_Rclk);
+    m_platform.profile.Update([this](ProfileKeys& keys) {
+        keys::Write(keys, keys::kShowClock, m_Show);
+        keys::Write(keys, keys::kLeftDoubleClick, m_DblClk);
+        keys::Write(keys, keys::kRightDoubleClick, m_Rclk);
+    });
 }

@@ -50,7 +50,7 @@ class HeadlessGame {
         void MessageBox(const std::string&, const std::string&) override {}
         void Sleep(int) override {}
         bool ChooseColor(ColorRef, ColorRef&) override { return false; }
-        std::int64_t CurrentTimeSeconds() override { return 0; }
+        std::int64_t CurrentTimeNanoseconds() override { return 0; }
 
         // A fresh profile every game: its statistics concern nobody.
         int GetProfileInt(std::string_view, std::string_view, int fallback) override {
@@ -62,6 +62,10 @@ class HeadlessGame {
         }
         bool WriteProfileInt(std::string_view, std::string_view, int) override { return true; }
         bool WriteProfileString(std::string_view, std::string_view, std::string_view) override {
+            return true;
+        }
+        bool Update(const std::function<void(ProfileKeys&)>& change) override {
+            change(*this);
             return true;
         }
     };

@@ -43,7 +43,8 @@ TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
 }
 
 // Two draws added, a third draw when the sum is past the last game, and 1560
-// instead of 0; the sequence goes on, so two picks in one second differ.
+// instead of 0; the sequence goes on, so two picks in one second differ, and
+// the seed is finer than a second.
 TEST(GameCommands, RandomPickOfTheNextGame) {
     const std::pair<unsigned, int> cases[] = {{0, 21468}, {23, 12880}, {30151, 1560}};
     for (const auto& [seed, pick] : cases) {
@@ -52,6 +53,10 @@ TEST(GameCommands, RandomPickOfTheNextGame) {
         EXPECT_EQ(t.view->PickRandomGame(), pick) << "seed " << seed;
         EXPECT_NE(t.view->PickRandomGame(), pick);
     }
+    FakeTable other;  // started a nanosecond later
+    ++other.window.now;
+    other.Construct();
+    EXPECT_NE(other.NextPick(), FakeTable().NextPick()) << "two games started in one second";
 }
 
 // 4294967297 is 2^32 + 1: wrapped to 32 bits it would read as game 1.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <climits>
 #include <sstream>
@@ -10,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "score/statistics_record.h"
 #include "solver/table_spots.h"
 #include "table_text.h"
 
@@ -78,7 +78,8 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
         FakeTable t;
         Begin(t, test.start);
         CSolView& v = *t.view;
-        std::tie(v.m_Lost, v.m_nSeconds, v.m_nTickDivider) = std::tuple(test.lostBefore, 40, 10);
+        keys::Write(t.profile, keys::kLost, test.lostBefore);
+        std::tie(v.m_nSeconds, v.m_nTickDivider) = std::tuple(40, 10);
         int seen = -1, tickInside = 0;
         const auto ask = [&](auto&) {
             if (tickInside) {
@@ -146,6 +147,8 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
                  {IDOK, IDOK, 50, cleared}};
     for (const auto& test : cases) {
         FakeTable t;
+        WriteStatistics(t.profile, {3, 4, {61, 72, 83}, {11, 22, 33}, {"A", "B", "C"}});
+        t.Construct();
         Begin(t, test.seconds > 0 ? kWon : kNoGame);
         CSolView& v = *t.view;
         const auto written = [&t] {
@@ -155,10 +158,7 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
             }
             return values;
         };
-        std::tie(v.m_Won, v.m_Lost, v.m_nSeconds) = std::tuple(3, 4, test.seconds);
-        std::ranges::copy(std::array{61, 72, 83}, v.t_Time);
-        std::ranges::copy(std::array{11, 22, 33}, v.t_Game);
-        std::ranges::copy(std::array{"A", "B", "C"}, v.t_Name);
+        v.m_nSeconds = test.seconds;
         t.dialogs.highScore = [&test](CHighScoreDlg& dlg) {
             return dlg.m_strName = "D", test.named ? IDOK : IDCANCEL;
         };
@@ -178,6 +178,59 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
         t.dialogs.statistics = [](CStatisticsDlg&) { return IDOK; };
         v.OnStatistics();
         EXPECT_EQ(written(), test.kept);
+    }
+}
+
+// Each result is one change of what the profile holds at that moment, where
+// other running games put theirs: the win before its name is asked, the name
+// where the entry stands by then. Out of the profile's reach, the game's own
+// values keep the result.
+TEST(Statistics, EachResultIsOneChangeOfWhatTheProfileHoldsNow) {
+    FakeTable t;
+    Begin(t, kWon);
+    CSolView& v = *t.view;
+    EXPECT_EQ(t.profile.updates, 1) << "a game start";
+    WriteStatistics(t.profile, {7, 2, {100}, {9}, {"X"}});
+    v.m_nSeconds = 50;
+    t.dialogs.highScore = [&t](CHighScoreDlg& dlg) {
+        const Statistics won = ReadStatistics(t.profile);
+        EXPECT_EQ(std::tuple(won.won, won.times[1], won.names[0]), std::tuple(8, 100, "  "));
+        WriteStatistics(t.profile, {8, 2, {40, 50, 100}, {3, 321, 9}, {"Y", "  ", "X"}});
+        return dlg.m_strName = "Ann", IDOK;
+    };
+    v.OnTimer(kGameTimer);
+    EXPECT_EQ(t.profile.updates, 3) << "the win, then its name";
+    EXPECT_EQ(ReadStatistics(t.profile).names[1], "Ann");
+    EXPECT_EQ(std::tuple(v.m_Won, v.t_Time[0], v.t_Game[1], v.t_Name[1]),
+              std::tuple(8, 40, 321, "Ann"));
+    t.profile.unreachable = true;
+    t.Deal(5);
+    t.Deal(6);
+    EXPECT_EQ(std::tuple(v.m_Lost, ReadStatistics(t.profile).lost), std::tuple(3, 2));
+}
+
+// Typed names keep one line of at most 32 characters; longer stored ones show
+// shortened, and none shows a control character.
+TEST(Statistics, NamesShowOnOneLineOfAtMost32Characters) {
+    const std::string w30(30, 'w');
+    const struct {
+        std::string given, typed, shown;
+    } cases[] = {
+        {"Ann\tLee\r\n", "AnnLee", "AnnLee"},
+        {"\x01Zo\u00eb\x7f \u0085\u540d\u2028\u2029", "Zo\u00eb \u540d", "Zo\u00eb \u540d"},
+        {"ww" + w30, "ww" + w30, "ww" + w30},
+        {"\u540d\u540d" + w30 + "\t", "\u540d\u540d" + w30, "\u540d\u540d" + w30},
+        {"\u540dww" + w30, "\u540dw" + w30, "\u540d" + w30 + "\u2026"}};
+    for (const auto& test : cases) {
+        CHighScoreDlg typed;
+        typed.m_strName = test.given;
+        typed.OnOK();
+        EXPECT_EQ(typed.m_strName, test.typed);
+        CStatisticsDlg stored;
+        stored.m_strBestName[0] = test.given;
+        stored.OnInitDialog();
+        EXPECT_TRUE(stored.m_strText.starts_with("#0\t\t0\t" + test.shown + "\n#0\t\t0\t\n"))
+            << stored.m_strText;
     }
 }
 

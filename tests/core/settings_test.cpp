@@ -45,6 +45,7 @@ TEST(Options, OkWritesAllThreeAndRepaintsOnlyForTheClock) {
         };
         t.view->OnOptions();
         EXPECT_EQ(std::exchange(t.profile.writes, {}), answer == IDOK ? written : Log{});
+        EXPECT_EQ(std::exchange(t.profile.updates, 0), answer == IDOK ? 1 : 0) << "one change";
         EXPECT_EQ(Count(t.surface.Take(), "fill 0,0-632,407"), repaints ? 1 : 0);
     }
 }

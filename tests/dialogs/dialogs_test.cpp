@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 #include <vector>
 
@@ -54,10 +55,10 @@ class DialogsTest : public QObject {
         QCOMPARE(Answer(move, "Select", {IDCANCEL}), IDCANCEL);
 
         CHighScoreDlg high;
-        QCOMPARE(Answer(high, "High Score", {kReturn}, QString::fromUtf8(" Zoë = [x] ")), IDOK);
-        QCOMPARE(high.m_strName, std::string(" Zoë = [x] "));
+        QCOMPARE(Answer(high, "High Score", {kReturn}, QString::fromUtf8(" Zoë =\t[x] ")), IDOK);
+        QCOMPARE(high.m_strName, std::string(" Zoë =[x] "));
         QCOMPARE(Answer(high, "High Score", {kEscape}, "Bo"), IDCANCEL);
-        QCOMPARE(high.m_strName, std::string(" Zoë = [x] "));
+        QCOMPARE(high.m_strName, std::string(" Zoë =[x] "));
 
         // The won dialog opens on "New Game" whatever was chosen before.
         CGameWonDlg won;
@@ -120,10 +121,13 @@ class DialogsTest : public QObject {
         QCOMPARE(dlg.m_nGame, 1234);
     }
 
+    // However long a stored name, the dialog fits the screen.
     void statisticsClearsOverItsDialog() {
         CStatisticsDlg dlg;
         dlg.m_nWon = 12;
+        dlg.m_strBestName[1].assign(150, 'W');
         AnswerNext(QStringLiteral("Statistics"), [&](QDialog& dialog) {
+            QVERIFY(dialog.width() < dialog.screen()->availableGeometry().width());
             auto* text = ControlOf<TabbedText>(dialog, control::kStatisticsText);
             // Clearing asks over the dialog, which then shows the emptied table.
             AnswerNext(QStringLiteral("Clear Statistics"), [&](QDialog& question) {

@@ -1,6 +1,7 @@
 #include "fakes/fake_platform.h"
 
 #include <algorithm>
+#include <tuple>
 
 void RecordingSurface::BitBlt(int x, int y, int cx, int cy, int bitmapId, RasterOp op) {
     const char* name = op == RasterOp::Copy         ? "copy"
@@ -34,6 +35,16 @@ bool MemoryProfile::WriteProfileString(std::string_view section, std::string_vie
     values[{std::string(section), std::string(key)}] = std::string(value);
     writes.push_back(std::string(section) + "/" + std::string(key) + "=" + std::string(value));
     return true;
+}
+
+bool MemoryProfile::Update(const std::function<void(ProfileKeys& keys)>& change) {
+    ++updates;
+    auto kept = std::pair(values, writes);
+    change(*this);
+    if (unreachable) {
+        std::tie(values, writes) = std::move(kept);
+    }
+    return !unreachable;
 }
 
 void FakeTable::ClearTable() {

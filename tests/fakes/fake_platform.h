@@ -75,7 +75,7 @@ class FakeWindow : public WindowServices {
     bool ChooseColor(ColorRef initial, ColorRef& chosen) override {
         return chooseColor && chooseColor(initial, chosen);
     }
-    std::int64_t CurrentTimeSeconds() override { return now; }
+    std::int64_t CurrentTimeNanoseconds() override { return now; }
 };
 
 // Dialogs answered by the test. A dialog without an answer fails the test and
@@ -119,11 +119,14 @@ class ScriptedDialogs : public DialogHost {
     }
 };
 
-// A profile held in memory, with a log of the writes in order ("Status/m_Won=3").
+// A profile held in memory, with a log of the writes in order ("Status/m_Won=3")
+// and a count of the updates. While `unreachable`, an update keeps nothing.
 class MemoryProfile : public Profile {
   public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::string> writes;
+    int updates = 0;
+    bool unreachable = false;
 
     int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override {
         return std::stoi(GetProfileString(section, key, std::to_string(defaultValue)));
@@ -138,6 +141,7 @@ class MemoryProfile : public Profile {
     }
     bool WriteProfileString(std::string_view section, std::string_view key,
                             std::string_view value) override;
+    bool Update(const std::function<void(ProfileKeys& keys)>& change) override;
 };
 
 // A view on fake platform parts, ready to drive.

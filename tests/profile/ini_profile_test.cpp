@@ -10,16 +10,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/profile/file_descriptor.h"
 #include "app/profile/ini_profile.h"
 #include "app/profile/profile_file.h"
+#include "fakes/fake_platform.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -53,6 +58,40 @@ class IniProfileFile : public ::testing::Test {
     }
     const Names kProfileAndLock{"kelmora.ini", ".kelmora.ini.lock"};
     fs::path folder, path;
+};
+
+// Faults planted in the writer's system calls, each wrapped at link time: the
+// next `times` calls of `call` fail with `error`, or with no error, each write
+// writes at most `shortTo` bytes.
+struct PlantedFault {
+    std::string_view call;
+    int error = 0;
+    int times = 0;
+    std::size_t shortTo = 0;
+};
+PlantedFault g_fault;
+
+bool Planted(std::string_view call) {
+    if (g_fault.call != call || g_fault.times == 0) {
+        return false;
+    }
+    --g_fault.times;
+    errno = g_fault.error;
+    return true;
+}
+
+// A game on the profile file at `path`, as another running program plays it.
+struct GameOnFile : FakeTable {
+    IniProfile file;
+
+    GameOnFile(const fs::path& path, const std::string& name)
+        : file(path, std::chrono::minutes(1)) {
+        view = std::make_unique<CSolView>(doc, Platform{surface, window, dialogs, file});
+        surface.keepLog = false;
+        dialogs.highScore = [name](CHighScoreDlg& dlg) { return dlg.m_strName = name, IDOK; };
+        dialogs.gameWon = [](CGameWonDlg&) { return IDCANCEL; };
+    }
+    void Win(int seconds) { view->m_nSeconds = seconds, view->OnGameWon(); }
 };
 
 // Runs `body` in a child process and returns how the child ended.
@@ -101,20 +140,26 @@ TEST_F(IniProfileFile,
     // Anything a player types reads back exactly and stays on one line.
     fs::remove(path);
     // clang-format off
-    const std::string names[] = {"", " ", "line\nbreak", "\r\n", "a\n[Options]\nm_Show=0\n",
-        "back\\slash\\n", "\\x41", "ends with \\", "tab\there", std::string("\x7f\x01\0\x1f", 4),
+    std::string names[] = {"", " ", "line\nbreak", "\r\n", "a\n[Options]\nm_Show=0\n",
+        "back\\slash\\n", "\\x41", "ends with \\", "tab\there", std::string(32, '\0'),
         "Zoë 名前 ♠"};
     // clang-format on
+    std::iota(names[9].begin(), names[9].end(), '\0');  // every control character
+    names[9] += '\x7f';
     for (const std::string& name : names) {
         SCOPED_TRACE(::testing::PrintToString(name));
         ASSERT_TRUE(IniProfile(path).WriteProfileString("Name", "t_Name1", name));
         EXPECT_EQ(IniProfile(path).GetProfileString("Name", "t_Name1", "default"), name);
-        EXPECT_EQ(std::ranges::count(ReadFile(), '\n'), 2) << ReadFile();
+        const std::string file = ReadFile();
+        EXPECT_EQ(std::ranges::count_if(file, [](char c) { return std::iscntrl(c) != 0; }), 2)
+            << file << " holds nothing but its two line ends";
     }
 }
 
 TEST_F(IniProfileFile, WritesChangeOneKeyAndKeepEveryOtherLineTheOtherGamesKeysAndPermissions) {
-    WriteFile("; my notes\n[ color ]\r\n  M_RED =1\r\n\n[Options]\nm_Show=0\nunknown line");
+    // A byte-order mark before the first section stays where it is.
+    WriteFile(
+        "\xEF\xBB\xBF[ color ]\r\n  M_RED =1\r\n; my notes\n\n[Options]\nm_Show=0\nunknown line");
     ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
     IniProfile mine(path);
     IniProfile theirs(path);
@@ -122,7 +167,8 @@ TEST_F(IniProfileFile, WritesChangeOneKeyAndKeepEveryOtherLineTheOtherGamesKeysA
     ASSERT_TRUE(theirs.WriteProfileInt("Color", "m_Red", 3));
     ASSERT_TRUE(mine.WriteProfileString("Name", "t_Name1", "Ann\nLee"));
     EXPECT_EQ(ReadFile(),
-              "; my notes\n[ color ]\r\nm_Red=3\nm_Green=2\n\n[Options]\nm_Show=0\nunknown line\n"
+              "\xEF\xBB\xBF[ color ]\r\nm_Red=3\nm_Green=2\n; my notes\n\n[Options]\nm_Show=0\n"
+              "unknown line\n"
               "\n[Name]\nt_Name1=Ann\\nLee\n");
     EXPECT_EQ(fs::status(path).permissions(), fs::perms(0644));
     // The first write makes the folders and a file private to the player; reading makes none.
@@ -167,40 +213,28 @@ TEST_F(IniProfileFile, ProfileThatIsALinkStaysOneAndWhereItLeadsGetsTheValues) {
     EXPECT_EQ(Entries(), (Names{"kelmora.ini", "store"}));
 }
 
-// Two running games each re-read, change and replace the file; the lock keeps
-// either from replacing what the other has just written.
-TEST_F(IniProfileFile, TwoGamesWritingAtOnceLoseNoKey) {
-    const auto writeAll = [&](const std::string& game) {
-        IniProfile profile(path, std::chrono::minutes(10));
-        bool written = true;
-        for (int write = 0; write < 100; ++write) {
-            written =
-                profile.WriteProfileInt("Race", game + std::to_string(write), write) && written;
-        }
-        return written;
-    };
-    const pid_t other = ::fork();
-    if (other == 0) {
-        ::_exit(writeAll("b") ? 0 : 1);
-    }
-    EXPECT_TRUE(writeAll("a"));
-    int status = -1;
-    ASSERT_EQ(::waitpid(other, &status, 0), other);
-    EXPECT_EQ(status, 0) << "the other game's write failed";
-    for (int write = 0; write < 100; ++write) {
-        for (const std::string game : {"a", "b"}) {
-            EXPECT_EQ(IniProfile(path).GetProfileInt("Race", game + std::to_string(write), -1),
-                      write);
-        }
-    }
-}
-
-// A write stopped by another game's lock, a full disk, a read-only folder or a
-// kill at any byte of the new file leaves the old file whole; what a killed
-// writer left beside it, the next write clears.
+// A write stopped by another game's lock, a failing system call or a read-only
+// folder leaves the old file whole and says so. Short and interrupted calls
+// are carried on.
 TEST_F(IniProfileFile, FailedOrKilledWriteLeavesTheOldFileWhole) {
     const std::string old = "[Status]\nm_Won=12\n\n[Name]\nt_Name1=Old\n";
     const std::string next = "[Status]\nm_Won=12\n\n[Name]\nt_Name1=Ann Lee\n";
+    const struct {
+        PlantedFault fault;
+        bool kept;
+    } faults[] = {{{"write", 0, 9, 3}, true},    {{"write", EINTR, 3}, true},
+                  {{"write", ENOSPC, 1}, false}, {{"fsync", EIO, 1}, false},
+                  {{"close", EIO, 9}, false},    {{"rename", EACCES, 1}, false},
+                  {{"flock", ENOLCK, 1}, false}, {{"flock", EINTR, 2}, true}};
+    for (const auto& [fault, kept] : faults) {
+        SCOPED_TRACE(::testing::Message() << fault.call << " " << fault.error);
+        WriteFile(old);
+        g_fault = fault;
+        EXPECT_EQ(IniProfile(path).WriteProfileString("Name", "t_Name1", "Ann Lee"), kept);
+        g_fault = {};
+        EXPECT_EQ(ReadFile(), kept ? next : old);
+        EXPECT_EQ(Entries(), kProfileAndLock);
+    }
     WriteFile(old);
     {
         const FileDescriptor otherGame(
@@ -209,26 +243,6 @@ TEST_F(IniProfileFile, FailedOrKilledWriteLeavesTheOldFileWhole) {
         EXPECT_FALSE(IniProfile(path, std::chrono::milliseconds(0)).WriteProfileInt("A", "k", 5));
         EXPECT_EQ(ReadFile(), old);
     }
-    const auto writeLimitedTo = [&](rlim_t bytes, auto sigxfsz) {
-        const rlimit limit{bytes, bytes};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, sigxfsz);
-        return IniProfile(path).WriteProfileString("Name", "t_Name1", "Ann Lee");
-    };
-    for (const std::size_t bytes : {std::size_t{0}, std::size_t{20}, next.size() - 1}) {
-        SCOPED_TRACE(::testing::Message() << "stopped after " << bytes << " bytes");
-        EXPECT_NE(StatusOfChild([&] { return writeLimitedTo(bytes, SIG_IGN); }), 0);
-        EXPECT_EQ(ReadFile(), old);
-        EXPECT_EQ(Entries(), kProfileAndLock);
-        const int status = StatusOfChild([&] { return writeLimitedTo(bytes, SIG_DFL); });
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
-        EXPECT_EQ(ReadFile(), old);
-        EXPECT_EQ(Entries().size(), 3u) << "the killed writer's temporary file";
-    }
-    EXPECT_EQ(StatusOfChild([&] { return writeLimitedTo(next.size(), SIG_DFL); }), 0);
-    EXPECT_EQ(ReadFile(), next);
-    EXPECT_EQ(Entries(), kProfileAndLock);
-
     // Folder permissions do not stop root, so root writes as nobody.
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
     EXPECT_NE(StatusOfChild([&] {
@@ -237,7 +251,82 @@ TEST_F(IniProfileFile, FailedOrKilledWriteLeavesTheOldFileWhole) {
                          IniProfile(path).WriteProfileString("Name", "t_Name1", "Old");
               }),
               0);
-    EXPECT_EQ(ReadFile(), next);
+    EXPECT_EQ(ReadFile(), old);
+}
+
+// Games running at once on one profile, each winning and abandoning games:
+// the file counts every game and keeps the best times of them all.
+TEST_F(IniProfileFile, GamesRunningAtOnceKeepEachOthersResults) {
+    constexpr int kRounds = 4;
+    for (const int players : {2, 5}) {
+        fs::remove(path);
+        std::vector<pid_t> games;
+        for (int p = 0; p < players; ++p) {
+            games.push_back(::fork());
+            if (games.back() == 0) {
+                GameOnFile game(path, "P" + std::to_string(p));
+                for (int round = 0; round < kRounds; ++round) {
+                    game.Deal(1 + p);  // abandons the game dealt after the last win
+                    game.Win(10 + players * round + p);
+                    game.Deal(100 + p);
+                }
+                ::_exit(testing::Test::HasFailure() ? 1 : 0);
+            }
+        }
+        for (const pid_t game : games) {
+            int status = -1;
+            ASSERT_EQ(::waitpid(game, &status, 0), game);
+            EXPECT_EQ(status, 0);
+        }
+        IniProfile file(path);
+        EXPECT_EQ(file.GetProfileInt("Status", "m_Won", -1), players * kRounds);
+        EXPECT_EQ(file.GetProfileInt("Status", "m_Lost", -1), players * (kRounds - 1));
+        for (int slot = 0; slot < kBestTimeSlots; ++slot) {  // times 10, 11, 12
+            EXPECT_EQ(keys::Read(file, keys::kBestTime[slot]), 10 + slot);
+            EXPECT_EQ(keys::Read(file, keys::kBestGame[slot]), 1 + slot % players);
+            EXPECT_EQ(keys::Read(file, keys::kBestName[slot]),
+                      "P" + std::to_string(slot % players));
+        }
+    }
+}
+
+// A win is one change of the file, kept before its name is asked: a kill at any
+// byte of it leaves the record as it was, and once written it stays, whatever
+// ends the program while the name is asked. The next write clears what killed
+// writers left.
+TEST_F(IniProfileFile, AWinIsKeptWholeOrNotAtAllBeforeItsNameIsAsked) {
+    {
+        GameOnFile first(path, "Old");
+        first.Deal(7);
+        first.Win(99);
+    }
+    const std::string old = ReadFile();
+    EXPECT_EQ(
+        old,
+        "[Status]\nm_Won=1\nm_Lost=0\n\n[Time]\nt_Time1=99\nt_Time2=0\nt_Time3=0\n\n"
+        "[Game]\nt_Game1=7\nt_Game2=0\nt_Game3=0\n\n[Name]\nt_Name1=Old\nt_Name2=\nt_Name3=\n")
+        << "as a single game has always left it";
+    for (const rlim_t bytes :
+         {rlim_t{0}, rlim_t{old.size() / 2}, rlim_t{old.size() + 2}, RLIM_INFINITY}) {
+        const int status = StatusOfChild([&] {
+            GameOnFile game(path, "New");
+            game.dialogs.highScore = [](CHighScoreDlg&) { return ::raise(SIGTERM), IDOK; };
+            game.Deal(9);
+            const rlimit limit{bytes, bytes};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            game.Win(50);
+            return true;
+        });
+        const bool written = bytes == RLIM_INFINITY;
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == (written ? SIGTERM : SIGXFSZ));
+        EXPECT_EQ(ReadFile(),
+                  written ? "[Status]\nm_Won=2\nm_Lost=0\n\n[Time]\nt_Time1=50\nt_Time2=99\n"
+                            "t_Time3=0\n\n[Game]\nt_Game1=9\nt_Game2=7\nt_Game3=0\n\n"
+                            "[Name]\nt_Name1=  \nt_Name2=Old\nt_Name3=\n"
+                          : old)
+            << bytes;
+    }
+    EXPECT_EQ(Entries(), kProfileAndLock) << "what the killed writers left is cleared";
 }
 
 TEST(ProfileLocation, ConfigHomeWhenAbsoluteElseDotConfigInHome) {
@@ -249,3 +338,32 @@ TEST(ProfileLocation, ConfigHomeWhenAbsoluteElseDotConfigInHome) {
 }
 
 }  // namespace
+
+// The system calls the profile writer makes, with the faults planted above.
+extern "C" {
+ssize_t __real_write(int fd, const void* data, std::size_t size);
+int __real_fsync(int fd);
+int __real_close(int fd);
+int __real_rename(const char* from, const char* to);
+int __real_flock(int fd, int operation);
+
+ssize_t __wrap_write(int fd, const void* data, std::size_t size) {
+    if (Planted("write")) {
+        return g_fault.error != 0 ? -1 : __real_write(fd, data, std::min(size, g_fault.shortTo));
+    }
+    return __real_write(fd, data, size);
+}
+int __wrap_fsync(int fd) {
+    return Planted("fsync") ? -1 : __real_fsync(fd);
+}
+int __wrap_close(int fd) {
+    const int closed = __real_close(fd);  // closed even when it reports an error
+    return Planted("close") ? -1 : closed;
+}
+int __wrap_rename(const char* from, const char* to) {
+    return Planted("rename") ? -1 : __real_rename(from, to);
+}
+int __wrap_flock(int fd, int operation) {
+    return Planted("flock") ? -1 : __real_flock(fd, operation);
+}
+}

@@ -124,11 +124,14 @@ int QtDialogHost::DoModal(CHighScoreDlg& dlg) {
             QStringLiteral(
                 "Congratulations, You have achieved a high score!\nPlease Enter your Name: "));
     QLineEdit* edit = AddEdit(dialog, dlg.m_strName);
+    // Typing stops where the kept name would end.
+    edit->setMaxLength(static_cast<int>(kMaxNameLength));
     dialog.AddClosingButton(QStringLiteral("OK"), IDOK)->setDefault(true);
 
     const int result = dialog.exec();
     if (result == IDOK) {
         dlg.m_strName = edit->text().toStdString();
+        dlg.OnOK();
     }
     return result;
 }

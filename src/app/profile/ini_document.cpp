@@ -4,6 +4,9 @@
 
 namespace {
 
+// Some editors start a UTF-8 file with it; it belongs to no line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 struct Entry {
     std::string_view key;
     std::string_view value;
@@ -62,7 +65,11 @@ std::string EntryLine(std::string_view key, std::string_view storedValue) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string_view text) {
+IniDocument::IniDocument(std::string_view text)
+    : m_byteOrderMark(text.starts_with(kByteOrderMark)) {
+    if (m_byteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         m_lines.emplace_back(text.substr(0, end));
@@ -120,7 +127,7 @@ void IniDocument::Set(std::string_view section, std::string_view key,
 }
 
 std::string IniDocument::Text() const {
-    std::string text;
+    std::string text(m_byteOrderMark ? kByteOrderMark : std::string_view{});
     for (const std::string& line : m_lines) {
         text += line;
         text += '\n';

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "app/profile/ini_document.h"
@@ -22,6 +23,34 @@ std::filesystem::path HomeFolder() {
     return {};
 }
 
+// The keys of one text of the file, read and changed in memory.
+class DocumentKeys : public ProfileKeys {
+  public:
+    explicit DocumentKeys(IniDocument& document) : m_document(document) {}
+
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override {
+        const std::optional<std::string_view> stored = m_document.Find(section, key);
+        return stored ? ParseProfileInt(*stored, defaultValue) : defaultValue;
+    }
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) override {
+        const std::optional<std::string_view> stored = m_document.Find(section, key);
+        return stored ? UnescapeProfileValue(*stored) : std::string(defaultValue);
+    }
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value) override {
+        m_document.Set(section, key, std::to_string(value));
+        return true;
+    }
+    bool WriteProfileString(std::string_view section, std::string_view key,
+                            std::string_view value) override {
+        m_document.Set(section, key, EscapeProfileValue(value));
+        return true;
+    }
+
+  private:
+    IniDocument& m_document;
+};
+
 }  // namespace
 
 IniProfile::IniProfile(std::filesystem::path path, std::chrono::milliseconds lockWait)
@@ -36,41 +65,31 @@ std::filesystem::path IniProfile::DefaultPath() {
     return configFolder / "kelmora" / "kelmora.ini";
 }
 
-std::optional<std::string> IniProfile::ReadStoredValue(std::string_view section,
-                                                       std::string_view key) const {
-    const IniDocument document(ReadProfileFile(m_path).text);
-    const std::optional<std::string_view> stored = document.Find(section, key);
-    if (!stored) {
-        return std::nullopt;
-    }
-    return std::string(*stored);
-}
-
-bool IniProfile::WriteStoredValue(std::string_view section, std::string_view key,
-                                  std::string_view storedValue) {
-    return UpdateProfileFile(m_path, m_lockWait, [&](std::string_view text) {
-        IniDocument document(text);
-        document.Set(section, key, storedValue);
-        return document.Text();
-    });
-}
-
 int IniProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) {
-    const std::optional<std::string> stored = ReadStoredValue(section, key);
-    return stored ? ParseProfileInt(*stored, defaultValue) : defaultValue;
+    IniDocument document(ReadProfileFile(m_path).text);
+    return DocumentKeys(document).GetProfileInt(section, key, defaultValue);
 }
 
 std::string IniProfile::GetProfileString(std::string_view section, std::string_view key,
                                          std::string_view defaultValue) {
-    const std::optional<std::string> stored = ReadStoredValue(section, key);
-    return stored ? UnescapeProfileValue(*stored) : std::string(defaultValue);
+    IniDocument document(ReadProfileFile(m_path).text);
+    return DocumentKeys(document).GetProfileString(section, key, defaultValue);
 }
 
 bool IniProfile::WriteProfileInt(std::string_view section, std::string_view key, int value) {
-    return WriteStoredValue(section, key, std::to_string(value));
+    return Update([&](ProfileKeys& keys) { keys.WriteProfileInt(section, key, value); });
 }
 
 bool IniProfile::WriteProfileString(std::string_view section, std::string_view key,
                                     std::string_view value) {
-    return WriteStoredValue(section, key, EscapeProfileValue(value));
+    return Update([&](ProfileKeys& keys) { keys.WriteProfileString(section, key, value); });
+}
+
+bool IniProfile::Update(const std::function<void(ProfileKeys& keys)>& change) {
+    return UpdateProfileFile(m_path, m_lockWait, [&](std::string_view text) {
+        IniDocument document(text);
+        DocumentKeys keys(document);
+        change(keys);
+        return document.Text();
+    });
 }

@@ -2,7 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,9 +10,9 @@
 
 // The player's settings and statistics in a text file of "[Section]" and
 // "key=value" lines. Nothing is cached: every read looks at the file as it is
-// now, and every write re-reads it, changes the one key and replaces the file
-// as a whole under a lock that other running games respect, so their keys
-// survive and an interrupted write never leaves a half-written file.
+// now, and every write or update re-reads it, changes its keys and replaces
+// the file as a whole under a lock that other running games respect, so their
+// keys survive and an interrupted write never leaves a half-written file.
 class IniProfile : public Profile {
   public:
     // A write waits up to `lockWait` for another running game to finish its
@@ -30,13 +30,9 @@ class IniProfile : public Profile {
     bool WriteProfileInt(std::string_view section, std::string_view key, int value) override;
     bool WriteProfileString(std::string_view section, std::string_view key,
                             std::string_view value) override;
+    bool Update(const std::function<void(ProfileKeys& keys)>& change) override;
 
   private:
-    std::optional<std::string> ReadStoredValue(std::string_view section,
-                                               std::string_view key) const;
-    bool WriteStoredValue(std::string_view section, std::string_view key,
-                          std::string_view storedValue);
-
     std::filesystem::path m_path;
     std::chrono::milliseconds m_lockWait;
 };
