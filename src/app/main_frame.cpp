@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -107,8 +108,13 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
     m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
     m_wndToolBar->setIconSize(kToolBarButton);
-    m_wndToolBar->setMovable(true);
-    m_wndToolBar->setFloatable(true);
+    // Under Wayland a program cannot place its windows: a floated or dragged
+    // toolbar would land wherever the compositor puts it, over the table as
+    // often as not, and dock again on the wrong edge. There it stays docked.
+    const bool placesWindows =
+        !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    m_wndToolBar->setMovable(placesWindows);
+    m_wndToolBar->setFloatable(placesWindows);
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     for (const int id : kToolBarLayout) {
         if (id == 0) {
