@@ -11,6 +11,7 @@
 #include "app/command_strings.h"
 #include "app/icons/pixel_art_icon.h"
 #include "app/lock_key_panes.h"
+#include "app/toolbar_docking.h"
 #include "app/view_widget.h"
 
 namespace {
@@ -108,13 +109,14 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
     m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
     m_wndToolBar->setIconSize(kToolBarButton);
-    // Under Wayland a program cannot place its windows: a floated or dragged
-    // toolbar would land wherever the compositor puts it, over the table as
-    // often as not, and dock again on the wrong edge. There it stays docked.
-    const bool placesWindows =
-        !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    m_wndToolBar->setMovable(placesWindows);
-    m_wndToolBar->setFloatable(placesWindows);
+    m_wndToolBar->setMovable(true);
+    m_wndToolBar->setFloatable(true);
+    // Under Wayland a program cannot place its windows: a floated toolbar would
+    // land wherever the compositor puts it, over the table as often as not.
+    // There it docks on any edge and never floats.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        new ToolBarDocking(this, m_wndToolBar);
+    }
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     for (const int id : kToolBarLayout) {
         if (id == 0) {

@@ -53,10 +53,20 @@ class WaylandTest : public QObject {
                 solver::PositionOf(window.Game()) == solver::PositionOf(expected.View()), 5000);
         }
 
-        // The toolbar stays docked in the window: it never floats where the
-        // compositor alone would place it.
-        const QToolBar* toolBar = window.Frame().findChild<QToolBar*>();
-        QVERIFY(!toolBar->isFloatable() && !toolBar->isMovable() && !toolBar->isWindow());
+        // The toolbar docks on the edge it is dragged to, and never floats
+        // where the compositor alone would place it.
+        CMainFrame& frame = window.Frame();
+        QToolBar* toolBar = frame.findChild<QToolBar*>();
+        QVERIFY(!toolBar->isFloatable());
+        for (const auto& [to, area] : {std::pair{QPoint(2, 240), Qt::LeftToolBarArea},
+                                       {QPoint(320, 470), Qt::BottomToolBarArea},
+                                       {QPoint(320, 2), Qt::TopToolBarArea}}) {
+            const QPoint grip(toolBar->width() - 2, toolBar->height() - 2);
+            QTest::mousePress(toolBar, Qt::LeftButton, {}, grip);
+            QTest::mouseRelease(toolBar, Qt::LeftButton, {}, toolBar->mapFrom(&frame, to));
+            QCOMPARE(frame.toolBarArea(toolBar), area);
+            QVERIFY(!toolBar->isWindow() && toolBar->isVisible());
+        }
 
         window.Trigger(command::kExit);
         QVERIFY(!window.Frame().isVisible());
