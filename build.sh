@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then plays or tests.
-#   ./build.sh play    build the game alone and start it
+#   ./build.sh play    build the game and kelmora-solve, then start the game
 #   ./build.sh test    build and run every test, plain and under the sanitizers,
 #                      with every compiler warning an error
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core desktop-file-utils appstream)
+packages=(cmake g++ make qt6-base-dev qt6-wayland libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core desktop-file-utils appstream weston dpkg-dev)
 
 install_missing() {
     local missing=()
@@ -30,17 +30,19 @@ configure() {  # configure DIR [extra cmake arguments...]
 case "${1:-}" in
     play)
         install_missing
-        # Only the game: a player's first start does not wait for the tests.
-        configure build -DKELMORA_WERROR=OFF
-        cmake --build build -j "$(nproc)" --target kelmora
-        exec ./build/src/app/kelmora
+        # Only the two programs, in a folder of their own: a player's first
+        # start does not wait for the tests, and neither command rebuilds the other's.
+        configure build-play -DKELMORA_WERROR=OFF -DKELMORA_BUILD_TESTS=OFF
+        cmake --build build-play -j "$(nproc)" --target kelmora kelmora-solve
+        exec ./build-play/src/app/kelmora
         ;;
     test)
         install_missing
         export QT_QPA_PLATFORM=offscreen
-        configure build -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON
-        cmake --build build -j "$(nproc)"
-        ctest --test-dir build --output-on-failure -j "$(nproc)"
+        # The benchmarks are compiled, not run, so that they keep building.
+        configure build-test -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON -DKELMORA_BUILD_BENCHMARKS=ON
+        cmake --build build-test -j "$(nproc)"
+        ctest --test-dir build-test --output-on-failure -j "$(nproc)"
         configure build-sanitize -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON -DKELMORA_SANITIZE=ON
         cmake --build build-sanitize -j "$(nproc)"
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/find_main_frame.h"
 #include "app/sol_app.h"
 
 namespace {
@@ -35,7 +34,7 @@ class MainWindow : public benchmark::Fixture {
     }
 
   protected:
-    CSolView& Game() const { return FindMainFrame()->View(); }
+    CSolView& Game() const { return m_app->Frame()->View(); }
 
     void Deal(int number) const {
         Game().m_nNextGame = Game().m_nReplayGame = number;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time to the "Kelmora" title and resident memory at that moment, the
-# game against a bare Qt window with the same frame and the same 100 ms
-# start-up timer, run in turns under one X server.
+# game against a bare Qt window with the same frame, menu bar, toolbar and
+# status bar and the same 100 ms start-up timer, run in turns under one X server.
 #   bench/measure_startup.sh BUILD_DIR [RUNS]
 # BUILD_DIR must be configured with -DKELMORA_BUILD_BENCHMARKS=ON.
 set -euo pipefail

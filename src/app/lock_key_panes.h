@@ -17,7 +17,7 @@ class LockKeyPanes : public QObject {
     Q_OBJECT
 
   public:
-    explicit LockKeyPanes(QStatusBar* statusBar);
+    explicit LockKeyPanes(QStatusBar* statusBar, LockKeyState state = LockKeyState());
 
   private:
     struct Pane {

@@ -1,33 +1,41 @@
 #include "app/lock_key_state.h"
 
-#include <QGuiApplication>
-
-// X11 last: its macros would clash with Qt names.
-#include <X11/XKBlib.h>
+#include <fstream>
+#include <string>
+#include <system_error>
 
 namespace {
-constexpr const char* kIndicatorNames[] = {"Caps Lock", "Num Lock", "Scroll Lock"};
+const char* LightName(LockKey key) {
+    switch (key) {
+        case LockKey::Caps:
+            return "::capslock";
+        case LockKey::Num:
+            return "::numlock";
+        case LockKey::Scroll:
+            return "::scrolllock";
+    }
+    return "";
 }
 
-LockKeyState::LockKeyState() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    m_display = x11 ? x11->display() : nullptr;
-    if (!m_display) {
-        return;
-    }
-    for (int i = 0; i < 3; ++i) {
-        m_indicatorAtoms[i] = XInternAtom(m_display, kIndicatorNames[i], True);
-    }
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
+}  // namespace
+
+LockKeyState::LockKeyState(std::filesystem::path lights) : m_lights(std::move(lights)) {}
 
 std::optional<bool> LockKeyState::IsOn(LockKey key) const {
-    const Atom indicator = m_indicatorAtoms[static_cast<int>(key)];
-    if (!m_display || indicator == None) {
-        return std::nullopt;
+    std::error_code error;
+    std::optional<bool> on;
+    for (const auto& light : std::filesystem::directory_iterator(m_lights, error)) {
+        if (!EndsWith(light.path().filename().string(), LightName(key))) {
+            continue;
+        }
+        int brightness = 0;
+        if (std::ifstream(light.path() / "brightness") >> brightness) {
+            on = on.value_or(false) || brightness > 0;
+        }
     }
-    Bool on = False;
-    if (!XkbGetNamedIndicator(m_display, indicator, nullptr, &on, nullptr, nullptr)) {
-        return std::nullopt;
-    }
-    return on == True;
+    return on;
 }

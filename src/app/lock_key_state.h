@@ -1,22 +1,22 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
-
-struct _XDisplay;
 
 enum class LockKey { Caps, Num, Scroll };
 
-// The keyboard's lock-key lights as the X server reports them. Elsewhere (no
-// X server, as on Wayland or offscreen) the state cannot be read.
+// The keyboard's lock-key lights as the kernel shows them, one folder per
+// light ("input3::capslock/brightness"), so the state reads the same under
+// any display server. A machine without such lights (a virtual one, say)
+// cannot tell the state.
 class LockKeyState {
   public:
-    LockKeyState();
+    explicit LockKeyState(std::filesystem::path lights = "/sys/class/leds");
 
-    bool Readable() const { return m_display != nullptr; }
-    // Whether `key` is on; nothing when the state cannot be read.
+    // Whether `key` is on, that is lit on any keyboard; nothing when no
+    // keyboard shows that light.
     std::optional<bool> IsOn(LockKey key) const;
 
   private:
-    _XDisplay* m_display = nullptr;
-    unsigned long m_indicatorAtoms[3] = {};
+    std::filesystem::path m_lights;
 };

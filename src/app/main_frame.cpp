@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include "app/command_strings.h"
 #include "app/icons/pixel_art_icon.h"
 #include "app/lock_key_panes.h"
+#include "app/toolbar_docking.h"
 #include "app/view_widget.h"
 
 namespace {
@@ -109,6 +111,12 @@ void CMainFrame::CreateToolBar() {
     m_wndToolBar->setIconSize(kToolBarButton);
     m_wndToolBar->setMovable(true);
     m_wndToolBar->setFloatable(true);
+    // Under Wayland a program cannot place its windows: a floated toolbar would
+    // land wherever the compositor puts it, over the table as often as not.
+    // There it docks on any edge and never floats.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        new ToolBarDocking(this, m_wndToolBar);
+    }
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     for (const int id : kToolBarLayout) {
         if (id == 0) {

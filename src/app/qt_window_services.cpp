@@ -65,7 +65,8 @@ void QtWindowServices::SetPointer(CursorHandle cursor) {
 void QtWindowServices::MessageBox(const std::string& text, const std::string& caption) {
     // A refused game number is answered over the Select Game dialog itself.
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Ok, ModalOwner(m_mainWindow));
+                    QString::fromStdString(text), QMessageBox::Ok, ModalOwner(m_mainWindow),
+                    kCloseBoxOnly);
     box.exec();
 }
 

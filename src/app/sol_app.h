@@ -19,6 +19,9 @@ class CSolApp {
     bool InitInstance();
     void OnAppAbout();
 
+    // The main window, from InitInstance on; null before.
+    CMainFrame* Frame() const { return m_frame.get(); }
+
   private:
     std::unique_ptr<CSolDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

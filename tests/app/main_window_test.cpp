@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/lock_key_panes.h"
 #include "app/qt_window_services.h"
 #include "play/play_window.h"
 
@@ -111,6 +112,33 @@ class MainWindowTest : public QObject {
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(&Frame(), &leave);
         QVERIFY(panes[0]->isVisible());
+    }
+
+    // The panes follow the keyboards' lights: lit on any keyboard shows the
+    // name, dark on all is blank, and a light no keyboard has stays dimmed.
+    void lockKeyPanesShowTheKeyboardLights() {
+        QTemporaryDir lights;
+        const auto light = [&](const QString& name, const char* brightness) {
+            QDir(lights.path()).mkpath(name);
+            QFile file(lights.filePath(name + QStringLiteral("/brightness")));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(brightness);
+        };
+        light(QStringLiteral("input3::capslock"), "0\n");
+        light(QStringLiteral("input7::capslock"), "1\n");
+        light(QStringLiteral("input3::numlock"), "0\n");
+        light(QStringLiteral("input3::kana"), "1\n");
+        QStatusBar bar;
+        new LockKeyPanes(&bar, LockKeyState(lights.path().toStdString()));
+        const auto shown = [&bar](const char* name) {
+            const QLabel* pane = bar.findChild<QLabel*>(QString::fromLatin1(name));
+            return pane->text() + (pane->isEnabled() ? QString() : QStringLiteral(" dimmed"));
+        };
+        QCOMPARE(shown("CAP") + shown("NUM"), QStringLiteral("CAP"));
+        QCOMPARE(shown("SCRL"), QStringLiteral("SCRL dimmed"));
+        light(QStringLiteral("input7::capslock"), "0\n");
+        light(QStringLiteral("input3::numlock"), "1\n");
+        QTRY_COMPARE(shown("CAP") + shown("NUM"), QStringLiteral("NUM"));
     }
 
     void pointerShapes() {

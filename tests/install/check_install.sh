@@ -12,6 +12,9 @@ expected=(
     bin/kelmora-solve
     share/applications/org.kelmora.Kelmora.desktop
     share/metainfo/org.kelmora.Kelmora.metainfo.xml
+    share/man/man6/kelmora.6.gz
+    share/doc/kelmora/copyright
+    share/doc/kelmora/changelog.gz
 )
 for size in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/org.kelmora.Kelmora.png")
@@ -21,6 +24,9 @@ for file in "${expected[@]}"; do
 done
 [ -x "$prefix/bin/kelmora" ] || { echo "bin/kelmora is not executable"; exit 1; }
 
+# One name: the window class the program takes from its name is the entry's StartupWMClass.
+grep -qx 'StartupWMClass=Kelmora' "$prefix/share/applications/org.kelmora.Kelmora.desktop" ||
+    { echo "the desktop entry does not name the window class Kelmora"; exit 1; }
 desktop-file-validate "$prefix/share/applications/org.kelmora.Kelmora.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.kelmora.Kelmora.metainfo.xml"
 echo "install layout and desktop files are valid"

@@ -61,12 +61,11 @@ PlayWindow::PlayWindow() {
 }
 
 CMainFrame& PlayWindow::Frame() const {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* frame = qobject_cast<CMainFrame*>(window)) {
-            return *frame;
-        }
+    CMainFrame* frame = m_app.Frame();
+    if (frame == nullptr) {
+        qFatal("no main window");
     }
-    qFatal("no main window");
+    return *frame;
 }
 
 ViewWidget& PlayWindow::Table() const {

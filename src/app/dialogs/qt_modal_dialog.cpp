@@ -1,6 +1,7 @@
 #include "app/dialogs/qt_modal_dialog.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,15 @@
 namespace {
 constexpr int kIconSize = 32;
 constexpr int kButtonRowGap = 6;
+// Room beside the title on a title bar the program may have to draw itself
+// (as under Wayland): the close box, the frame and a margin each side.
+constexpr int kTitleBarRoom = 72;
+
+// The width at which the title shows whole, in the bold face title bars use.
+int TitleWidth(const QString& title, QFont font) {
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
+}
 
 QIcon LoadIcon(DialogIcon icon) {
     return icon == DialogIcon::Question ? QuestionIcon() : ApplicationIcon();
@@ -39,7 +49,7 @@ QWidget* ModalOwner(QWidget* mainWindow) {
 }
 
 QtModalDialog::QtModalDialog(QWidget* owner, const QString& title, DialogIcon icon)
-    : QDialog(owner), m_outer(new QVBoxLayout(this)), m_body(new QVBoxLayout) {
+    : QDialog(owner, kCloseBoxOnly), m_outer(new QVBoxLayout(this)), m_body(new QVBoxLayout) {
     setWindowTitle(title);
 
     auto* top = new QHBoxLayout;
@@ -49,6 +59,7 @@ QtModalDialog::QtModalDialog(QWidget* owner, const QString& title, DialogIcon ic
 
     m_outer->setSizeConstraint(QLayout::SetFixedSize);
     m_outer->addLayout(top);
+    m_outer->addSpacerItem(new QSpacerItem(TitleWidth(title, font()), 0));
 }
 
 QPushButton* QtModalDialog::AddButton(const QString& text, int id) {

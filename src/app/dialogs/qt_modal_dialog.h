@@ -14,7 +14,13 @@ enum class DialogIcon {
     Question,     // icon 211, for the "Are you sure" questions
 };
 
-// A fixed-size modal dialog: its icon at the top left, its contents beside the
+// A dialog's title bar: its title and a close box, nothing to minimise or
+// maximise a box of fixed size.
+inline constexpr Qt::WindowFlags kCloseBoxOnly =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// A fixed-size modal dialog, wide enough for its whole title, with a close
+// box alone on its title bar: its icon at the top left, its contents beside the
 // icon, its buttons in a row at the bottom right. Escape and the close box end
 // it with IDCANCEL, as the game expects, rather than Qt's 0.
 class QtModalDialog : public QDialog {
