@@ -1,8 +1,11 @@
 // The game's dialogs, opened for real and driven by keys and clicks.
 #include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QtTest>
 #include <vector>
 
@@ -13,6 +16,26 @@
 #include "play/play_window.h"
 
 namespace {
+// A wait that blocks, as the program's own does, noting when each begins and ends.
+class BlockingWindow : public FakeWindow {
+  public:
+    std::vector<qint64> begun, ended;
+
+    void Sleep(int milliseconds) override {
+        begun.push_back(m_clock.elapsed());
+        FakeWindow::Sleep(milliseconds);
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+        ended.push_back(m_clock.elapsed());
+    }
+
+  private:
+    QElapsedTimer m_clock = [] {
+        QElapsedTimer clock;
+        clock.start();
+        return clock;
+    }();
+};
+
 // Besides control ids, what a player may do: press Return or Escape.
 constexpr int kReturn = -1;
 constexpr int kEscape = -2;
@@ -138,17 +161,54 @@ class DialogsTest : public QObject {
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
     }
 
-    // The ticker shows nothing, then scrolls one frame per tick of its own timer.
-    void aboutTickerScrollsAtItsOwnPace() {
+    // Each control at its place in dialog units (a quarter of the font's average
+    // character width, an eighth of its height). The ticker shows nothing, then
+    // one frame per tick; ticks due during a frame's wait merge, and the next
+    // comes a whole tick after the wait.
+    void aboutBoxStandsInDialogUnitsAndTicksAtItsOwnPace() {
+        BlockingWindow blocking;
+        QtDialogHost pacedHost{nullptr, blocking};
         CAboutDlg dlg;
         AnswerNext(QStringLiteral("About Kelmora"), [&](QDialog& dialog) {
+            const QFontMetrics metrics = dialog.fontMetrics();
+            const auto units = [&metrics](int x, int y, int width, int height) {
+                const auto across = [&](int u) {
+                    return qRound(u * metrics.averageCharWidth() / 4.0);
+                };
+                const auto down = [&](int u) { return qRound(u * metrics.height() / 8.0); };
+                return QRect(across(x), down(y), across(width), down(height));
+            };
             auto* ticker = ControlOf<QLabel>(dialog, control::kTicker);
+            QLabel* version = nullptr;
+            QLabel* icon = nullptr;
+            for (auto* label : dialog.findChildren<QLabel*>()) {
+                if (label->text() == QStringLiteral("Kelmora Version 1.0")) {
+                    version = label;
+                } else if (label != ticker) {
+                    icon = label;
+                }
+            }
+            QVERIFY(version && icon);
+            QCOMPARE(dialog.size(), units(0, 0, 166, 129).size());
+            QCOMPARE(icon->geometry(), units(13, 7, 21, 20));
+            QCOMPARE(version->geometry(), units(13, 37, 101, 19));
+            QCOMPARE(ControlOf<QPushButton>(dialog, IDOK)->geometry(), units(104, 23, 44, 14));
+            QCOMPARE(ticker->geometry(), units(41, 15, 72, 8));
+
             QCOMPARE(ticker->text(), QString());
-            QTRY_COMPARE_WITH_TIMEOUT(ticker->text(), QString("Please feel free to"), 20000);
-            QCOMPARE(window.sleeps.front(), 150);
+            QTRY_VERIFY_WITH_TIMEOUT(blocking.begun.size() >= 5, 20000);
+            QCOMPARE(ticker->text(), QString::fromStdString(dlg.m_strTicker));
+            QVERIFY(!ticker->text().trimmed().isEmpty());
+            for (std::size_t frame = 1; frame < 5; ++frame) {
+                QVERIFY2(blocking.begun[frame] - blocking.ended[frame - 1] >= 95,
+                         qPrintable(QStringLiteral("frame %1 came %2 ms after the wait")
+                                        .arg(frame + 1)
+                                        .arg(blocking.begun[frame] - blocking.ended[frame - 1])));
+            }
+            QCOMPARE(blocking.sleeps.front(), 150);
             PressButton(dialog, IDOK);
         });
-        QCOMPARE(host.DoModal(dlg), IDOK);
+        QCOMPARE(pacedHost.DoModal(dlg), IDOK);
     }
 };
 
