@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <climits>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -223,6 +224,53 @@ TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
         EXPECT_EQ(lostAt, test.lostAt) << test.cell0 << ", " << test.column4;
         EXPECT_EQ(t.view->m_nMovesLeft, 0) << "the count stays as the last release left it";
         EXPECT_EQ(t.view->m_Lost, lostAt < 0 ? 0 : 1);
+    }
+}
+
+// The card faces among the drawing calls, in order.
+std::vector<std::string> CardFaces(const std::vector<std::string>& calls) {
+    std::vector<std::string> faces;
+    for (const std::string& call : calls) {
+        int id = 0;
+        if (std::sscanf(call.c_str(), "blt %d", &id) == 1 && id >= 1 && id <= 52) {
+            faces.push_back(call);
+        }
+    }
+    return faces;
+}
+
+// An ended game stays on the table: the win erases only the reserve row and
+// draws the four Kings whole over the outlines; a repaint draws the ended game,
+// won or lost and left with "No", without a mark. Before the first deal a
+// repaint draws no card.
+TEST(GameEnd, TheEndedTableStaysThroughARepaint) {
+    const std::vector<std::string> kings = {"blt 13 340,0 70x96 copy", "blt 26 410,0 70x96 copy",
+                                            "blt 39 480,0 70x96 copy", "blt 52 550,0 71x96 copy"};
+    for (const auto& [start, faces] : {std::pair{kNoGame, 0u}, {kWon, 4u}, {kLost, 12u}}) {
+        SCOPED_TRACE(start);
+        FakeTable t;
+        Begin(t, start);
+        if (start == kLost) {
+            const solver::Spot column = solver::ColumnSpot(*t.view, 0);
+            t.view->OnLButtonDown(1, column.x, column.y);  // selected when the game ends
+        }
+        t.surface.Take();
+        t.view->OnTimer(kGameTimer);
+        const std::vector<std::string> ending = t.surface.Take();
+        const auto fills = std::ranges::count_if(
+            ending, [](const std::string& call) { return call.starts_with("fill"); });
+        EXPECT_EQ(fills, start == kWon ? 1 : 0) << "the lost table is not erased";
+        if (start == kWon) {
+            EXPECT_EQ(ending.front(), "fill 0,0-280,95 0,0,128");
+            EXPECT_EQ(std::vector(ending.end() - 4, ending.end()), kings);
+        }
+        t.view->OnPaint();
+        const std::vector<std::string> repaint = t.surface.Take();
+        EXPECT_EQ(CardFaces(repaint).size(), faces);
+        EXPECT_EQ(start == kWon ? CardFaces(repaint) : kings, kings);
+        EXPECT_EQ(std::ranges::count_if(
+                      repaint, [](const std::string& call) { return call.ends_with("invert"); }),
+                  0);
     }
 }
 
