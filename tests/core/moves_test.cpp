@@ -191,13 +191,13 @@ TEST(RunMove, ParksStacksAndErasesAsTheFreePlacesAndTheTargetAllow) {
         const int countShown = t.view->m_nMovesLeft;
         t.view->UpdateMoveCount();
         const Log count = t.surface.Take();
-        const bool countDrawn =
-            Log(drawn.end() - std::min(drawn.size(), count.size()), drawn.end()) == count;
-        EXPECT_EQ(std::tuple(countDrawn, t.view->m_bAutoPlay), std::tuple(asked, asked));
+        EXPECT_EQ(t.view->m_bAutoPlay, asked);
         if (asked) {
-            EXPECT_EQ(std::tuple(countShown, t.view->m_bMouseDown),
-                      std::tuple(t.view->m_nMovesLeft, 0));
-            drawn.resize(drawn.size() - count.size());
+            EXPECT_EQ(
+                std::tuple(countShown, t.view->m_bMouseDown,
+                           Log(drawn.end() - std::min(drawn.size(), count.size()), drawn.end())),
+                std::tuple(t.view->m_nMovesLeft, 0, count));
+            drawn.resize(drawn.size() - std::min(drawn.size(), count.size()));
         }
         EXPECT_EQ(t.dialogs.shown["CMoveChoiceDlg"], c.choice == kNotAsked ? 0 : 1);
         EXPECT_EQ(drawn.size(), c.steps) << testing::PrintToString(drawn);

@@ -114,10 +114,8 @@ class MousePlayTest : public QObject {
                 m_window->Click(AnyPlace());
             }
             QTest::mouseRelease(&m_window->Table(), Qt::RightButton, {}, band);
-        } else if (roll == 3) {
-            if (game.m_bPlaying == 1) {
-                game.OnTimer(kGameTimer);  // automatic play, the clock and the lost check
-            }
+        } else if (roll == 3 && game.m_bPlaying == 1) {
+            game.OnTimer(kGameTimer);  // automatic play, the clock and the lost check
         } else if (roll < 6) {
             // A move the rules allow, after the selection is taken away: plain
             // random presses rarely move anything onto a column.
