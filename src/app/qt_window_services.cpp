@@ -27,24 +27,26 @@ QtWindowServices::QtWindowServices(QWidget* mainWindow, QWidget* view)
                 {kEmptyCursor, LoadCursor(kEmptyCursor, 14, 6)}} {}
 
 void QtWindowServices::SetTimer(int id, int periodMs) {
-    m_timers[id].start(periodMs, this);
+    m_timers[id].Start(periodMs, this);
 }
 
 void QtWindowServices::KillTimer(int id) {
     const auto timer = m_timers.find(id);
     if (timer != m_timers.end()) {
-        timer->second.stop();
+        timer->second.Stop();
     }
 }
 
 void QtWindowServices::timerEvent(QTimerEvent* event) {
-    for (const auto& [id, timer] : m_timers) {
-        if (timer.timerId() == event->timerId()) {
+    for (auto& [id, timer] : m_timers) {
+        if (timer.IsTick(*event)) {
             // The handler may start or stop timers, so leave the loop first.
             const int firedId = id;
-            if (m_onTimer) {
-                m_onTimer(firedId);
-            }
+            timer.Run([this, firedId] {
+                if (m_onTimer) {
+                    m_onTimer(firedId);
+                }
+            });
             return;
         }
     }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QBasicTimer>
 #include <QCursor>
 #include <QObject>
 #include <functional>
 #include <map>
 
+#include "app/paced_timer.h"
 #include "platform/window_services.h"
 
 class QTimerEvent;
@@ -42,7 +42,7 @@ class QtWindowServices : public QObject, public WindowServices {
   private:
     QWidget* m_mainWindow;
     QWidget* m_view;
-    std::map<int, QBasicTimer> m_timers;
+    std::map<int, PacedTimer> m_timers;
     std::map<CursorHandle, QCursor> m_cursors;
     TimerHandler m_onTimer;
 };

@@ -36,19 +36,24 @@ void CSolView::ClickEmptyColumn(int k) {
     // The player says whether the run or the top card alone is meant. Timer
     // ticks go on meanwhile; if automatic play has taken the selection away,
     // the answer no longer applies.
+    const int asked = m_nGameSerial;
     CMoveChoiceDlg dlg;
     const int result = m_platform.dialogs.DoModal(dlg);
     if (m_nSelected != source + 1) {
         m_nSelected = kNothingSelected;
-        return;
-    }
-    if (result != CMoveChoiceDlg::kMoved) {
+    } else if (result != CMoveChoiceDlg::kMoved) {
         moves::DrawColumnCard(*this, source, top);
         m_nSelected = kNothingSelected;
     } else if (dlg.m_bMoveColumn == 1) {
         MoveRunToEmptyColumn(k, freePlaces);
     } else {
         MoveCardToEmptyColumn(k);
+    }
+    // The release that ended this press came while the question was open and
+    // went to the question, so it is done now, after the answer: the count
+    // shows the table as the answer left it. Not for a game dealt meanwhile.
+    if (m_nGameSerial == asked) {
+        OnLButtonUp(0, table::ColumnX(k), table::kColumnTop);
     }
 }
 

@@ -14,7 +14,10 @@ void CSolView::OnPaint() {
     EraseRect(client.left, client.right, client.top, client.bottom);
     DrawKingBox();
     DrawCellFrames();
-    if (m_bPlaying != 1) {
+    // From the first deal on the table shows its game, in play or ended: a
+    // repaint never wipes the table the player is looking at. An ended game
+    // has no selection, so it shows no mark.
+    if (m_bNoGameYet == 1) {
         return;
     }
 

@@ -4,17 +4,18 @@
 #include "game/view_table.h"
 #include "moves/move_steps.h"
 #include "platform/dialog_host.h"
+#include "render/cell_cards.h"
 #include "score/best_times.h"
 #include "score/game_end_dlgs.h"
 #include "score/statistics_record.h"
 
 void CSolView::OnGameWon() {
     m_platform.window.KillTimer(kGameTimer);
-    // Every card is home: the cells are cleared, cards and all, to the empty
-    // table a repaint draws once the game has ended.
-    EraseRect(0, table::HomeX(table::kCells) + 1, 0, table::kCardHeight);
+    // Every card is home: the reserve row is cleared, and the four Kings stay
+    // whole over the outlines.
+    EraseRect(0, table::ReserveX(table::kCells), 0, table::kCellBoxHeight);
     DrawCellFrames();
-    DrawKingBox();
+    cells::DrawCards(*this);
 
     // The table takes no more input.
     m_bPlaying = 0;
@@ -88,9 +89,6 @@ void CSolView::CheckGameLost() {
 
     CGameLostDlg lostDlg;
     if (m_platform.dialogs.DoModal(lostDlg) != IDOK) {
-        // The lost table has been shown during the question; what stays is
-        // the empty table that any repaint of an ended game draws.
-        OnPaint();
         return;
     }
     if (lostDlg.m_bSameGame == 1) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/fake_platform.h"
@@ -183,7 +184,21 @@ TEST(RunMove, ParksStacksAndErasesAsTheFreePlacesAndTheTargetAllow) {
         EXPECT_EQ(t.window.pointer, !onto ? kEmptyCursor : c.moved ? kDropCursor : kArrowCursor);
         t.surface.Take();
         t.view->OnLButtonDown(0, x, y);
-        const Log drawn = Steps(t.surface.Take());
+        Log drawn = Steps(t.surface.Take());
+        // Asked, the press ends as its release would, which went to the
+        // question: automatic play on, the count taken again and drawn.
+        const bool asked = c.choice != kNotAsked;
+        const int countShown = t.view->m_nMovesLeft;
+        t.view->UpdateMoveCount();
+        const Log count = t.surface.Take();
+        EXPECT_EQ(t.view->m_bAutoPlay, asked);
+        if (asked) {
+            EXPECT_EQ(
+                std::tuple(countShown, t.view->m_bMouseDown,
+                           Log(drawn.end() - std::min(drawn.size(), count.size()), drawn.end())),
+                std::tuple(t.view->m_nMovesLeft, 0, count));
+            drawn.resize(drawn.size() - std::min(drawn.size(), count.size()));
+        }
         EXPECT_EQ(t.dialogs.shown["CMoveChoiceDlg"], c.choice == kNotAsked ? 0 : 1);
         EXPECT_EQ(drawn.size(), c.steps) << testing::PrintToString(drawn);
         EXPECT_EQ(Log(drawn.end() - std::min(drawn.size(), c.tail.size()), drawn.end()), c.tail);

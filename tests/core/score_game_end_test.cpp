@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cstdio>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -276,6 +278,42 @@ TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
         EXPECT_EQ(lostAt, test.lostAt) << test.cell0 << ", " << test.column4;
         EXPECT_EQ(t.view->m_nMovesLeft, 0) << "the count stays as the last release left it";
         EXPECT_EQ(t.view->m_Lost, lostAt < 0 ? 0 : 1);
+    }
+}
+
+// An ended game stays on the table: the win erases only the reserve row and
+// draws the four Kings whole over the outlines; a repaint draws the ended game,
+// won or lost and left with "No", without a mark. Before the first deal a
+// repaint draws no card.
+TEST(GameEnd, TheEndedTableStaysThroughARepaint) {
+    const std::vector<std::string> kings = {"blt 13 340,0 70x96 copy", "blt 26 410,0 70x96 copy",
+                                            "blt 39 480,0 70x96 copy", "blt 52 550,0 71x96 copy"};
+    for (const auto& [start, faces] : {std::pair{kNoGame, 0u}, {kWon, 4u}, {kLost, 12u}}) {
+        SCOPED_TRACE(start);
+        FakeTable t;
+        Begin(t, start);
+        const solver::Spot column = solver::ColumnSpot(*t.view, 0);
+        t.view->OnLButtonDown(1, column.x, column.y);  // the lost game ends with a selection
+        t.surface.Take();
+        t.view->OnTimer(kGameTimer);
+        const std::vector<std::string> ending = t.surface.Take();
+        t.view->OnPaint();
+        std::vector<std::string> cardsAndMarks;
+        std::ranges::copy_if(
+            t.surface.Take(), std::back_inserter(cardsAndMarks), [](const std::string& call) {
+                int id = 0;
+                return (std::sscanf(call.c_str(), "blt %d", &id) == 1 && id >= 1 && id <= 52) ||
+                       call.ends_with("invert");
+            });
+        EXPECT_EQ(cardsAndMarks.size(), faces);
+        EXPECT_EQ(
+            std::ranges::count_if(ending, [](auto& call) { return call.starts_with("fill"); }),
+            start == kWon ? 1 : 0);
+        if (start == kWon) {
+            EXPECT_EQ(cardsAndMarks, kings);
+            EXPECT_EQ(ending.front(), "fill 0,0-280,95 0,0,128");
+            EXPECT_EQ(std::vector(ending.end() - 4, ending.end()), kings);
+        }
     }
 }
 

@@ -1,15 +1,19 @@
 // The game's dialogs, opened for real and driven by keys and clicks.
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "app/dialogs/control_ids.h"
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/dialogs/tabbed_text.h"
+#include "app/qt_window_services.h"
 #include "fakes/fake_platform.h"
 #include "play/play_window.h"
 
@@ -142,17 +146,53 @@ class DialogsTest : public QObject {
         QCOMPARE(host.DoModal(dlg), IDCANCEL);
     }
 
-    // The ticker shows nothing, then scrolls one frame per tick of its own timer.
-    void aboutTickerScrollsAtItsOwnPace() {
+    // Each control at its place in dialog units (a quarter of the font's average
+    // character width, an eighth of its height). The ticker shows nothing, then
+    // a frame every 250 ms: ticks due during a frame's wait merge, and the next
+    // comes a whole tick after the wait.
+    void aboutBoxStandsInDialogUnitsAndTicksAtItsOwnPace() {
+        QWidget table;  // the program's own window services, whose wait blocks
+        QtWindowServices services(&table, &table);
+        QtDialogHost pacedHost{nullptr, services};
         CAboutDlg dlg;
         AnswerNext(QStringLiteral("About Kelmora"), [&](QDialog& dialog) {
+            const QFontMetrics metrics = dialog.fontMetrics();
+            const auto units = [&metrics](int x, int y, int width, int height) {
+                const int across = metrics.averageCharWidth(), down = metrics.height();
+                return QRect(qRound(x * across / 4.0), qRound(y * down / 8.0),
+                             qRound(width * across / 4.0), qRound(height * down / 8.0));
+            };
+            QCOMPARE(dialog.size(), units(0, 0, 166, 129).size());
             auto* ticker = ControlOf<QLabel>(dialog, control::kTicker);
+            // The icon, the version line, OK and the ticker.
+            for (const QRect box : {units(13, 7, 21, 20), units(13, 37, 101, 19),
+                                    units(104, 23, 44, 14), units(41, 15, 72, 8)}) {
+                QCOMPARE(dialog.childAt(box.center())->geometry(), box);
+            }
+            QCOMPARE(dialog.childAt(units(13, 37, 101, 19).center())->property("text"),
+                     QVariant("Kelmora Version 1.0"));
+            QCOMPARE(dialog.childAt(units(104, 23, 44, 14).center())->objectName(), "1");
+            QCOMPARE(dialog.childAt(units(41, 15, 72, 8).center()), ticker);
+
             QCOMPARE(ticker->text(), QString());
-            QTRY_COMPARE_WITH_TIMEOUT(ticker->text(), QString("Please feel free to"), 20000);
-            QCOMPARE(window.sleeps.front(), 150);
+            QElapsedTimer clock;
+            clock.start();
+            std::vector<qint64> shown;  // when each frame came
+            for (QString last; shown.size() < 5 && clock.elapsed() < 20000; QTest::qWait(5)) {
+                if (ticker->text() != std::exchange(last, ticker->text())) {
+                    shown.push_back(clock.elapsed());
+                }
+            }
+            QCOMPARE(shown.size(), 5u);
+            qint64 shortest = clock.elapsed();
+            for (std::size_t i = 1; i < shown.size(); ++i) {
+                shortest = std::min(shortest, shown[i] - shown[i - 1]);
+            }
+            QVERIFY2(shortest >= 230,
+                     qPrintable(QStringLiteral("a frame after %1 ms").arg(shortest)));
             PressButton(dialog, IDOK);
         });
-        QCOMPARE(host.DoModal(dlg), IDOK);
+        QCOMPARE(pacedHost.DoModal(dlg), IDOK);
     }
 };
 

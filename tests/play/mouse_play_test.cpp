@@ -3,7 +3,8 @@
 // with a left click while held) and ticks of automatic play, every question
 // answered at random; some games start a move before a win. After each event
 // the screen must hold exactly what a full repaint of the same table draws,
-// and that repaint shows every card of the upper row whole.
+// and that repaint shows every card of the upper row whole, also once the game
+// has ended.
 #include <QAbstractButton>
 #include <QPainter>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <random>
 
+#include "app/command_ids.h"
 #include "app/dialogs/control_ids.h"
 #include "app/qt_window_services.h"
 #include "app/view_widget.h"
@@ -23,7 +25,8 @@
 namespace {
 // All but the Kings home, each King alone on a column: one move before a win.
 void LayOutNearlyWon(CSolView& game) {
-    // Laid over a game just dealt: nothing is selected and no button is down.
+    // Laid over a game in play with no button down; a selection there was is dropped.
+    game.m_nSelected = kNothingSelected;
     std::fill_n(&game.m_Cards[0][0], sizeof game.m_Cards / sizeof(Card), Card{});
     std::ranges::fill(game.m_nTop, -1);
     std::ranges::fill(game.m_bCellUsed, 0);
@@ -77,11 +80,24 @@ class MousePlayTest : public QObject {
     void Act() {
         CSolView& game = Game();
         if (game.m_bPlaying == 0) {
-            // The ended game was left; the next one is dealt as a game start does.
-            game.m_nNextGame = game.m_nReplayGame = 1 + Roll(32000);
-            return game.StartGame();
+            // The ended game was left. It stays a while, taking presses it
+            // ignores, and repainted when the status bar is hidden and shown;
+            // then the next one is dealt as a game start does.
+            const int choice = Roll(6);
+            if (choice == 0) {
+                game.m_nNextGame = game.m_nReplayGame = 1 + Roll(32000);
+                return game.StartGame();
+            }
+            if (choice == 1) {
+                m_window->Trigger(command::kToggleStatusBar);
+                m_window->Trigger(command::kToggleStatusBar);
+                return QCoreApplication::processEvents();
+            }
         }
         const int roll = Roll(12);
+        if (game.m_bPlaying == 1 && Roll(20) == 0) {
+            return LayOutNearlyWon(game);  // a win, and a while with the won table, to come
+        }
         if (roll < 2) {
             // Through the window system, which delivers press, release, double-click and release.
             const solver::Spot at = AnyPlace();
@@ -98,7 +114,7 @@ class MousePlayTest : public QObject {
                 m_window->Click(AnyPlace());
             }
             QTest::mouseRelease(&m_window->Table(), Qt::RightButton, {}, band);
-        } else if (roll == 3) {
+        } else if (roll == 3 && game.m_bPlaying == 1) {
             game.OnTimer(kGameTimer);  // automatic play, the clock and the lost check
         } else if (roll < 6) {
             // A move the rules allow, after the selection is taken away: plain
@@ -119,9 +135,10 @@ class MousePlayTest : public QObject {
 
     // The first card of the upper row that the screen does not show whole, or -1:
     // only the column it shares with a card in the next cell shows that card.
+    // An ended game's cards stay on the table too.
     int CellCardCut() {
         const CSolView& game = Game();
-        for (int k = 0; k < table::kColumns && game.m_bPlaying != 0; ++k) {
+        for (int k = 0; k < table::kColumns && game.m_bNoGameYet == 0; ++k) {
             const Card& card = game.m_Cards[k][table::kCellRow];
             const bool nextHolds = k % table::kCells != table::kCells - 1 &&
                                    !(game.m_Cards[k + 1][table::kCellRow] == Card{});
