@@ -30,24 +30,27 @@ ToolBarDocking::ToolBarDocking(QMainWindow* window, QToolBar* toolBar)
 
 bool ToolBarDocking::eventFilter(QObject* watched, QEvent* event) {
     // Only presses on the bar itself, between and beside its buttons.
-    if (watched != m_toolBar) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (watched != m_toolBar || (!press && event->type() != QEvent::MouseButtonRelease)) {
         return false;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    if (mouse->button() != Qt::LeftButton) {
+        return false;
+    }
+    if (press) {
         m_pressed = true;
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
-        m_pressed) {
-        m_pressed = false;
-        const QPoint at = m_toolBar->mapTo(m_window, mouse->position().toPoint());
-        const Qt::ToolBarArea area = NearestToolBarArea(m_window->size(), at);
-        if (area != m_window->toolBarArea(m_toolBar)) {
-            m_window->addToolBar(area, m_toolBar);
-            m_toolBar->show();
-        }
-        return true;
+    if (!m_pressed) {
+        return false;
     }
-    return false;
+    m_pressed = false;
+    const QPoint at = m_toolBar->mapTo(m_window, mouse->position().toPoint());
+    const Qt::ToolBarArea area = NearestToolBarArea(m_window->size(), at);
+    if (area != m_window->toolBarArea(m_toolBar)) {
+        m_window->addToolBar(area, m_toolBar);
+        m_toolBar->show();
+    }
+    return true;
 }
