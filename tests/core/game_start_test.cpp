@@ -42,6 +42,38 @@ TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
     EXPECT_EQ(distinct.size(), 20298u);
 }
 
+// Game 1 starts at position 1 of tables 0 and 0; 45899 at position 50 of tables
+// 29 and 29, going on after position 51 with 0; 18740 at 23, table 7 first and
+// then table 12; 5341 at 37, table 14 first and then table 3.
+TEST(Deal, KnownGameNumbersDealTheirOwnCards) {
+    const struct {
+        int game;
+        const char* columns;
+    } deals[] = {
+        {.game = 1,
+         .columns = "TC AH JH 4D KD 4C KS|QD TD 2C 2D 6C JD 6D|7H 9H 7C 2H 3D 6S KC|"
+                    "AS 9D 5H 4S 6H 2S 8H|5C KH TH 8S QS 9S|8C 5D 7D AD 8D 3C|TS 4H 3H 9C AC 7S|"
+                    "5S JS 3S JC QC QH"},
+        {.game = 45899,
+         .columns = "5H AS 3S 2D 2H 8H KS|QS 4D 3D AD 2S QC 5D|6S 5C 3C 7D 9H KC JH|"
+                    "6D 7H 7S JS TH 4H TD|TS KH KD 7C QH 8D|9D 9S 6H 8C 5S 6C|2C 9C JC TC AH 4C|"
+                    "JD AC 8S QD 4S 3H"},
+        {.game = 18740,
+         .columns = "QH 8H 7C 5D 2H KH 9C|TD QC 8D TH 9S 5C JS|4D JH AS TS 2S 4H KS|"
+                    "2C QD 3D AH JC 7S JD|6S AC 8C 3S KC 2D|8S 5S 6C 6H TC 5H|7D 7H 9D QS 3C 4C|"
+                    "9H 6D KD 3H AD 4S"},
+        {.game = 5341,
+         .columns = "3S 9S AS 7D 6C AH 4H|2D 7C AC 3C 5C 2H KH|QD 7H 2S KC 9C 5H TH|"
+                    "9H 8H 8S QC 5S 4D 4S|TC TD KS 6S 6H JS|AD JH KD 4C 3D TS|QS JC 9D 5D 7S 3H|"
+                    "QH JD 6D 8C 2C 8D"},
+    };
+    for (const auto& deal : deals) {
+        FakeTable t;
+        t.Deal(deal.game);
+        EXPECT_EQ(ColumnsText(*t.view), deal.columns) << "game " << deal.game;
+    }
+}
+
 // Two draws added, a third draw when the sum is past the last game, and 1560
 // instead of 0; the sequence goes on, so two picks in one second differ.
 TEST(GameCommands, RandomPickOfTheNextGame) {

@@ -18,6 +18,21 @@ inline std::vector<Card> Cards(const std::string& text) {
     return cards;
 }
 
+// The columns written as `Lay` takes them.
+inline std::string ColumnsText(const CSolView& view) {
+    std::string text;
+    for (int k = 0; k < table::kColumns; ++k) {
+        for (int row = 0; row <= view.m_nTop[k]; ++row) {
+            const Card& card = view.m_Cards[k][row];
+            text += std::string(row ? " "
+                                : k ? "|"
+                                    : "") +
+                    "-A23456789TJQK"[card.nRank] + "CSHD"[card.nSuit];
+        }
+    }
+    return text;
+}
+
 // Clears the table and lays out the reserve cells, the top cards of the home
 // cells, and the columns from row 0 up, separated by '|'.
 inline void Lay(FakeTable& t, const std::string& cells, const std::string& homes,

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 #include <vector>
 
 #include "app/dialogs/control_ids.h"
@@ -42,6 +43,58 @@ class DialogsTest : public QObject {
     }
 
   private slots:
+    // Enter presses each dialog's default button, Escape cancels it.
+    void enterTakesTheDefaultButtonAndEscapeCancels() {
+        const auto open = [this]<class Dialog>(Dialog dlg) {
+            return [this, dlg]() mutable { return host.DoModal(dlg); };
+        };
+        CSelectGameDlg typed;
+        typed.m_strEdit = "5";
+        const struct {
+            QString title;
+            std::function<int()> open;
+            int button;
+            QString caption;
+            int enter = IDOK;
+        } dialogs[] = {
+            {.title = "New Game", .open = open(CNewGameDlg{}), .button = IDOK, .caption = "Yes"},
+            {.title = "Restart Game",
+             .open = open(CRestartDlg{}),
+             .button = IDOK,
+             .caption = "Yes"},
+            {.title = "Clear Statistics",
+             .open = open(CClearStatsDlg{}),
+             .button = IDOK,
+             .caption = "Yes"},
+            {.title = "Select Game", .open = open(typed), .button = IDOK, .caption = "OK"},
+            {.title = "Select",
+             .open = open(CMoveChoiceDlg{}),
+             .button = control::kMoveColumn,
+             .caption = "Move Column",
+             .enter = CMoveChoiceDlg::kMoved},
+            {.title = "High Score", .open = open(CHighScoreDlg{}), .button = IDOK, .caption = "OK"},
+            {.title = "Game Over", .open = open(CGameWonDlg{}), .button = IDOK, .caption = "OK"},
+            {.title = "Game Over", .open = open(CGameLostDlg{}), .button = IDOK, .caption = "Yes"},
+            {.title = "Statistics",
+             .open = open(CStatisticsDlg{}),
+             .button = IDOK,
+             .caption = "OK"},
+            {.title = "Options", .open = open(COptionsDlg{}), .button = IDOK, .caption = "OK"},
+            {.title = "About Kelmora", .open = open(CAboutDlg{}), .button = IDOK, .caption = "OK"},
+        };
+        for (const auto& d : dialogs) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+                AnswerNext(d.title, [&](QDialog& dialog) {
+                    const auto* button = ControlOf<QPushButton>(dialog, d.button);
+                    QVERIFY2(button && button->isDefault() && button->text() == d.caption,
+                             qPrintable(d.title));
+                    QTest::keyClick(&dialog, key);
+                });
+                QCOMPARE(d.open(), key == Qt::Key_Return ? d.enter : IDCANCEL);
+            }
+        }
+    }
+
     // Each dialog shows its members in its controls and takes them back on OK only.
     void controlsSetTheMembersOnOkOnly() {
         CRestartDlg restart;
