@@ -10,8 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/table_text.h"
+#include "fakes/fake_platform.h"
 #include "solver/table_spots.h"
-#include "table_text.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ void Begin(FakeTable& t, Start start) {
     } else if (start != kNoGame) {
         const bool won = start == kWon;
         t.Deal(won ? 321 : 500);
-        Lay(t, won ? "" : "2C 4C 6C 8C", won ? "KC KS KH KD" : "",
-            won ? "" : "KS|JS|9S|7S|5S|3S|QS|TS");
+        Lay(*t.view, won ? Layout{.homes = "KC KS KH KD"}
+                         : Layout{.cells = "2C 4C 6C 8C", .columns = "KS|JS|9S|7S|5S|3S|QS|TS"});
         t.view->OnLButtonUp(0, 600, 390);  // a release on the bare table
     }
 }
@@ -210,8 +211,8 @@ TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
     for (const auto& test : cases) {
         FakeTable t;
         Begin(t, kLost);
-        t.view->m_Cards[0][table::kCellRow] = Cards(test.cell0)[0];
-        t.Column(4, Cards(test.column4));
+        Lay(*t.view, {.cells = test.cell0 + std::string(" 4C 6C 8C"),
+                      .columns = "KS|JS|9S|7S|" + std::string(test.column4) + "|3S|QS|TS"});
         t.view->OnLButtonUp(0, 600, 390);
         const solver::Spot at = solver::ColumnSpot(*t.view, 4);
         test.doubleClick ? t.view->OnRButtonDblClk(0, at.x, at.y) : void();

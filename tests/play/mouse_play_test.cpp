@@ -15,25 +15,13 @@
 #include "app/dialogs/control_ids.h"
 #include "app/qt_window_services.h"
 #include "app/view_widget.h"
+#include "core/table_text.h"
 #include "platform/dialog_host.h"
 #include "play/play_window.h"
 #include "solver/headless_game.h"
 #include "solver/search.h"
 
 namespace {
-// All but the Kings home, each King alone on a column: one move before a win.
-void LayOutNearlyWon(CSolView& game) {
-    // Laid over a game just dealt: nothing is selected and no button is down.
-    std::fill_n(&game.m_Cards[0][0], sizeof game.m_Cards / sizeof(Card), Card{});
-    std::ranges::fill(game.m_nTop, -1);
-    std::ranges::fill(game.m_bCellUsed, 0);
-    for (int suit = 0; suit < table::kCells; ++suit) {
-        game.m_Cards[suit][game.m_nTop[suit] = 0] = Card{13, suit};
-        game.m_Cards[table::kCells + suit][table::kCellRow] = Card{12, suit};
-    }
-    game.OnPaint();
-}
-
 // The table without the clock, redrawn only as it counts (its text starts
 // between x = 295 and 307 and four digits end left of the home cells), and the
 // move count box, which a repaint removes until the next button release.
@@ -179,7 +167,9 @@ class MousePlayTest : public QObject {
         QCoreApplication::instance()->installEventFilter(&m_ticks);
         m_window->SelectGame(1 + Roll(32000));
         if (seed > 7) {
-            LayOutNearlyWon(Game());
+            // All but the Kings home, each alone on a column: one move before a win.
+            Lay(Game(), {.homes = "QC QS QH QD", .columns = "KC|KS|KH|KD"});
+            Game().OnPaint();
         }
         AnswerDialogs();
         for (int event = 1; event <= 150; ++event) {
