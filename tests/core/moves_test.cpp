@@ -72,7 +72,7 @@ enum Choice { kNotAsked, kWhole, kSingle, kCancel, kDropped };
 // Column 0 holds `source`, column 1 `target` on the King of diamonds, or nothing;
 // `usedCells` cells used, `emptyColumns` more empty. Column 0 moves onto 1.
 struct RunCase {
-    const char* what;
+    std::string what;
     Pile source;
     Card target = {};
     int usedCells = 0, emptyColumns = 0, choice = kNotAsked, moved = 0;
@@ -87,6 +87,17 @@ Pile Emptied(int n) {
 Card Above(int n) {
     const Card lowest = Emptied(n)[0];
     return {lowest.nRank + 1, lowest.nSuit == kHearts ? kClubs : kDiamonds};
+}
+// The `n` cards emptying column 0 onto `target`, or as a whole into the empty
+// column, which erases column 0 down to y = `bottom`.
+RunCase Emptied(int n, Card target, int bottom) {
+    return {.what = std::to_string(n) + (target == Card{} ? " emptied into" : " emptied onto"),
+            .source = Emptied(n),
+            .target = target,
+            .choice = target == Card{} ? kWhole : kNotAsked,
+            .moved = n,
+            .steps = 3u * static_cast<std::size_t>(n),
+            .tail = {Erase(4, 79, 110, bottom)}};
 }
 
 // clang-format off
@@ -112,24 +123,9 @@ const RunCase kCases[] = {
      .usedCells = 2, .emptyColumns = 1, .moved = 4, .steps = 13},
     {.what = "same colour below the top card", .source = kSame, .target = {10, kClubs}},
     // How far an emptied column is erased: by the run's length and its target.
-    {.what = "1 emptied onto", .source = Emptied(1), .target = Above(1), .moved = 1, .steps = 3,
-     .tail = {Erase(4, 79, 110, 210)}},
-    {.what = "2 emptied onto", .source = Emptied(2), .target = Above(2), .moved = 2, .steps = 6,
-     .tail = {Erase(4, 79, 110, 230)}},
-    {.what = "3 emptied onto", .source = Emptied(3), .target = Above(3), .moved = 3, .steps = 9,
-     .tail = {Erase(4, 79, 110, 250)}},
-    {.what = "4 emptied onto", .source = Emptied(4), .target = Above(4), .moved = 4, .steps = 12,
-     .tail = {Erase(4, 79, 110, 270)}},
-    {.what = "5 emptied onto", .source = Emptied(5), .target = Above(5), .moved = 5, .steps = 15,
-     .tail = {Erase(4, 79, 110, 310)}},
-    {.what = "2 emptied into", .source = Emptied(2), .choice = kWhole, .moved = 2, .steps = 6,
-     .tail = {Erase(4, 79, 110, 270)}},
-    {.what = "3 emptied into", .source = Emptied(3), .choice = kWhole, .moved = 3, .steps = 9,
-     .tail = {Erase(4, 79, 110, 270)}},
-    {.what = "4 emptied into", .source = Emptied(4), .choice = kWhole, .moved = 4, .steps = 12,
-     .tail = {Erase(4, 79, 110, 270)}},
-    {.what = "5 emptied into", .source = Emptied(5), .choice = kWhole, .moved = 5, .steps = 15,
-     .tail = {Erase(4, 79, 110, 310)}},
+    Emptied(1, Above(1), 210), Emptied(2, Above(2), 230), Emptied(3, Above(3), 250),
+    Emptied(4, Above(4), 270), Emptied(5, Above(5), 310),
+    Emptied(2, {}, 270), Emptied(3, {}, 270), Emptied(4, {}, 270), Emptied(5, {}, 310),
     // Into an empty column: asked only when a run could move.
     {.what = "two through the one free cell", .source = kThree, .usedCells = 3, .choice = kWhole,
      .moved = 2, .steps = 7, .tail = {Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110),

@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 #include <climits>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -261,52 +260,6 @@ TEST(StartupTick, DrawsTheEmptyTableOnce) {
         EXPECT_EQ(t.window.timers.count(kStartupTimer), 0u);
         EXPECT_EQ(t.window.title, "Kelmora");
     }
-}
-
-// Game 1 played with presses: "c0r3" column 1's top card to reserve cell 4, "c2h1"
-// column 3's to the spades home. Move 41 fills the last reserve cell with the
-// Jack of hearts over the Ace of hearts, counting no move; the Ace goes home.
-constexpr const char* kGameOneLine =
-    "c0r0 c0r1 c0r2 c3c4 c6c4 c1c4 c7c2 c1c7 c5r3 c5c6 c1c5 c1h3 c1h0 r3h0 c6r3 c6c1 c3c6 "
-    "r3c1 c4r3 c4c1 c3c1 r1h0 c3r1 c3c5 r1c5 c3r1 r2c3 c6h1 c6c5 c6r2 r1c6 c7r1 c7c3 c7c2 "
-    "c7h1 r1c3 c7r1 c7c1 c0c1 r0c7 c0r0 c0c3 c2c0 c2c7 c0c7 r0c0 c6c3 c2r0 c6c0 c2c6 c2h3 "
-    "c6h1 c1h2 c2c6 c2c0 c2h2 c4h2 c4c2 c1h1 c4r2 c4h1 c0h2 c4h2 c2h1 c4c2 c0h1 c5h0 c5c4";
-constexpr int kLastCellOverTheAce = 41;
-
-TEST(GameLost, GameOneGoesOnToAWinAfterTheLastCellFillsOverTheAceOfHearts) {
-    FakeTable t;
-    Begin(t, kNoGame);
-    t.dialogs.moveChoice = [](CMoveChoiceDlg& dlg) {
-        return dlg.OnMoveSingleCard(), CMoveChoiceDlg::kMoved;
-    };
-    CSolView& v = *t.view;
-    const auto press = [&v](const std::string& p) {  // "b" presses the bare table
-        const auto kind = static_cast<solver::Move::Place>(std::string("crh").find(p[0]));
-        const auto at = p == "b" ? solver::Spot{300, 100} : solver::SpotOf(v, kind, p[1] - '0');
-        v.OnLButtonDown(1, at.x, at.y);
-        v.OnLButtonUp(0, at.x, at.y);
-    };
-    const auto settle = [&] {
-        for (int tick = 0; tick < 40 && t.window.timers.count(kGameTimer) == 1; ++tick) {
-            v.OnTimer(kGameTimer);
-        }
-    };
-    t.Deal(1);
-    press("b");
-    settle();
-    std::istringstream line(kGameOneLine);
-    std::string move;
-    for (int number = 1; line >> move; ++number) {
-        press(move.substr(0, 2));
-        press(move.substr(2, 2));
-        if (number == kLastCellOverTheAce) {
-            EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 1), 4) << move;
-            EXPECT_EQ(v.m_Cards[0][v.m_nTop[0]], (Card{1, 2}));
-            EXPECT_EQ(v.m_nMovesLeft, 0);
-        }
-        settle();
-    }
-    EXPECT_EQ(std::tuple(t.dialogs.shown["CGameWonDlg"], v.m_Won, v.m_Lost), std::tuple(1, 1, 0));
 }
 
 }  // namespace

@@ -57,30 +57,20 @@ class DialogsTest : public QObject {
             QString caption;
             int enter = IDOK;
         } dialogs[] = {
+            // clang-format off
             {.title = "New Game", .open = open(CNewGameDlg{}), .button = IDOK, .caption = "Yes"},
-            {.title = "Restart Game",
-             .open = open(CRestartDlg{}),
-             .button = IDOK,
-             .caption = "Yes"},
-            {.title = "Clear Statistics",
-             .open = open(CClearStatsDlg{}),
-             .button = IDOK,
-             .caption = "Yes"},
+            {.title = "Restart Game", .open = open(CRestartDlg{}), .button = IDOK, .caption = "Yes"},
+            {.title = "Clear Statistics", .open = open(CClearStatsDlg{}), .button = IDOK, .caption = "Yes"},
             {.title = "Select Game", .open = open(typed), .button = IDOK, .caption = "OK"},
-            {.title = "Select",
-             .open = open(CMoveChoiceDlg{}),
-             .button = control::kMoveColumn,
-             .caption = "Move Column",
-             .enter = CMoveChoiceDlg::kMoved},
+            {.title = "Select", .open = open(CMoveChoiceDlg{}), .button = control::kMoveColumn,
+             .caption = "Move Column", .enter = CMoveChoiceDlg::kMoved},
             {.title = "High Score", .open = open(CHighScoreDlg{}), .button = IDOK, .caption = "OK"},
             {.title = "Game Over", .open = open(CGameWonDlg{}), .button = IDOK, .caption = "OK"},
             {.title = "Game Over", .open = open(CGameLostDlg{}), .button = IDOK, .caption = "Yes"},
-            {.title = "Statistics",
-             .open = open(CStatisticsDlg{}),
-             .button = IDOK,
-             .caption = "OK"},
+            {.title = "Statistics", .open = open(CStatisticsDlg{}), .button = IDOK, .caption = "OK"},
             {.title = "Options", .open = open(COptionsDlg{}), .button = IDOK, .caption = "OK"},
             {.title = "About Kelmora", .open = open(CAboutDlg{}), .button = IDOK, .caption = "OK"},
+            // clang-format on
         };
         for (const auto& d : dialogs) {
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
@@ -97,14 +87,9 @@ class DialogsTest : public QObject {
 
     // Each dialog shows its members in its controls and takes them back on OK only.
     void controlsSetTheMembersOnOkOnly() {
-        CRestartDlg restart;
-        QCOMPARE(Answer(restart, "Restart Game", {kReturn}), IDOK);
-        QCOMPARE(Answer(restart, "Restart Game", {IDCANCEL}), IDCANCEL);
-
         CMoveChoiceDlg move;
         QCOMPARE(Answer(move, "Select", {kReturn}), CMoveChoiceDlg::kMoved);
         QCOMPARE(move.m_bMoveColumn, 1);
-        QCOMPARE(Answer(move, "Select", {IDCANCEL}), IDCANCEL);
 
         CHighScoreDlg high;
         QCOMPARE(Answer(high, "High Score", {kReturn}, QString::fromUtf8(" Zoë = [x] ")), IDOK);
