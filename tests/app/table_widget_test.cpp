@@ -171,10 +171,12 @@ class TableWidgetTest : public QObject {
              .inside = [&](ImageSurface& s, const CSolView&) { king(s, 1000); }},
             {.what = "king box looking right, with the clock",
              .draw = [](Drawn& d) {
-                 std::tie(d.view.m_Show, d.view.m_bPointerRight, d.view.m_nSeconds) = std::tuple(1, 1, 5);
+                 std::tie(d.view.m_Show, d.view.m_bPointerRight) = std::tuple(1, 1);
+                 d.view.m_nSeconds = 5;
                  d.view.DrawKingBox(); },
              .boxes = kingFrame,
-             .inside = [&](ImageSurface& s, const CSolView&) { s.TextOut(307, 9, "5"), king(s, 2000); }},
+             .inside = [&](ImageSurface& s, const CSolView&) {
+                 s.TextOut(307, 9, "5"), king(s, 2000); }},
             {.what = "move count", .draw = [](Drawn& d) { d.view.UpdateMoveCount(); },
              .boxes = {{QRect(611, 386, 18, 18), kNavy}},
              .inside = [](ImageSurface& s, const CSolView& v) {

@@ -271,19 +271,27 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
     const struct {
         const char* what;
         Handler action;
-        int left, top, right, bottom;
+        Rect box;
     } boxes[] = {
-        {"column 0 down to its top card", &CSolView::OnLButtonDown, 4, 110, 74, 223},
-        {"reserve cell 0", &CSolView::OnLButtonDown, 0, 0, 70, 98},
-        {"the covered King's strip", &CSolView::OnRButtonDown, 4, 110, 74, 128},
-        {"the king box", &CSolView::OnLButtonDblClk, 295, 35, 327, 67},
-        {"column 2's top card, 75 wide", &CSolView::OnRButtonDblClk, 160, 128, 235, 223},
-        {"reserve cell 0's card", &CSolView::OnRButtonDblClk, 0, 0, 70, 95},
+        {.what = "column 0 down to its top card",
+         .action = &CSolView::OnLButtonDown,
+         .box = {4, 110, 74, 223}},
+        {.what = "reserve cell 0", .action = &CSolView::OnLButtonDown, .box = {0, 0, 70, 98}},
+        {.what = "the covered King's strip",
+         .action = &CSolView::OnRButtonDown,
+         .box = {4, 110, 74, 128}},
+        {.what = "the king box", .action = &CSolView::OnLButtonDblClk, .box = {295, 35, 327, 67}},
+        {.what = "column 2's top card, 75 wide",
+         .action = &CSolView::OnRButtonDblClk,
+         .box = {160, 128, 235, 223}},
+        {.what = "reserve cell 0's card",
+         .action = &CSolView::OnRButtonDblClk,
+         .box = {0, 0, 70, 95}},
     };
     for (const auto& c : boxes) {
-        const int x = (c.left + c.right) / 2, y = (c.top + c.bottom) / 2;
-        const int px[] = {c.left + 1, c.right - 1, c.left, c.right, x, x};
-        const int py[] = {c.top + 1, c.bottom - 1, y, y, c.top, c.bottom};
+        const int x = (c.box.left + c.box.right) / 2, y = (c.box.top + c.box.bottom) / 2;
+        const int px[] = {c.box.left + 1, c.box.right - 1, c.box.left, c.box.right, x, x};
+        const int py[] = {c.box.top + 1, c.box.bottom - 1, y, y, c.box.top, c.box.bottom};
         for (int i = 0; i < 6; ++i) {  // two inside, four on the edges
             FakeTable t;
             LayOutPressTable(t);

@@ -47,31 +47,34 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
     const struct {
         Start start;
         const char* steps;  // t/x: a tick of the game's/another timer; n/s/r: New/Select/Restart
-        int answer, choice, dealt, lost, questions, lostBefore = 0;
+        int answer = IDOK, choice = 0, dealt = kNothing, lost = 0, questions = 0, lostBefore = 0;
     } cases[] = {
-        {kNoGame, "n", IDCANCEL, 0, kRandom, 0, 0},
-        {kInPlay, "n", IDCANCEL, 0, kNothing, 0, 1},
-        {kInPlay, "n", IDOK, 0, kRandom, 1, 1},
-        {kInPlay, "s", IDOK, 0, 77, 1, 0},
-        {kInPlay, "s", IDCANCEL, 0, kNothing, 0, 0},
-        {kNoGame, "r", IDOK, 0, kNothing, 0, 0},
-        {kInPlay, "r", IDCANCEL, 0, kNothing, 0, 1},
-        {kInPlay, "r", IDOK, 0, 321, 1, 1},
-        {kInPlay, "s", IDOK, 0, 77, INT_MAX, 0, INT_MAX},  // the largest count stays
-        {kWon, "t", IDOK, kSame, kEnded, 0, 0},
-        {kWon, "t", IDOK, kSelect, 77, 0, 0},
-        {kWon, "t", IDOK, kNew, kRandom, 0, 0},
-        {kLost, "t", IDOK, kSame, kEnded, 1, 0},
-        {kLost, "t", IDOK, kNew, kRandom, 1, 0},
-        {kWon, "x", IDOK, kSame, kNothing, 0, 0},
+        // clang-format off
+        {.start = kNoGame, .steps = "n", .answer = IDCANCEL, .dealt = kRandom},
+        {.start = kInPlay, .steps = "n", .answer = IDCANCEL, .questions = 1},
+        {.start = kInPlay, .steps = "n", .dealt = kRandom, .lost = 1, .questions = 1},
+        {.start = kInPlay, .steps = "s", .dealt = 77, .lost = 1},
+        {.start = kInPlay, .steps = "s", .answer = IDCANCEL},
+        {.start = kNoGame, .steps = "r"},
+        {.start = kInPlay, .steps = "r", .answer = IDCANCEL, .questions = 1},
+        {.start = kInPlay, .steps = "r", .dealt = 321, .lost = 1, .questions = 1},
+        // the largest count stays
+        {.start = kInPlay, .steps = "s", .dealt = 77, .lost = INT_MAX, .lostBefore = INT_MAX},
+        {.start = kWon, .steps = "t", .choice = kSame, .dealt = kEnded},
+        {.start = kWon, .steps = "t", .choice = kSelect, .dealt = 77},
+        {.start = kWon, .steps = "t", .choice = kNew, .dealt = kRandom},
+        {.start = kLost, .steps = "t", .choice = kSame, .dealt = kEnded, .lost = 1},
+        {.start = kLost, .steps = "t", .choice = kNew, .dealt = kRandom, .lost = 1},
+        {.start = kWon, .steps = "x", .choice = kSame},
         // an ended game is dead until New Game or Select Game; only a lost one asks
-        {kWon, "tr", IDOK, 0, kNothing, 0, 0},
-        {kWon, "tn", IDOK, 0, kRandom, 0, 0},
-        {kLost, "tn", IDOK, 0, kRandom, 1, 1},
+        {.start = kWon, .steps = "tr"},
+        {.start = kWon, .steps = "tn", .dealt = kRandom},
+        {.start = kLost, .steps = "tn", .dealt = kRandom, .lost = 1, .questions = 1},
         // ended inside the question: counted once, the answer deals no more
-        {kWon, "N", IDOK, kNew, kRandom, 0, 1},
-        {kLost, "R", IDOK, kNew, kRandom, 1, 1},
-        {kLost, "S", IDOK, 0, kNothing, 1, 0},
+        {.start = kWon, .steps = "N", .choice = kNew, .dealt = kRandom, .questions = 1},
+        {.start = kLost, .steps = "R", .choice = kNew, .dealt = kRandom, .lost = 1, .questions = 1},
+        {.start = kLost, .steps = "S", .lost = 1},
+        // clang-format on
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << "row " << &test - cases);
@@ -132,18 +135,20 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
     const std::string stored = "3 4 61 72 83 11 22 33 A B C",
                       cleared = "0 0 0 0 0 0 0 0" + std::string(6, ' ');  // blank names
     const struct {
-        int clearAnswer, closeWith, seconds;
-        std::string kept;
+        int clearAnswer = 0, closeWith = IDOK, seconds = 0;
+        std::string kept = {};
         bool named = true;
-    } cases[] = {{0, IDOK, 0, stored},
-                 {IDOK, IDOK, 0, cleared},
-                 {IDOK, IDCANCEL, 0, stored},
-                 {0, IDOK, 50, "4 4 50 61 72 321 11 22 D A B"},
-                 {0, IDOK, 72, "4 4 61 72 72 11 22 321 A B D"},
-                 {0, IDOK, 83, "4 4 61 72 83 11 22 33 A B C"},
-                 {0, IDOK, 62, "4 4 61 62 72 11 321 22 A   B", false},
-                 {0, IDOK, 60, "4 4 60 61 72 321 11 22    A B", false},
-                 {IDOK, IDOK, 50, cleared}};
+    } cases[] = {
+        {.kept = stored},
+        {.clearAnswer = IDOK, .kept = cleared},
+        {.clearAnswer = IDOK, .closeWith = IDCANCEL, .kept = stored},
+        {.seconds = 50, .kept = "4 4 50 61 72 321 11 22 D A B"},
+        {.seconds = 72, .kept = "4 4 61 72 72 11 22 321 A B D"},
+        {.seconds = 83, .kept = "4 4 61 72 83 11 22 33 A B C"},
+        {.seconds = 62, .kept = "4 4 61 62 72 11 321 22 A   B", .named = false},
+        {.seconds = 60, .kept = "4 4 60 61 72 321 11 22    A B", .named = false},
+        {.clearAnswer = IDOK, .seconds = 50, .kept = cleared},
+    };
     for (const auto& test : cases) {
         FakeTable t;
         Begin(t, test.seconds > 0 ? kWon : kNoGame);
@@ -201,12 +206,14 @@ TEST(Statistics, TextShowsThreeSlotsThenThePercentageAndTheCounts) {
 TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
     const struct {
         const char *cell0, *column4;
-        bool doubleClick;  // a right double-click on column 5's top card first
-        int lostAt;        // after that many ticks; -1: not lost
-    } cases[] = {{"2C", "5S", false, 1},
-                 {"2C", "5S AH", false, 2},  // the Ace goes home by itself first
-                 {"AH", "5S", false, -1},    // the Ace's cell frees once it is home
-                 {"2C", "5S AH", true, 0}};
+        bool doubleClick = false;  // a right double-click on column 5's top card first
+        int lostAt;                // after that many ticks; -1: not lost
+    } cases[] = {
+        {.cell0 = "2C", .column4 = "5S", .lostAt = 1},
+        {.cell0 = "2C", .column4 = "5S AH", .lostAt = 2},  // the Ace goes home by itself first
+        {.cell0 = "AH", .column4 = "5S", .lostAt = -1},    // the Ace's cell frees once it is home
+        {.cell0 = "2C", .column4 = "5S AH", .doubleClick = true, .lostAt = 0},
+    };
     for (const auto& test : cases) {
         FakeTable t;
         Begin(t, kLost);

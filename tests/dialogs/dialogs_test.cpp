@@ -53,24 +53,24 @@ class DialogsTest : public QObject {
         const struct {
             QString title;
             std::function<int()> open;
-            int button;
-            QString caption;
-            int enter = IDOK;
+            QString caption;  // of the default button
+            int button = IDOK, enter = IDOK;
         } dialogs[] = {
-            // clang-format off
-            {.title = "New Game", .open = open(CNewGameDlg{}), .button = IDOK, .caption = "Yes"},
-            {.title = "Restart Game", .open = open(CRestartDlg{}), .button = IDOK, .caption = "Yes"},
-            {.title = "Clear Statistics", .open = open(CClearStatsDlg{}), .button = IDOK, .caption = "Yes"},
-            {.title = "Select Game", .open = open(typed), .button = IDOK, .caption = "OK"},
-            {.title = "Select", .open = open(CMoveChoiceDlg{}), .button = control::kMoveColumn,
-             .caption = "Move Column", .enter = CMoveChoiceDlg::kMoved},
-            {.title = "High Score", .open = open(CHighScoreDlg{}), .button = IDOK, .caption = "OK"},
-            {.title = "Game Over", .open = open(CGameWonDlg{}), .button = IDOK, .caption = "OK"},
-            {.title = "Game Over", .open = open(CGameLostDlg{}), .button = IDOK, .caption = "Yes"},
-            {.title = "Statistics", .open = open(CStatisticsDlg{}), .button = IDOK, .caption = "OK"},
-            {.title = "Options", .open = open(COptionsDlg{}), .button = IDOK, .caption = "OK"},
-            {.title = "About Kelmora", .open = open(CAboutDlg{}), .button = IDOK, .caption = "OK"},
-            // clang-format on
+            {.title = "New Game", .open = open(CNewGameDlg{}), .caption = "Yes"},
+            {.title = "Restart Game", .open = open(CRestartDlg{}), .caption = "Yes"},
+            {.title = "Clear Statistics", .open = open(CClearStatsDlg{}), .caption = "Yes"},
+            {.title = "Select Game", .open = open(typed), .caption = "OK"},
+            {.title = "Select",
+             .open = open(CMoveChoiceDlg{}),
+             .caption = "Move Column",
+             .button = control::kMoveColumn,
+             .enter = CMoveChoiceDlg::kMoved},
+            {.title = "High Score", .open = open(CHighScoreDlg{}), .caption = "OK"},
+            {.title = "Game Over", .open = open(CGameWonDlg{}), .caption = "OK"},
+            {.title = "Game Over", .open = open(CGameLostDlg{}), .caption = "Yes"},
+            {.title = "Statistics", .open = open(CStatisticsDlg{}), .caption = "OK"},
+            {.title = "Options", .open = open(COptionsDlg{}), .caption = "OK"},
+            {.title = "About Kelmora", .open = open(CAboutDlg{}), .caption = "OK"},
         };
         for (const auto& d : dialogs) {
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
