@@ -33,4 +33,26 @@ TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
     EXPECT_EQ(step(), "2222");
 }
 
+// A card going home takes the selection away: a marked card elsewhere is drawn
+// again plainly, a marked card that left is not.
+TEST(AutoPlay, TakesTheSelectionAwayAndDrawsTheMarkedCardPlainly) {
+    const struct {
+        int selected;
+        std::string drawnLast;
+    } cases[] = {
+        {.selected = 2, .drawnLast = "blt 26 82,110 71x96 copy"},  // KS, left of it empty
+        {.selected = kFirstReserveSelection, .drawnLast = "blt 39 0,0 71x96 copy"},  // KH
+        {.selected = 3, .drawnLast = "fill 160,110-235,210 0,0,128"},  // the AH itself
+    };
+    for (const auto& c : cases) {
+        FakeTable t;
+        Lay(*t.view, {.cells = "KH", .columns = "|KS|AH"});
+        t.view->m_nSelected = c.selected;
+        t.surface.Take();
+        t.view->AutoPlay();
+        EXPECT_EQ(t.view->m_nSelected, kNothingSelected);
+        EXPECT_EQ(t.surface.Take().back(), c.drawnLast);
+    }
+}
+
 }  // namespace
