@@ -87,8 +87,15 @@ class DialogsTest : public QObject {
 
     // Each dialog shows its members in its controls and takes them back on OK only.
     void controlsSetTheMembersOnOkOnly() {
+        // The stacked buttons share one width, with room around the longest caption.
         CMoveChoiceDlg move;
-        QCOMPARE(Answer(move, "Select", {kReturn}), CMoveChoiceDlg::kMoved);
+        AnswerNext("Select", [](QDialog& dialog) {
+            const auto* single = ControlOf<QPushButton>(dialog, control::kMoveSingleCard);
+            QVERIFY(single->width() > single->sizeHint().width());
+            QCOMPARE(ControlOf<QPushButton>(dialog, IDCANCEL)->width(), single->width());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(move), CMoveChoiceDlg::kMoved);
         QCOMPARE(move.m_bMoveColumn, 1);
 
         CHighScoreDlg high;
