@@ -6,6 +6,10 @@
 #include <QPainter>
 #include <QVector>
 #include <QtTest>
+#include <functional>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "app/image_surface.h"
 #include "app/view_widget.h"
@@ -41,6 +45,18 @@ int PixelsOtherThan(const QImage& image, const QRect& rect, QRgb colour) {
         }
     }
     return count;
+}
+
+// The first pixel, row by row, where the two images differ; (-1, -1) if none.
+QPoint FirstDifference(const QImage& image, const QImage& expected) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (Pixel(image, x, y) != Pixel(expected, x, y)) {
+                return {x, y};
+            }
+        }
+    }
+    return {-1, -1};
 }
 
 // A game on `surface`, the rest of its platform faked.
@@ -126,32 +142,77 @@ class TableWidgetTest : public QObject {
         }
     }
 
-    // Cell frames are the inverse of the table; lines stop before their last
-    // point, and an erase leaves the right and bottom edges.
-    void framesLinesAndErasesStopBeforeTheirLastPixel() {
-        for (const auto& [fill, frame] : {std::pair{kNavy, kNavyInverse}, {kWhite, kBlack}}) {
-            Drawn table(fill);
-            table.view.m_crBackground = MakeColorRef(qRed(fill), qGreen(fill), qBlue(fill));
-            table.view.DrawCellFrames();
-            table.view.DrawCellFrames();  // a second time changes nothing
-            // Corners, a divider; inside a cell, the gap between the blocks, below the outline.
+    // Each fixed shape on a table of another colour than the view's, so that its
+    // erase boxes show: exactly the boxes it covers, in their colours, with the
+    // king, the clock and the count inside. Lines stop before their last point.
+    void fixedShapesCoverExactlyTheirPixels() {
+        const QRgb kTable = qRgb(10, 20, 30);
+        using Boxes = QList<std::pair<QRect, QRgb>>;
+        const auto outlines = [](Boxes boxes) {
+            for (const int left : {0, 340}) {  // the reserve and the home cells, four each
+                boxes.push_back({QRect(left, 0, 281, 1), kNavyInverse});
+                boxes.push_back({QRect(left, 95, 281, 1), kNavyInverse});
+                for (int x = left; x <= left + 280; x += 70) {
+                    boxes.push_back({QRect(x, 0, 1, 96), kNavyInverse});
+                }
+            }
+            return boxes;
+        };
+        const Boxes kingFrame = {{QRect(294, 34, 35, 1), kBlack},
+                                 {QRect(294, 68, 35, 1), kBlack},
+                                 {QRect(294, 34, 1, 35), kBlack},
+                                 {QRect(328, 34, 1, 35), kBlack}};
+        const auto king = [](ImageSurface& s, int bitmap) {
+            s.BitBlt(295, 35, 32, 32, bitmap, RasterOp::Copy);
+        };
+        const struct {
+            const char* what;
+            std::function<void(Drawn&)> draw;
+            Boxes boxes;
+            std::function<void(ImageSurface&, const CSolView&)> inside;
+        } shapes[] = {
             // clang-format off
-            ExpectPixels(table.Image(), {{0, 0, frame}, {0, 95, frame}, {280, 95, frame}, {280, 0, frame},
-                {340, 0, frame}, {620, 95, frame}, {70, 50, frame}, {1, 1, fill}, {281, 95, fill}, {0, 96, fill}});
+            {.what = "table without a game", .draw = [](Drawn& d) { d.view.OnPaint(); },
+             .boxes = outlines(Boxes{{QRect(QPoint(0, 0), kClient), kNavy}} + kingFrame),
+             .inside = [&](ImageSurface& s, const CSolView&) { king(s, 1000); }},
+            {.what = "king box looking right, with the clock",
+             .draw = [](Drawn& d) {
+                 std::tie(d.view.m_Show, d.view.m_bPointerRight) = std::tuple(1, 1);
+                 d.view.m_nSeconds = 5;
+                 d.view.DrawKingBox(); },
+             .boxes = kingFrame,
+             .inside = [&](ImageSurface& s, const CSolView&) {
+                 s.TextOut(307, 9, "5"), king(s, 2000); }},
+            {.what = "move count", .draw = [](Drawn& d) { d.view.UpdateMoveCount(); },
+             .boxes = {{QRect(611, 386, 18, 18), kNavy}},
+             .inside = [](ImageSurface& s, const CSolView& v) {
+                 s.TextOut(612, 387, std::to_string(v.m_nMovesLeft)); }},
+            {.what = "lines", .draw = [](Drawn& d) {
+                 d.surface.Line(10, 300, 20, 300, MakeColorRef(0, 0, 0), PenMode::Copy);
+                 d.surface.Line(30, 320, 30, 310, MakeColorRef(0, 0, 0), PenMode::Copy); },
+             .boxes = {{QRect(10, 300, 10, 1), kBlack}, {QRect(30, 311, 1, 10), kBlack}},
+             .inside = [](ImageSurface&, const CSolView&) {}},
             // clang-format on
+        };
+        for (const auto& shape : shapes) {
+            Drawn table(kTable);
+            table.view.m_Show = 0;
+            shape.draw(table);
+            ImageSurface expected{nullptr};
+            expected.Reset(kClient, QColor(kTable));
+            for (const auto& [box, colour] : shape.boxes) {
+                expected.FillRect(Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1},
+                                  MakeColorRef(qRed(colour), qGreen(colour), qBlue(colour)));
+            }
+            shape.inside(expected, table.view);
+            const QPoint at = FirstDifference(table.Image(), expected.Image());
+            QVERIFY2(at == QPoint(-1, -1),
+                     qPrintable(
+                         QStringLiteral("%1 at (%2,%3)").arg(shape.what).arg(at.x()).arg(at.y())));
+            QCOMPARE(table.shown, table.Image());  // every pixel drawn reaches the screen
         }
+        // (280, 0) reaches the screen after the last cell's card leaves.
         Drawn table;
-        table.view.DrawCellFrames();
-        table.view.EraseRect(0, 280, 0, 95);
-        QCOMPARE(PixelsOtherThan(table.Image(), QRect(0, 0, 280, 95), kNavy), 0);
-        table.surface.Line(10, 300, 20, 300, MakeColorRef(0, 0, 0), PenMode::Copy);
-        table.surface.Line(30, 320, 30, 310, MakeColorRef(0, 0, 0), PenMode::Copy);
-        QCOMPARE(PixelsOtherThan(table.Image(), QRect(10, 300, 10, 1), kBlack), 0);
-        QCOMPARE(PixelsOtherThan(table.Image(), QRect(30, 311, 1, 10), kBlack), 0);
-        ExpectPixels(
-            table.Image(),
-            {{280, 50, kNavyInverse}, {100, 95, kNavyInverse}, {20, 300, kNavy}, {30, 310, kNavy}});
-        // Each line pixel reaches the screen, also (280, 0) after a last cell's card leaves.
         table.view.DrawCard(1, 210, 0, 71, 96, false);
         table.view.EraseRect(210, 280, 0, 95);
         table.view.DrawCellFrames();

@@ -6,14 +6,15 @@
 #include <tuple>
 #include <vector>
 
-#include "table_text.h"
+#include "core/table_text.h"
+#include "fakes/fake_platform.h"
 
 namespace {
 
 TEST(GameStart, LeavesAFreshTableEveryTime) {
     FakeTable t;
     CSolView& v = *t.view;
-    Lay(t, "AC", "AC", "");
+    Lay(*t.view, {.cells = "AC", .homes = "AC"});
     std::tie(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay) = std::tuple(77, 3, 1);
     t.surface.Take();
     t.Deal(1234);
@@ -40,6 +41,34 @@ TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
         distinct.insert(codes);
     }
     EXPECT_EQ(distinct.size(), 20298u);
+}
+
+// Game 1 starts at position 1 of tables 0 and 0; 45899 at position 50 of tables
+// 29 and 29, going on after position 51 with 0; 18740 at 23, table 7 first and
+// then table 12.
+TEST(Deal, KnownGameNumbersDealTheirOwnCards) {
+    const struct {
+        int game;
+        const char* columns;
+    } deals[] = {
+        {.game = 1,
+         .columns = "TC AH JH 4D KD 4C KS|QD TD 2C 2D 6C JD 6D|7H 9H 7C 2H 3D 6S KC|"
+                    "AS 9D 5H 4S 6H 2S 8H|5C KH TH 8S QS 9S|8C 5D 7D AD 8D 3C|TS 4H 3H 9C AC 7S|"
+                    "5S JS 3S JC QC QH"},
+        {.game = 45899,
+         .columns = "5H AS 3S 2D 2H 8H KS|QS 4D 3D AD 2S QC 5D|6S 5C 3C 7D 9H KC JH|"
+                    "6D 7H 7S JS TH 4H TD|TS KH KD 7C QH 8D|9D 9S 6H 8C 5S 6C|2C 9C JC TC AH 4C|"
+                    "JD AC 8S QD 4S 3H"},
+        {.game = 18740,
+         .columns = "QH 8H 7C 5D 2H KH 9C|TD QC 8D TH 9S 5C JS|4D JH AS TS 2S 4H KS|"
+                    "2C QD 3D AH JC 7S JD|6S AC 8C 3S KC 2D|8S 5S 6C 6H TC 5H|7D 7H 9D QS 3C 4C|"
+                    "9H 6D KD 3H AD 4S"},
+    };
+    for (const auto& deal : deals) {
+        FakeTable t;
+        t.Deal(deal.game);
+        EXPECT_EQ(ColumnsText(*t.view), deal.columns) << "game " << deal.game;
+    }
 }
 
 // Two draws added, a third draw when the sum is past the last game, and 1560
@@ -77,55 +106,6 @@ TEST(SelectGameDialog, AcceptsOnlyGameNumbersFromOneTo45899) {
         EXPECT_EQ(window.messages, game != 0 ? Messages{} : refusal);
         EXPECT_EQ(dlg.m_strEdit, game != 0 ? std::string(typed) : "0");
     }
-}
-
-// The example counts 4: 7H onto 8C, QD onto KC, 5S and 8C home; not 8C onto 9H,
-// as it lies on its like already, which counts once per home cell it helps.
-TEST(MoveCount, CountsEachFreePlaceAndEachMoveThatHelps) {
-    const char* const kSideways = "9D 8C|9H|QC|QS|QC|QS|QC|QS";  // the Queens take nothing
-    const struct {
-        const char *cells, *homes, *columns;
-        int count;
-    } cases[] = {
-        {"7H QD 5S JH", "7C 4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|6C", 4},
-        {"7H QD 5S JH", "4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|AC", 3},   // no clubs home for the AC
-        {"7H QD 5S JH", "7C 4S", "KS 9D 8C|9H||KH|KD|AD|AH|6C", 4},  // an empty column, no KC
-        {"7H QD 5S -", "7C 4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|6C", 5},
-        {"7H QD 5S AH", "7C 4S", "KS 9D 8C|9H|KC|KH|KD|AD|AH|6C", 4},
-        {"KC KS KH KD", "", kSideways, 0},
-        {"KC KS KH KD", "8D", kSideways, 1},  // the shift frees the 9D for home
-        {"KC KS KH KD", "8H", kSideways, 2},  // the 9H goes home, and the shift onto it counts
-    };
-    for (const auto& test : cases) {
-        FakeTable t;
-        Lay(t, test.cells, test.homes, test.columns);
-        t.view->UpdateMoveCount();
-        EXPECT_EQ(t.view->m_nMovesLeft, test.count) << test.cells << " / " << test.columns;
-    }
-}
-
-// Each column offers its top card in order, then each reserve cell: the 2S is
-// passed while the diamonds home is empty; a card uncovered waits a tick.
-TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
-    FakeTable t;
-    Lay(t, "- 2C", "AC AS AH", "|2S|2D AD||||2H");
-    const auto step = [&t] {
-        t.surface.Take();
-        t.view->AutoPlay();
-        std::string homes;
-        for (int suit = 0; suit < 4; ++suit) {
-            homes += std::to_string(t.view->m_Cards[table::kCells + suit][table::kCellRow].nRank);
-        }
-        return homes;
-    };
-    EXPECT_EQ(step(), "2121");
-    EXPECT_EQ(std::tuple(t.view->m_nMinHome, t.view->m_nTop[2], t.view->m_bCellUsed[1]),
-              std::tuple(1, 0, 0));
-    const auto log = t.surface.calls;
-    ASSERT_EQ(log.size(), 3u + 3u + 2u + 14u + 4u);  // the cell cleared last, home cards redrawn
-    EXPECT_EQ(log[6], "blt 2 340,0 70x96 copy");
-    EXPECT_EQ(log[7], "fill 70,0-140,95 0,0,128");
-    EXPECT_EQ(step(), "2222");
 }
 
 }  // namespace

@@ -7,49 +7,15 @@
 #include <tuple>
 #include <vector>
 
+#include "core/table_text.h"
 #include "fakes/fake_platform.h"
 #include "solver/table_spots.h"
 
 namespace {
 
 using Log = std::vector<std::string>;
-using Cards = std::vector<Card>;
+using Pile = std::vector<Card>;
 enum Suit { kClubs, kSpades, kHearts, kDiamonds };
-
-// A whole deck: `columns` from column 0, `cells` from reserve cell 0 ({} leaves
-// one free), suits home up to `homes`, the rest over columns `sparesFrom`.. 7.
-void LayOut(FakeTable& t, const std::vector<Cards>& columns, const Cards& cells,
-            const std::array<int, 4>& homes, int sparesFrom) {
-    t.ClearTable();
-    CSolView& v = *t.view;
-    bool placed[53] = {};
-    for (std::size_t k = 0; k < columns.size(); ++k) {
-        t.Column(static_cast<int>(k), columns[k]);
-        for (const Card& card : columns[k]) {
-            placed[CardCode(card)] = true;
-        }
-    }
-    for (std::size_t j = 0; j < cells.size(); ++j) {
-        v.m_Cards[j][table::kCellRow] = cells[j];
-        v.m_bCellUsed[j] = placed[CardCode(cells[j])] = cells[j] != Card{};
-    }
-    for (int suit = 0; suit < table::kCells; ++suit) {
-        for (int rank = 1; rank <= homes[suit]; ++rank) {
-            placed[CardCode({rank, suit})] = true;
-        }
-        v.m_Cards[table::kCells + suit][table::kCellRow] =
-            Card{homes[suit], homes[suit] ? suit : 0};
-    }
-    std::vector<Cards> spares(table::kColumns - sparesFrom);
-    for (int code = 1, dealt = 0; code <= 52; ++code) {
-        if (!placed[code]) {
-            spares[dealt++ % spares.size()].push_back({(code - 1) % 13 + 1, (code - 1) / 13});
-        }
-    }
-    for (std::size_t i = 0; i < spares.size(); ++i) {
-        t.Column(sparesFrom + static_cast<int>(i), spares[i]);
-    }
-}
 
 // The middle of a place: column k's top card (or the empty column), reserve
 // cell kCell + j or home cell kHome + j.
@@ -93,13 +59,13 @@ std::string Erase(int left, int right, int top, int bottom) {
 
 constexpr Card kBase{12, kClubs}, k10H{10, kHearts}, k9H{9, kHearts}, k8S{8, kSpades};
 constexpr Card k7H{7, kHearts}, k6S{6, kSpades}, k5H{5, kHearts};
-const Cards kRun = {kBase, k9H, k8S, k7H, k6S, k5H};
-const Cards kSix = {k10H, {9, kSpades}, {8, kHearts}, {7, kSpades}, {6, kHearts}, {5, kSpades}};
-const Cards kFive = {kBase, {10, kSpades}, k9H, k8S, k7H, k6S};
-const Cards kFour = {kBase, k7H, k6S, k5H};
-const Cards kThree = {kBase, k9H, k8S};
-const Cards kSame = {kBase, k9H, {8, kDiamonds}};
-const Cards kCells = {{1, kDiamonds}, {2, kDiamonds}, {3, kDiamonds}, {4, kDiamonds}};
+const Pile kRun = {kBase, k9H, k8S, k7H, k6S, k5H};
+const Pile kSix = {k10H, {9, kSpades}, {8, kHearts}, {7, kSpades}, {6, kHearts}, {5, kSpades}};
+const Pile kFive = {kBase, {10, kSpades}, k9H, k8S, k7H, k6S};
+const Pile kFour = {kBase, k7H, k6S, k5H};
+const Pile kThree = {kBase, k9H, k8S};
+const Pile kSame = {kBase, k9H, {8, kDiamonds}};
+const Pile kCells = {{1, kDiamonds}, {2, kDiamonds}, {3, kDiamonds}, {4, kDiamonds}};
 
 // The answer to the question whether the run or only its top card is meant.
 enum Choice { kNotAsked, kWhole, kSingle, kCancel, kDropped };
@@ -107,72 +73,87 @@ enum Choice { kNotAsked, kWhole, kSingle, kCancel, kDropped };
 // Column 0 holds `source`, column 1 `target` on the King of diamonds, or nothing;
 // `usedCells` cells used, `emptyColumns` more empty. Column 0 moves onto 1.
 struct RunCase {
-    const char* what;
-    Cards source;
-    Card target;
-    int usedCells, emptyColumns, choice, moved;
-    std::size_t steps;  // drawn, the last of them `tail`
-    Log tail;
+    std::string what;
+    Pile source;
+    Card target = {};
+    int usedCells = 0, emptyColumns = 0, choice = kNotAsked, moved = 0;
+    std::size_t steps = 0;  // drawn, the last of them `tail`
+    Log tail = {};
 };
 
 // A column of the last `n` cards of the run, and the card they fit on.
-Cards Emptied(int n) {
-    return Cards(kRun.end() - n, kRun.end());
+Pile Emptied(int n) {
+    return Pile(kRun.end() - n, kRun.end());
 }
 Card Above(int n) {
     const Card lowest = Emptied(n)[0];
     return {lowest.nRank + 1, lowest.nSuit == kHearts ? kClubs : kDiamonds};
 }
+// The `n` cards emptying column 0 onto `target`, or as a whole into the empty
+// column, which erases column 0 down to y = `bottom`.
+RunCase Emptied(int n, Card target, int bottom) {
+    return {.what = std::to_string(n) + (target == Card{} ? " emptied into" : " emptied onto"),
+            .source = Emptied(n),
+            .target = target,
+            .choice = target == Card{} ? kWhole : kNotAsked,
+            .moved = n,
+            .steps = 3u * static_cast<std::size_t>(n),
+            .tail = {Erase(4, 79, 110, bottom)}};
+}
 
+// clang-format off
 const RunCase kCases[] = {
-    {"one card", kRun, Card{6, kClubs}, 0, 0, kNotAsked, 1, 3,
-     Log{Face(k5H, 82, 146), Erase(4, 79, 275, 300), Face(k6S, 4, 182)}},
-    {"three cards parked in the cells", kRun, Card{8, kClubs}, 0, 0, kNotAsked, 3, 10,
-     Log{Face(k5H, 0, 0, 70, 95), Face(k6S, 70, 0, 70, 95), Face(k7H, 82, 146), Face(k6S, 82, 164),
-         Erase(0, 70, 0, 95), Erase(70, 140, 0, 95), "frames", Face(k5H, 82, 182),
-         Erase(4, 79, 239, 304), Face(k8S, 4, 146)}},
-    {"parking skips a used cell", kFour, Card{8, kClubs}, 1, 1, kNotAsked, 3, 10,
-     Log{Face(k5H, 70, 0, 70, 95), Face(k6S, 140, 0, 70, 95), Face(k7H, 82, 146),
-         Face(k6S, 82, 164), Erase(70, 140, 0, 95), Erase(140, 210, 0, 95), "frames",
-         Face(k5H, 82, 182), Erase(4, 79, 203, 268), Face(kBase, 4, 110)}},
-    {"no free cell: parked in empty columns", kFour, Card{8, kClubs}, 4, 2, kNotAsked, 3, 10,
-     Log{Face(k5H, 160, 110, 75, 95), Face(k6S, 238, 110, 75, 95), Face(k7H, 82, 146),
-         Face(k6S, 82, 164), Erase(160, 235, 110, 205), Erase(238, 313, 110, 205), "frames",
-         Face(k5H, 82, 182), Erase(4, 79, 203, 268), Face(kBase, 4, 110)}},
+    {.what = "one card", .source = kRun, .target = {6, kClubs}, .moved = 1, .steps = 3,
+     .tail = {Face(k5H, 82, 146), Erase(4, 79, 275, 300), Face(k6S, 4, 182)}},
+    {.what = "three cards parked in the cells", .source = kRun, .target = {8, kClubs}, .moved = 3,
+     .steps = 10, .tail = {Face(k5H, 0, 0, 70, 95), Face(k6S, 70, 0, 70, 95), Face(k7H, 82, 146),
+     Face(k6S, 82, 164), Erase(0, 70, 0, 95), Erase(70, 140, 0, 95), "frames", Face(k5H, 82, 182),
+     Erase(4, 79, 239, 304), Face(k8S, 4, 146)}},
+    {.what = "parking skips a used cell", .source = kFour, .target = {8, kClubs}, .usedCells = 1,
+     .emptyColumns = 1, .moved = 3, .steps = 10, .tail = {Face(k5H, 70, 0, 70, 95),
+     Face(k6S, 140, 0, 70, 95), Face(k7H, 82, 146), Face(k6S, 82, 164), Erase(70, 140, 0, 95),
+     Erase(140, 210, 0, 95), "frames", Face(k5H, 82, 182), Erase(4, 79, 203, 268),
+     Face(kBase, 4, 110)}},
+    {.what = "no free cell: parked in empty columns", .source = kFour, .target = {8, kClubs},
+     .usedCells = 4, .emptyColumns = 2, .moved = 3, .steps = 10,
+     .tail = {Face(k5H, 160, 110, 75, 95), Face(k6S, 238, 110, 75, 95), Face(k7H, 82, 146),
+     Face(k6S, 82, 164), Erase(160, 235, 110, 205), Erase(238, 313, 110, 205), "frames",
+     Face(k5H, 82, 182), Erase(4, 79, 203, 268), Face(kBase, 4, 110)}},
     // How many cards move: fixed by the target, limited by the free places.
-    {"three free places: four move", kFive, Card{10, kClubs}, 2, 1, kNotAsked, 4, 13, Log{}},
-    {"same colour below the top card", kSame, Card{10, kClubs}, 0, 0, kNotAsked, 0, 0, Log{}},
+    {.what = "three free places: four move", .source = kFive, .target = {10, kClubs},
+     .usedCells = 2, .emptyColumns = 1, .moved = 4, .steps = 13},
+    {.what = "same colour below the top card", .source = kSame, .target = {10, kClubs}},
     // How far an emptied column is erased: by the run's length and its target.
-    {"1 emptied onto", Emptied(1), Above(1), 0, 0, kNotAsked, 1, 3, Log{Erase(4, 79, 110, 210)}},
-    {"2 emptied onto", Emptied(2), Above(2), 0, 0, kNotAsked, 2, 6, Log{Erase(4, 79, 110, 230)}},
-    {"3 emptied onto", Emptied(3), Above(3), 0, 0, kNotAsked, 3, 9, Log{Erase(4, 79, 110, 250)}},
-    {"4 emptied onto", Emptied(4), Above(4), 0, 0, kNotAsked, 4, 12, Log{Erase(4, 79, 110, 270)}},
-    {"5 emptied onto", Emptied(5), Above(5), 0, 0, kNotAsked, 5, 15, Log{Erase(4, 79, 110, 310)}},
-    {"2 emptied into", Emptied(2), Card{}, 0, 0, kWhole, 2, 6, Log{Erase(4, 79, 110, 270)}},
-    {"3 emptied into", Emptied(3), Card{}, 0, 0, kWhole, 3, 9, Log{Erase(4, 79, 110, 270)}},
-    {"4 emptied into", Emptied(4), Card{}, 0, 0, kWhole, 4, 12, Log{Erase(4, 79, 110, 270)}},
-    {"5 emptied into", Emptied(5), Card{}, 0, 0, kWhole, 5, 15, Log{Erase(4, 79, 110, 310)}},
+    Emptied(1, Above(1), 210), Emptied(2, Above(2), 230), Emptied(3, Above(3), 250),
+    Emptied(4, Above(4), 270), Emptied(5, Above(5), 310),
+    Emptied(2, {}, 270), Emptied(3, {}, 270), Emptied(4, {}, 270), Emptied(5, {}, 310),
     // Into an empty column: asked only when a run could move.
-    {"two through the one free cell", kThree, Card{}, 3, 0, kWhole, 2, 7,
-     Log{Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110), Face(k8S, 82, 128), Erase(210, 280, 0, 95),
-         "frames", Erase(4, 79, 185, 270), Face(kBase, 4, 110)}},
-    {"the single card chosen", kThree, Card{}, 0, 0, kSingle, 1, 3,
-     Log{Face(k8S, 82, 110), Erase(4, 79, 221, 246), Face(k9H, 4, 128)}},
-    {"a single card", Cards{k8S}, Card{}, 0, 0, kNotAsked, 1, 3,
-     Log{Face(k8S, 82, 110), Erase(4, 79, 185, 210), Erase(4, 79, 110, 230)}},
-    {"six free places carry five of six", kSix, Card{}, 0, 2, kWhole, 5, 16,
-     Log{Erase(4, 79, 185, 310), Face(k10H, 4, 110)}},
-    {"Cancel", kThree, Card{}, 0, 0, kCancel, 0, 1, Log{Face(k8S, 4, 146)}},
-    {"the selection taken away while asking", kThree, Card{}, 0, 0, kDropped, 0, 0, Log{}},
+    {.what = "two through the one free cell", .source = kThree, .usedCells = 3, .choice = kWhole,
+     .moved = 2, .steps = 7, .tail = {Face(k8S, 210, 0, 70, 95), Face(k9H, 82, 110),
+     Face(k8S, 82, 128), Erase(210, 280, 0, 95), "frames", Erase(4, 79, 185, 270),
+     Face(kBase, 4, 110)}},
+    {.what = "the single card chosen", .source = kThree, .choice = kSingle, .moved = 1, .steps = 3,
+     .tail = {Face(k8S, 82, 110), Erase(4, 79, 221, 246), Face(k9H, 4, 128)}},
+    {.what = "a single card", .source = Pile{k8S}, .moved = 1, .steps = 3,
+     .tail = {Face(k8S, 82, 110), Erase(4, 79, 185, 210), Erase(4, 79, 110, 230)}},
+    {.what = "six free places carry five of six", .source = kSix, .emptyColumns = 2,
+     .choice = kWhole, .moved = 5, .steps = 16,
+     .tail = {Erase(4, 79, 185, 310), Face(k10H, 4, 110)}},
+    {.what = "Cancel", .source = kThree, .choice = kCancel, .steps = 1,
+     .tail = {Face(k8S, 4, 146)}},
+    {.what = "the selection taken away while asking", .source = kThree, .choice = kDropped},
 };
+// clang-format on
 
 TEST(RunMove, ParksStacksAndErasesAsTheFreePlacesAndTheTargetAllow) {
     for (const RunCase& c : kCases) {
         SCOPED_TRACE(c.what);
         FakeTable t;
         const bool onto = c.target != Card{};
-        LayOut(t, {c.source, onto ? Cards{{13, kDiamonds}, c.target} : Cards{}},
-               Cards(kCells.begin(), kCells.begin() + c.usedCells), {}, 2 + c.emptyColumns);
+        Lay(*t.view,
+            {.cells = Written(Pile(kCells.begin(), kCells.begin() + c.usedCells)),
+             .columns = Written(c.source) + "|" + (onto ? "KD " + Written({c.target}) : ""),
+             .restFrom = 2 + c.emptyColumns});
         t.dialogs.moveChoice = [&](CMoveChoiceDlg& dlg) {  // automatic play may take the selection
             c.choice == kWhole ? dlg.OnMoveColumn() : dlg.OnMoveSingleCard();
             t.view->m_nSelected = c.choice == kDropped ? kNothingSelected : t.view->m_nSelected;
@@ -223,7 +204,8 @@ constexpr int kNone = -1, kOff = -2;  // nothing selected; and both double-click
 // of spades; 3: Ace of hearts. Reserve: Eight of clubs, -, Queen of diamonds.
 // Clubs and spades home up to the Seven. `selected` is clicked.
 void LayOutPressTable(FakeTable& t, int selected = kNone) {
-    LayOut(t, {{kKD, k9H}, {}, {kKC, k8S}, {kAH}}, {k8C, {}, kQD}, {7, 7, 0, 0}, 4);
+    Lay(*t.view,
+        {.cells = "8C - QD", .homes = "7C 7S", .columns = "KD 9H||KC 8S|AH", .restFrom = 4});
     t.view->m_DblClk = t.view->m_Rclk = selected != kOff;
     if (selected >= 0) {
         Click(t, selected);
@@ -304,19 +286,27 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
     const struct {
         const char* what;
         Handler action;
-        int left, top, right, bottom;
+        Rect box;
     } boxes[] = {
-        {"column 0 down to its top card", &CSolView::OnLButtonDown, 4, 110, 74, 223},
-        {"reserve cell 0", &CSolView::OnLButtonDown, 0, 0, 70, 98},
-        {"the covered King's strip", &CSolView::OnRButtonDown, 4, 110, 74, 128},
-        {"the king box", &CSolView::OnLButtonDblClk, 295, 35, 327, 67},
-        {"column 2's top card, 75 wide", &CSolView::OnRButtonDblClk, 160, 128, 235, 223},
-        {"reserve cell 0's card", &CSolView::OnRButtonDblClk, 0, 0, 70, 95},
+        {.what = "column 0 down to its top card",
+         .action = &CSolView::OnLButtonDown,
+         .box = {4, 110, 74, 223}},
+        {.what = "reserve cell 0", .action = &CSolView::OnLButtonDown, .box = {0, 0, 70, 98}},
+        {.what = "the covered King's strip",
+         .action = &CSolView::OnRButtonDown,
+         .box = {4, 110, 74, 128}},
+        {.what = "the king box", .action = &CSolView::OnLButtonDblClk, .box = {295, 35, 327, 67}},
+        {.what = "column 2's top card, 75 wide",
+         .action = &CSolView::OnRButtonDblClk,
+         .box = {160, 128, 235, 223}},
+        {.what = "reserve cell 0's card",
+         .action = &CSolView::OnRButtonDblClk,
+         .box = {0, 0, 70, 95}},
     };
     for (const auto& c : boxes) {
-        const int x = (c.left + c.right) / 2, y = (c.top + c.bottom) / 2;
-        const int px[] = {c.left + 1, c.right - 1, c.left, c.right, x, x};
-        const int py[] = {c.top + 1, c.bottom - 1, y, y, c.top, c.bottom};
+        const int x = (c.box.left + c.box.right) / 2, y = (c.box.top + c.box.bottom) / 2;
+        const int px[] = {c.box.left + 1, c.box.right - 1, c.box.left, c.box.right, x, x};
+        const int py[] = {c.box.top + 1, c.box.bottom - 1, y, y, c.box.top, c.box.bottom};
         for (int i = 0; i < 6; ++i) {  // two inside, four on the edges
             FakeTable t;
             LayOutPressTable(t);
@@ -337,8 +327,8 @@ TEST(KingBox, DoubleClickTurnsTheKingTwiceThenShowsTheGameNumber) {
 // A covered card shows whole until release; a card selected meanwhile is marked.
 TEST(Peek, RightButtonShowsACoveredCardWholeUntilReleased) {
     FakeTable t;
-    const Cards column = {{13, kClubs}, {6, kHearts}, {10, kDiamonds}, {3, kSpades}, {8, kClubs}};
-    LayOut(t, {{}, {}, column}, {}, {}, 3);
+    const Pile column = {{13, kClubs}, {6, kHearts}, {10, kDiamonds}, {3, kSpades}, {8, kClubs}};
+    Lay(*t.view, {.columns = "||" + Written(column), .restFrom = 3});
     t.surface.Take();
     t.view->OnRButtonDown(0, 200, 150);  // row 2's strip
     EXPECT_EQ(t.surface.Take(), Log{Face(column[2], 160, 146)});

@@ -11,9 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/table_text.h"
+#include "fakes/fake_platform.h"
 #include "score/statistics_record.h"
 #include "solver/table_spots.h"
-#include "table_text.h"
 
 namespace {
 
@@ -31,8 +32,8 @@ void Begin(FakeTable& t, Start start) {
     } else if (start != kNoGame) {
         const bool won = start == kWon;
         t.Deal(won ? 321 : 500);
-        Lay(t, won ? "" : "2C 4C 6C 8C", won ? "KC KS KH KD" : "",
-            won ? "" : "KS|JS|9S|7S|5S|3S|QS|TS");
+        Lay(*t.view, won ? Layout{.homes = "KC KS KH KD"}
+                         : Layout{.cells = "2C 4C 6C 8C", .columns = "KS|JS|9S|7S|5S|3S|QS|TS"});
         t.view->OnLButtonUp(0, 600, 390);  // a release on the bare table
     }
 }
@@ -49,31 +50,34 @@ TEST(GameCommands, DealAndCountWhatTheAnswersAsk) {
     const struct {
         Start start;
         const char* steps;  // t/x: a tick of the game's/another timer; n/s/r: New/Select/Restart
-        int answer, choice, dealt, lost, questions, lostBefore = 0;
+        int answer = IDOK, choice = 0, dealt = kNothing, lost = 0, questions = 0, lostBefore = 0;
     } cases[] = {
-        {kNoGame, "n", IDCANCEL, 0, kRandom, 0, 0},
-        {kInPlay, "n", IDCANCEL, 0, kNothing, 0, 1},
-        {kInPlay, "n", IDOK, 0, kRandom, 1, 1},
-        {kInPlay, "s", IDOK, 0, 77, 1, 0},
-        {kInPlay, "s", IDCANCEL, 0, kNothing, 0, 0},
-        {kNoGame, "r", IDOK, 0, kNothing, 0, 0},
-        {kInPlay, "r", IDCANCEL, 0, kNothing, 0, 1},
-        {kInPlay, "r", IDOK, 0, 321, 1, 1},
-        {kInPlay, "s", IDOK, 0, 77, INT_MAX, 0, INT_MAX},  // the largest count stays
-        {kWon, "t", IDOK, kSame, kEnded, 0, 0},
-        {kWon, "t", IDOK, kSelect, 77, 0, 0},
-        {kWon, "t", IDOK, kNew, kRandom, 0, 0},
-        {kLost, "t", IDOK, kSame, kEnded, 1, 0},
-        {kLost, "t", IDOK, kNew, kRandom, 1, 0},
-        {kWon, "x", IDOK, kSame, kNothing, 0, 0},
+        // clang-format off
+        {.start = kNoGame, .steps = "n", .answer = IDCANCEL, .dealt = kRandom},
+        {.start = kInPlay, .steps = "n", .answer = IDCANCEL, .questions = 1},
+        {.start = kInPlay, .steps = "n", .dealt = kRandom, .lost = 1, .questions = 1},
+        {.start = kInPlay, .steps = "s", .dealt = 77, .lost = 1},
+        {.start = kInPlay, .steps = "s", .answer = IDCANCEL},
+        {.start = kNoGame, .steps = "r"},
+        {.start = kInPlay, .steps = "r", .answer = IDCANCEL, .questions = 1},
+        {.start = kInPlay, .steps = "r", .dealt = 321, .lost = 1, .questions = 1},
+        // the largest count stays
+        {.start = kInPlay, .steps = "s", .dealt = 77, .lost = INT_MAX, .lostBefore = INT_MAX},
+        {.start = kWon, .steps = "t", .choice = kSame, .dealt = kEnded},
+        {.start = kWon, .steps = "t", .choice = kSelect, .dealt = 77},
+        {.start = kWon, .steps = "t", .choice = kNew, .dealt = kRandom},
+        {.start = kLost, .steps = "t", .choice = kSame, .dealt = kEnded, .lost = 1},
+        {.start = kLost, .steps = "t", .choice = kNew, .dealt = kRandom, .lost = 1},
+        {.start = kWon, .steps = "x", .choice = kSame},
         // an ended game is dead until New Game or Select Game; only a lost one asks
-        {kWon, "tr", IDOK, 0, kNothing, 0, 0},
-        {kWon, "tn", IDOK, 0, kRandom, 0, 0},
-        {kLost, "tn", IDOK, 0, kRandom, 1, 1},
+        {.start = kWon, .steps = "tr"},
+        {.start = kWon, .steps = "tn", .dealt = kRandom},
+        {.start = kLost, .steps = "tn", .dealt = kRandom, .lost = 1, .questions = 1},
         // ended inside the question: counted once, the answer deals no more
-        {kWon, "N", IDOK, kNew, kRandom, 0, 1},
-        {kLost, "R", IDOK, kNew, kRandom, 1, 1},
-        {kLost, "S", IDOK, 0, kNothing, 1, 0},
+        {.start = kWon, .steps = "N", .choice = kNew, .dealt = kRandom, .questions = 1},
+        {.start = kLost, .steps = "R", .choice = kNew, .dealt = kRandom, .lost = 1, .questions = 1},
+        {.start = kLost, .steps = "S", .lost = 1},
+        // clang-format on
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << "row " << &test - cases);
@@ -135,18 +139,20 @@ TEST(Statistics, OnlyOkKeepsWhatTheDialogDid) {
     const std::string stored = "3 4 61 72 83 11 22 33 A B C",
                       cleared = "0 0 0 0 0 0 0 0" + std::string(6, ' ');  // blank names
     const struct {
-        int clearAnswer, closeWith, seconds;
-        std::string kept;
+        int clearAnswer = 0, closeWith = IDOK, seconds = 0;
+        std::string kept = {};
         bool named = true;
-    } cases[] = {{0, IDOK, 0, stored},
-                 {IDOK, IDOK, 0, cleared},
-                 {IDOK, IDCANCEL, 0, stored},
-                 {0, IDOK, 50, "4 4 50 61 72 321 11 22 D A B"},
-                 {0, IDOK, 72, "4 4 61 72 72 11 22 321 A B D"},
-                 {0, IDOK, 83, "4 4 61 72 83 11 22 33 A B C"},
-                 {0, IDOK, 62, "4 4 61 62 72 11 321 22 A   B", false},
-                 {0, IDOK, 60, "4 4 60 61 72 321 11 22    A B", false},
-                 {IDOK, IDOK, 50, cleared}};
+    } cases[] = {
+        {.kept = stored},
+        {.clearAnswer = IDOK, .kept = cleared},
+        {.clearAnswer = IDOK, .closeWith = IDCANCEL, .kept = stored},
+        {.seconds = 50, .kept = "4 4 50 61 72 321 11 22 D A B"},
+        {.seconds = 72, .kept = "4 4 61 72 72 11 22 321 A B D"},
+        {.seconds = 83, .kept = "4 4 61 72 83 11 22 33 A B C"},
+        {.seconds = 62, .kept = "4 4 61 62 72 11 321 22 A   B", .named = false},
+        {.seconds = 60, .kept = "4 4 60 61 72 321 11 22    A B", .named = false},
+        {.clearAnswer = IDOK, .seconds = 50, .kept = cleared},
+    };
     for (const auto& test : cases) {
         FakeTable t;
         WriteStatistics(t.profile, {3, 4, {61, 72, 83}, {11, 22, 33}, {"A", "B", "C"}});
@@ -256,17 +262,19 @@ TEST(Statistics, TextShowsThreeSlotsThenThePercentageAndTheCounts) {
 TEST(GameLost, OnlyOnceNoCardGoesHomeAndNoMoveIsLeft) {
     const struct {
         const char *cell0, *column4;
-        bool doubleClick;  // a right double-click on column 5's top card first
-        int lostAt;        // after that many ticks; -1: not lost
-    } cases[] = {{"2C", "5S", false, 1},
-                 {"2C", "5S AH", false, 2},  // the Ace goes home by itself first
-                 {"AH", "5S", false, -1},    // the Ace's cell frees once it is home
-                 {"2C", "5S AH", true, 0}};
+        bool doubleClick = false;  // a right double-click on column 5's top card first
+        int lostAt;                // after that many ticks; -1: not lost
+    } cases[] = {
+        {.cell0 = "2C", .column4 = "5S", .lostAt = 1},
+        {.cell0 = "2C", .column4 = "5S AH", .lostAt = 2},  // the Ace goes home by itself first
+        {.cell0 = "AH", .column4 = "5S", .lostAt = -1},    // the Ace's cell frees once it is home
+        {.cell0 = "2C", .column4 = "5S AH", .doubleClick = true, .lostAt = 0},
+    };
     for (const auto& test : cases) {
         FakeTable t;
         Begin(t, kLost);
-        t.view->m_Cards[0][table::kCellRow] = Cards(test.cell0)[0];
-        t.Column(4, Cards(test.column4));
+        Lay(*t.view, {.cells = test.cell0 + std::string(" 4C 6C 8C"),
+                      .columns = "KS|JS|9S|7S|" + std::string(test.column4) + "|3S|QS|TS"});
         t.view->OnLButtonUp(0, 600, 390);
         const solver::Spot at = solver::ColumnSpot(*t.view, 4);
         test.doubleClick ? t.view->OnRButtonDblClk(0, at.x, at.y) : void();
@@ -351,52 +359,6 @@ TEST(StartupTick, DrawsTheEmptyTableOnce) {
         EXPECT_EQ(t.window.timers.count(kStartupTimer), 0u);
         EXPECT_EQ(t.window.title, "Kelmora");
     }
-}
-
-// Game 1 played with presses: "c0r3" column 1's top card to reserve cell 4, "c2h1"
-// column 3's to the spades home. Move 41 fills the last reserve cell with the
-// Jack of hearts over the Ace of hearts, counting no move; the Ace goes home.
-constexpr const char* kGameOneLine =
-    "c0r0 c0r1 c0r2 c3c4 c6c4 c1c4 c7c2 c1c7 c5r3 c5c6 c1c5 c1h3 c1h0 r3h0 c6r3 c6c1 c3c6 "
-    "r3c1 c4r3 c4c1 c3c1 r1h0 c3r1 c3c5 r1c5 c3r1 r2c3 c6h1 c6c5 c6r2 r1c6 c7r1 c7c3 c7c2 "
-    "c7h1 r1c3 c7r1 c7c1 c0c1 r0c7 c0r0 c0c3 c2c0 c2c7 c0c7 r0c0 c6c3 c2r0 c6c0 c2c6 c2h3 "
-    "c6h1 c1h2 c2c6 c2c0 c2h2 c4h2 c4c2 c1h1 c4r2 c4h1 c0h2 c4h2 c2h1 c4c2 c0h1 c5h0 c5c4";
-constexpr int kLastCellOverTheAce = 41;
-
-TEST(GameLost, GameOneGoesOnToAWinAfterTheLastCellFillsOverTheAceOfHearts) {
-    FakeTable t;
-    Begin(t, kNoGame);
-    t.dialogs.moveChoice = [](CMoveChoiceDlg& dlg) {
-        return dlg.OnMoveSingleCard(), CMoveChoiceDlg::kMoved;
-    };
-    CSolView& v = *t.view;
-    const auto press = [&v](const std::string& p) {  // "b" presses the bare table
-        const auto kind = static_cast<solver::Move::Place>(std::string("crh").find(p[0]));
-        const auto at = p == "b" ? solver::Spot{300, 100} : solver::SpotOf(v, kind, p[1] - '0');
-        v.OnLButtonDown(1, at.x, at.y);
-        v.OnLButtonUp(0, at.x, at.y);
-    };
-    const auto settle = [&] {
-        for (int tick = 0; tick < 40 && t.window.timers.count(kGameTimer) == 1; ++tick) {
-            v.OnTimer(kGameTimer);
-        }
-    };
-    t.Deal(1);
-    press("b");
-    settle();
-    std::istringstream line(kGameOneLine);
-    std::string move;
-    for (int number = 1; line >> move; ++number) {
-        press(move.substr(0, 2));
-        press(move.substr(2, 2));
-        if (number == kLastCellOverTheAce) {
-            EXPECT_EQ(std::ranges::count(v.m_bCellUsed, 1), 4) << move;
-            EXPECT_EQ(v.m_Cards[0][v.m_nTop[0]], (Card{1, 2}));
-            EXPECT_EQ(v.m_nMovesLeft, 0);
-        }
-        settle();
-    }
-    EXPECT_EQ(std::tuple(t.dialogs.shown["CGameWonDlg"], v.m_Won, v.m_Lost), std::tuple(1, 1, 0));
 }
 
 }  // namespace

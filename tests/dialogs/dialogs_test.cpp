@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -47,16 +48,60 @@ class DialogsTest : public QObject {
     }
 
   private slots:
+    // Enter presses each dialog's default button, Escape cancels it.
+    void enterTakesTheDefaultButtonAndEscapeCancels() {
+        const auto open = [this]<class Dialog>(Dialog dlg) {
+            return [this, dlg]() mutable { return host.DoModal(dlg); };
+        };
+        CSelectGameDlg typed;
+        typed.m_strEdit = "5";
+        const struct {
+            QString title;
+            std::function<int()> open;
+            QString caption;  // of the default button
+            int button = IDOK, enter = IDOK;
+        } dialogs[] = {
+            {.title = "New Game", .open = open(CNewGameDlg{}), .caption = "Yes"},
+            {.title = "Restart Game", .open = open(CRestartDlg{}), .caption = "Yes"},
+            {.title = "Clear Statistics", .open = open(CClearStatsDlg{}), .caption = "Yes"},
+            {.title = "Select Game", .open = open(typed), .caption = "OK"},
+            {.title = "Select",
+             .open = open(CMoveChoiceDlg{}),
+             .caption = "Move Column",
+             .button = control::kMoveColumn,
+             .enter = CMoveChoiceDlg::kMoved},
+            {.title = "High Score", .open = open(CHighScoreDlg{}), .caption = "OK"},
+            {.title = "Game Over", .open = open(CGameWonDlg{}), .caption = "OK"},
+            {.title = "Game Over", .open = open(CGameLostDlg{}), .caption = "Yes"},
+            {.title = "Statistics", .open = open(CStatisticsDlg{}), .caption = "OK"},
+            {.title = "Options", .open = open(COptionsDlg{}), .caption = "OK"},
+            {.title = "About Kelmora", .open = open(CAboutDlg{}), .caption = "OK"},
+        };
+        for (const auto& d : dialogs) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+                AnswerNext(d.title, [&](QDialog& dialog) {
+                    const auto* button = ControlOf<QPushButton>(dialog, d.button);
+                    QVERIFY2(button && button->isDefault() && button->text() == d.caption,
+                             qPrintable(d.title));
+                    QTest::keyClick(&dialog, key);
+                });
+                QCOMPARE(d.open(), key == Qt::Key_Return ? d.enter : IDCANCEL);
+            }
+        }
+    }
+
     // Each dialog shows its members in its controls and takes them back on OK only.
     void controlsSetTheMembersOnOkOnly() {
-        CRestartDlg restart;
-        QCOMPARE(Answer(restart, "Restart Game", {kReturn}), IDOK);
-        QCOMPARE(Answer(restart, "Restart Game", {IDCANCEL}), IDCANCEL);
-
+        // The stacked buttons share one width, with room around the longest caption.
         CMoveChoiceDlg move;
-        QCOMPARE(Answer(move, "Select", {kReturn}), CMoveChoiceDlg::kMoved);
+        AnswerNext("Select", [](QDialog& dialog) {
+            const auto* single = ControlOf<QPushButton>(dialog, control::kMoveSingleCard);
+            QVERIFY(single->width() > single->sizeHint().width());
+            QCOMPARE(ControlOf<QPushButton>(dialog, IDCANCEL)->width(), single->width());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(host.DoModal(move), CMoveChoiceDlg::kMoved);
         QCOMPARE(move.m_bMoveColumn, 1);
-        QCOMPARE(Answer(move, "Select", {IDCANCEL}), IDCANCEL);
 
         CHighScoreDlg high;
         QCOMPARE(Answer(high, "High Score", {kReturn}, QString::fromUtf8(" Zoë =\t[x] ")), IDOK);

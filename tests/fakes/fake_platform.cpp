@@ -47,22 +47,6 @@ bool MemoryProfile::Update(const std::function<void(ProfileKeys& keys)>& change)
     return !unreachable;
 }
 
-void FakeTable::ClearTable() {
-    for (auto& column : view->m_Cards) {
-        std::ranges::fill(column, Card{});
-    }
-    std::ranges::fill(view->m_nTop, -1);
-    std::ranges::fill(view->m_bCellUsed, 0);
-    view->m_bPlaying = 1;
-    view->m_bNoGameYet = 0;
-    view->m_nSelected = kNothingSelected;
-}
-
-void FakeTable::Column(int k, const std::vector<Card>& cards) {
-    std::ranges::copy(cards, view->m_Cards[k]);
-    view->m_nTop[k] = static_cast<int>(cards.size()) - 1;
-}
-
 ::testing::AssertionResult EachCardOnce(const CSolView& v) {
     int seen[53] = {};  // an empty place counts as code 0
     const auto count = [&seen](const Card& c) {

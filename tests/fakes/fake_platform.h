@@ -170,10 +170,6 @@ struct FakeTable {
         view->m_random = before;
         return pick;
     }
-    // Empties the whole table: no cards anywhere, a game in play.
-    void ClearTable();
-    // Puts `cards` into column `k` from row 0 up, e.g. Column(0, {{13, 1}, {12, 2}}).
-    void Column(int k, const std::vector<Card>& cards);
 };
 
 // Every one of the 52 cards lies exactly once on the columns, in the used
