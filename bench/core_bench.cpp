@@ -2,6 +2,9 @@
 // game's own work.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
+#include "core/table_text.h"
 #include "fakes/fake_platform.h"
 
 namespace {
@@ -48,12 +51,7 @@ BENCHMARK(UpdateMoveCount);
 // Column 1 ends in 10S 9H 8S 7H 6S; column 2's top is the Jack of diamonds;
 // all four reserve cells are free.
 void SetUpFiveCardRun(Table& t) {
-    t.ClearTable();
-    t.Column(0, {{13, 2}, {10, 1}, {9, 2}, {8, 1}, {7, 2}, {6, 1}});
-    t.Column(1, {{11, 3}});
-    for (int k = 2; k < 8; ++k) {
-        t.Column(k, {{13, k % 4}});
-    }
+    Lay(*t.view, {.columns = "KH TS 9H 8S 7H 6S|JD|KH|KD|KC|KS|KH|KD"});
     t.view->m_nSelected = 1;
     t.view->m_bMouseDown = 1;
 }
@@ -83,14 +81,14 @@ BENCHMARK(MouseMoveOverAColumn);
 
 // Four columns each hold one suit from King down to Ace: every card is safe.
 void SetUpSafeFinish(Table& t) {
-    t.ClearTable();
-    for (int suit = 0; suit < 4; ++suit) {
-        std::vector<Card> column;
-        for (int rank = 13; rank >= 1; --rank) {
-            column.push_back(Card{rank, suit});
+    std::string columns;
+    for (const char suit : std::string("CSHD")) {
+        for (const char rank : std::string("KQJT98765432A")) {
+            columns += std::string{rank, suit, ' '};
         }
-        t.Column(suit, column);
+        columns += '|';
     }
+    Lay(*t.view, {.columns = columns});
     t.view->m_bAutoPlay = 1;
 }
 

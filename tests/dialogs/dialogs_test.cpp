@@ -54,7 +54,7 @@ class DialogsTest : public QObject {
             return [this, dlg]() mutable { return host.DoModal(dlg); };
         };
         CSelectGameDlg typed;
-        typed.m_strEdit = "5";
+        typed.m_strEdit.assign(1, '5');  // not = "5": GCC 12 warns falsely of overlap there
         const struct {
             QString title;
             std::function<int()> open;
