@@ -15,7 +15,7 @@ constexpr std::size_t kPositions = 2'000'000;
 TEST(Solver, EachLineItPrintsWinsItsGameAndOnlyTheWholeLineDoes) {
     // Each of these lines moves single cards and runs into empty columns.
     for (const int number : {1, 125, 11982, 45899}) {
-        const solver::GameResult result = solver::SolveGame(number, kPositions);
+        const solver::GameResult result = solver::SolveGame(number);
         ASSERT_EQ(result.verdict, solver::Verdict::kWon) << number;
         EXPECT_TRUE(solver::ReplayWins(number, result.line)) << number;
         std::vector<solver::Move> shortened = result.line;
@@ -42,7 +42,7 @@ TEST(Solver, ProvesThatALockedTableCannotBeWon) {
             table.cards[k][++table.top[k]] = static_cast<std::uint8_t>(CardCode(card));
         }
     }
-    EXPECT_EQ(solver::Search(table, kPositions).verdict, solver::Verdict::kCannotBeWon);
+    EXPECT_EQ(solver::Search(table, {}).verdict, solver::Verdict::kCannotBeWon);
 }
 
 struct Outcome {
@@ -52,14 +52,14 @@ struct Outcome {
 
 Outcome Command(const std::vector<std::string>& arguments) {
     std::ostringstream out, err;
-    const int status = solver::RunSolveCommand(arguments, out, err, false, 2);
+    const int status = solver::RunSolveCommand(arguments, out, err, {false, 2});
     return {status, out.str(), err.str()};
 }
 
 // The line and the number of moves the command should print for game `number`,
 // from the solver itself.
 std::pair<std::string, std::string> Solution(int number) {
-    const std::vector<solver::Move> line = solver::SolveGame(number, kPositions).line;
+    const std::vector<solver::Move> line = solver::SolveGame(number).line;
     std::string text;
     for (const solver::Move& move : line) {
         text += solver::MoveText(move) + "\n";
