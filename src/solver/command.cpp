@@ -135,14 +135,12 @@ void SolveMany(const SolveArguments& read, std::ostream& out, std::ostream& err,
     if (terminal) {
         err << '\n';
     }
-    if (read.first == 0 && read.last == CSolDoc::kLastGameNumber) {
-        char seconds[32];
-        std::snprintf(seconds, sizeof seconds, "%.1f", SecondsSince(start));
-        out << "won: " << won << " of " << read.last - read.first + 1 << '\n'
-            << "cannot be won:" << Numbers(lost) << '\n'
-            << "undecided:" << Numbers(undecided) << '\n'
-            << "time: " << seconds << " s\n";
-    }
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", SecondsSince(start));
+    out << "won: " << won << " of " << read.last - read.first + 1 << '\n'
+        << "cannot be won:" << Numbers(lost) << '\n'
+        << "undecided:" << Numbers(undecided) << '\n'
+        << "time: " << seconds << " s\n";
 }
 }  // namespace
 
