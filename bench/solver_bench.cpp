@@ -35,6 +35,7 @@ void SolveEveryGame(benchmark::State& state) {
                     slowest = result.seconds;
                     slowestGame = number;
                 }
+                return true;
             },
             [](int, int) {});
         std::sort(winnable.begin(), winnable.end());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <concepts>
+#include <limits>
 
 #include "game/card.h"
 #include "game/table_geometry.h"
@@ -40,6 +41,13 @@ Card TopCard(const T& t, int k) {
 template <Table T>
 bool GoesHome(const T& t, const Card& card) {
     return card.nRank - 1 == t.Home(card.nSuit).nRank;
+}
+
+// A card pressed onto home cell `home` goes there: the cell of its suit, and
+// the next card for it.
+template <Table T>
+bool GoesToHomeCell(const T& t, const Card& card, int home) {
+    return card.nSuit == home && GoesHome(t, card);
 }
 
 // The game is won once every home cell holds its King.
@@ -109,6 +117,19 @@ int FreePlaces(const T& t, int excludedColumn) {
 template <Table T>
 bool HasRoomFor(const T& t, int k, int count) {
     return t.Top(k) + count < kColumnRows;
+}
+
+// A reserve card goes onto column k: a card is there for it to fit on, and
+// room above it.
+template <Table T>
+bool CellCardGoesOn(const T& t, const Card& card, int k) {
+    return t.Top(k) >= 0 && FitsOn(card, TopCard(t, k)) && HasRoomFor(t, k, 1);
+}
+
+// Any single card may go into an empty column.
+template <Table T>
+bool TakesAnyCard(const T& t, int k) {
+    return t.Top(k) == -1;
 }
 
 // A run is carried over card by card through the free places, one card each.
@@ -185,9 +206,9 @@ int ColumnsTaking(const T& t, const Card& card) {
 // The count of available moves; the game is lost when a button release finds
 // it at 0. A heuristic, not a list of legal moves: every free place counts
 // once, and a top card lying on its like counts only when shifting it frees a
-// card for home.
+// card for home. Counting stops once it reaches `enough`.
 template <Table T>
-int CountMovesLeft(const T& t) {
+int CountMovesLeft(const T& t, int enough = std::numeric_limits<int>::max()) {
     int count = 0;
     for (int cell = 0; cell < kCells; ++cell) {
         if (!t.CellUsed(cell)) {
@@ -198,7 +219,7 @@ int CountMovesLeft(const T& t) {
         count += detail::ColumnsTaking(t, card);
         count += detail::HomeCellsHolding(t, card.nRank - 1, card.nSuit);
     }
-    for (int source = 0; source < kColumns; ++source) {
+    for (int source = 0; source < kColumns && count < enough; ++source) {
         const int top = t.Top(source);
         if (top == -1) {
             ++count;

@@ -1,4 +1,5 @@
 #include "game/sol_view.h"
+#include "game/view_table.h"
 #include "moves/move_steps.h"
 #include "moves/table_hits.h"
 #include "render/cell_cards.h"
@@ -44,7 +45,7 @@ void CSolView::ClickHomeCell(int x, int y) {
         fromCell ? moves::Source{moves::Source::kReserve, m_nSelected - kFirstReserveSelection}
                  : moves::Source{moves::Source::kColumn, m_nSelected - 1};
     const Card card = moves::CardAt(*this, from);
-    if (card.nSuit != home || !moves::GoesHome(*this, card)) {
+    if (!rules::GoesToHomeCell(ViewTable{*this}, card, home)) {
         return;
     }
     moves::SendHome(*this, from, home);
@@ -52,16 +53,15 @@ void CSolView::ClickHomeCell(int x, int y) {
 }
 
 void CSolView::MoveCellCardToColumn(int k) {
-    if (!moves::IsReserveSelection(m_nSelected) || m_nTop[k] < 0 ||
-        !moves::HasRoomFor(*this, k, 1)) {
+    if (!moves::IsReserveSelection(m_nSelected)) {
         return;
     }
     const int cell = m_nSelected - kFirstReserveSelection;
     const Card card = moves::ReserveCell(*this, cell);
-    const int top = m_nTop[k];
-    if (!FitsOn(card, m_Cards[k][top])) {
+    if (!rules::CellCardGoesOn(ViewTable{*this}, card, k)) {
         return;
     }
+    const int top = m_nTop[k];
     DrawCardFace(card, table::ColumnX(k), table::RowY(top + 1), moves::kBoxWidth,
                  moves::kBoxHeight);
     m_nTop[k] = top + 1;
@@ -71,7 +71,8 @@ void CSolView::MoveCellCardToColumn(int k) {
 }
 
 void CSolView::MoveCardToEmptyColumn(int k) {
-    if (!moves::IsColumnSelection(m_nSelected) || m_nTop[k] != -1 || m_nTop[m_nSelected - 1] < 0) {
+    if (!moves::IsColumnSelection(m_nSelected) || !rules::TakesAnyCard(ViewTable{*this}, k) ||
+        m_nTop[m_nSelected - 1] < 0) {
         return;
     }
     moves::StartColumn(*this, k, {moves::Source::kColumn, m_nSelected - 1},

@@ -1,64 +1,23 @@
 #include "solver/command.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <optional>
+#include <cstring>
+#include <future>
 #include <ostream>
 
-#include "game/sol_doc.h"
 #include "solver/game_solver.h"
+#include "solver/solve_arguments.h"
 
 namespace solver {
 
 namespace {
-constexpr int kLastGame = CSolDoc::kLastGameNumber;
 constexpr int kBarWidth = 30;
+using Clock = std::chrono::steady_clock;
 
-struct Range {
-    int first = 0;
-    int last = kLastGame;
-    bool single = false;
-};
-
-// A game number: digits only, no more than the last game needs.
-std::optional<int> GameNumber(const std::string& text) {
-    if (text.empty() || text.size() > 5 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        return std::nullopt;
-    }
-    return std::stoi(text);
-}
-
-// The range the arguments ask for, or the one-line reason they cannot be read.
-std::optional<Range> ReadArguments(const std::vector<std::string>& arguments, std::string& error) {
-    if (arguments.size() != 1) {
-        error = "expected one argument: a game number, a range A-B or --all";
-        return std::nullopt;
-    }
-    const std::string& text = arguments[0];
-    if (text == "--all") {
-        return Range{};
-    }
-    const std::string rangeError = "game numbers run from 0 to " + std::to_string(kLastGame) + ": ";
-    if (text.starts_with("-")) {
-        // A negative number is out of range; anything else is an option.
-        const bool negative = text.size() > 1 && text[1] >= '0' && text[1] <= '9';
-        error = (negative ? rangeError : "unknown option ") + text;
-        return std::nullopt;
-    }
-    const std::size_t dash = text.find('-');
-    const std::optional<int> first = GameNumber(text.substr(0, dash));
-    const std::optional<int> last =
-        dash == std::string::npos ? first : GameNumber(text.substr(dash + 1));
-    if (!first || !last || (dash != std::string::npos && *first > *last)) {
-        error = (dash == std::string::npos ? "not a game number: " : "malformed range: ") + text;
-        return std::nullopt;
-    }
-    if (*last > kLastGame) {
-        error = rangeError + text;
-        return std::nullopt;
-    }
-    return Range{*first, *last, dash == std::string::npos};
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 std::string VerdictText(const GameResult& result) {
@@ -82,20 +41,61 @@ std::string Numbers(const std::vector<int>& numbers) {
     return numbers.empty() ? " none" : text;
 }
 
-// "[#########.....]  4012/20298 deals  61.2/s  4:26 left", redrawn in place.
-void DrawBar(std::ostream& err, int done, int total, double seconds) {
-    const double rate = seconds > 0 ? done / seconds : 0;
-    const int left = rate > 0 ? static_cast<int>((total - done) / rate) : 0;
-    const int filled = total > 0 ? kBarWidth * done / total : kBarWidth;
-    char text[96];
-    std::snprintf(text, sizeof text, "] %d/%d deals  %.1f/s  %d:%02d left", done, total, rate,
-                  left / 60, left % 60);
-    err << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << text
-        << "\x1b[K" << std::flush;
+std::string Minutes(int seconds) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d:%02d", seconds / 60, seconds % 60);
+    return text;
 }
 
-void SolveOne(int number, std::ostream& out, unsigned threads) {
-    const GameResult result = SolveGame(number, PositionBound(threads));
+// "[#########.....]  4012/20298 deals  61.2/s  4:26 left", redrawn in place.
+// Once the estimate has run out while deals are still open, it says how long
+// the last of them have taken so far instead of standing at 0:00.
+class RangeBar {
+  public:
+    explicit RangeBar(std::ostream& err) : m_err(err) {}
+
+    void Draw(int done, int total) {
+        const double seconds = SecondsSince(m_start);
+        if (done != m_done) {
+            m_done = done;
+            m_lastDone = Clock::now();
+        }
+        const double rate = seconds > 0 ? done / seconds : 0;
+        const int left = rate > 0 ? static_cast<int>((total - done) / rate) : 0;
+        const int filled = total > 0 ? kBarWidth * done / total : kBarWidth;
+        char text[96];
+        std::snprintf(text, sizeof text, "] %d/%d deals  %.1f/s  ", done, total, rate);
+        const std::string time = left > 0 || done == total
+                                     ? Minutes(left) + " left"
+                                     : std::to_string(total - done) + " open for " +
+                                           Minutes(static_cast<int>(SecondsSince(m_lastDone)));
+        m_err << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << text
+              << time << "\x1b[K" << std::flush;
+    }
+
+  private:
+    std::ostream& m_err;
+    Clock::time_point m_start = Clock::now();
+    Clock::time_point m_lastDone = m_start;
+    int m_done = 0;
+};
+
+// One game's line; on a terminal, a search that takes a while says so.
+void SolveOne(int number, std::ostream& out, std::ostream& err, bool terminal) {
+    const Clock::time_point start = Clock::now();
+    std::future<GameResult> solving = std::async(std::launch::async, SolveGame, number, Budget{});
+    bool shown = false;
+    while (solving.wait_for(std::chrono::milliseconds(250)) != std::future_status::ready) {
+        if (terminal && SecondsSince(start) >= 1) {
+            err << "\rsearching game " << number << ": "
+                << Minutes(static_cast<int>(SecondsSince(start))) << "\x1b[K" << std::flush;
+            shown = true;
+        }
+    }
+    if (shown) {
+        err << "\r\x1b[K" << std::flush;
+    }
+    const GameResult result = solving.get();
     for (const Move& move : result.line) {
         out << MoveText(move) << '\n';
     }
@@ -104,30 +104,16 @@ void SolveOne(int number, std::ostream& out, unsigned threads) {
                 : VerdictText(result))
         << '\n';
 }
-}  // namespace
 
-int RunSolveCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    bool terminal, unsigned threads) {
-    std::string error;
-    const std::optional<Range> range = ReadArguments(arguments, error);
-    if (!range) {
-        err << "kelmora-solve: " << error << '\n';
-        return 2;
-    }
-    if (range->single) {
-        SolveOne(range->first, out, threads);
-        return 0;
-    }
-
-    const auto start = std::chrono::steady_clock::now();
-    const auto elapsed = [&] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    };
+void SolveMany(const SolveArguments& read, std::ostream& out, std::ostream& err, bool terminal,
+               unsigned threads) {
+    const Clock::time_point start = Clock::now();
+    RangeBar bar(err);
     int won = 0;
     std::vector<int> lost;
     std::vector<int> undecided;
     SolveRange(
-        range->first, range->last, threads,
+        read.first, read.last, threads,
         [&](int number, const GameResult& result) {
             if (terminal) {
                 err << "\r\x1b[K" << std::flush;
@@ -139,24 +125,49 @@ int RunSolveCommand(const std::vector<std::string>& arguments, std::ostream& out
             } else if (result.verdict == Verdict::kUndecided) {
                 undecided.push_back(number);
             }
+            return out.good();
         },
         [&](int done, int total) {
             if (terminal) {
-                DrawBar(err, done, total, elapsed());
+                bar.Draw(done, total);
             }
         });
     if (terminal) {
         err << '\n';
     }
-    if (range->first == 0 && range->last == kLastGame && !range->single) {
-        char seconds[32];
-        std::snprintf(seconds, sizeof seconds, "%.1f", elapsed());
-        out << "won: " << won << " of " << range->last - range->first + 1 << '\n'
-            << "cannot be won:" << Numbers(lost) << '\n'
-            << "undecided:" << Numbers(undecided) << '\n'
-            << "time: " << seconds << " s\n";
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", SecondsSince(start));
+    out << "won: " << won << " of " << read.last - read.first + 1 << '\n'
+        << "cannot be won:" << Numbers(lost) << '\n'
+        << "undecided:" << Numbers(undecided) << '\n'
+        << "time: " << seconds << " s\n";
+}
+}  // namespace
+
+int RunSolveCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const CommandSetting& setting) {
+    std::string error;
+    const std::optional<SolveArguments> read = ReadSolveArguments(arguments, error);
+    if (!read) {
+        err << "kelmora-solve: " << error << '\n';
+        return 2;
+    }
+    errno = 0;
+    if (read->ask == SolveArguments::kHelp) {
+        out << kSolveHelp;
+    } else if (read->ask == SolveArguments::kVersion) {
+        out << "kelmora-solve " KELMORA_VERSION "\n";
+    } else if (read->single) {
+        SolveOne(read->first, out, err, setting.terminal);
+    } else {
+        SolveMany(*read, out, err, setting.terminal, read->jobs > 0 ? read->jobs : setting.cores);
     }
     out.flush();
+    if (!out) {
+        err << "kelmora-solve: cannot write the output"
+            << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+        return 1;
+    }
     return 0;
 }
 

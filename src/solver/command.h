@@ -6,10 +6,18 @@
 
 namespace solver {
 
-// kelmora-solve N | A-B | --all. Writes the line or the verdicts to `out`, the
-// progress bar (only when `terminal`) and any error to `err`. Returns the
-// exit status: 0, or 2 for arguments it cannot read.
+// What the command runs on: the terminal it draws progress on, if any, and
+// the threads a range uses unless told otherwise.
+struct CommandSetting {
+    bool terminal = false;
+    unsigned cores = 1;
+};
+
+// kelmora-solve [-j N] N | A-B | --all, --help, --version. Writes the line or
+// the verdicts to `out`, progress (only on a terminal) and any error to
+// `err`. Returns the exit status: 0; 1 when the output cannot be written; 2
+// for arguments it cannot read.
 int RunSolveCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    bool terminal, unsigned threads);
+                    const CommandSetting& setting);
 
 }  // namespace solver

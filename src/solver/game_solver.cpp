@@ -4,46 +4,44 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
 #include "solver/headless_game.h"
+#include "solver/shorten.h"
 
 namespace solver {
 
 namespace {
-// Bytes the remembered tables of all searches together may take, counting
-// the moment a table doubles (old and new side by side).
-constexpr std::size_t kMemoryBudget = std::size_t{1600} << 20;
-constexpr std::size_t kBytesPerSlot = 8 * 3 / 2;
-
 using Clock = std::chrono::steady_clock;
+
+// Lines longer than this are also searched two moves away from each table
+// for a shorter way; most lines are short enough after one move's look.
+constexpr std::size_t kLongLine = 50;
 }  // namespace
 
-std::size_t PositionBound(unsigned searches) {
-    const std::size_t budget = kMemoryBudget / std::max(1u, searches);
-    std::size_t slots = 1;
-    while (slots * 2 * kBytesPerSlot <= budget) {
-        slots *= 2;
-    }
-    // The table doubles once three quarters are in use.
-    return slots / 4 * 3;
-}
-
-GameResult SolveGame(int number, std::size_t maxPositions) {
+GameResult SolveGame(int number, const Budget& budget) {
     const Clock::time_point start = Clock::now();
-    SearchResult found = Search(DealtPosition(number), maxPositions);
+    const Position deal = DealtPosition(number);
+    SearchResult found = Search(deal, budget);
     GameResult result{found.verdict, std::move(found.line), found.positions, 0};
-    if (result.verdict == Verdict::kWon && !ReplayWins(number, result.line)) {
-        result.verdict = Verdict::kUndecided;
-        result.line.clear();
+    if (result.verdict == Verdict::kWon) {
+        result.line = Shorten(deal, std::move(result.line), 1);
+        if (result.line.size() > kLongLine) {
+            result.line = Shorten(deal, std::move(result.line), 2);
+        }
+        if (!ReplayWins(number, result.line)) {
+            result.verdict = Verdict::kUndecided;
+            result.line.clear();
+        }
     }
     result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return result;
 }
 
 void SolveRange(int first, int last, unsigned threads,
-                const std::function<void(int number, const GameResult&)>& verdict,
+                const std::function<bool(int number, const GameResult&)>& verdict,
                 const std::function<void(int done, int total)>& progress) {
     // Many numbers deal the very same cards: each deal is searched once.
     std::map<std::string, int> dealIndex;
@@ -64,12 +62,14 @@ void SolveRange(int first, int last, unsigned threads,
     const auto ready = std::make_unique<std::atomic<bool>[]>(deals);
     std::atomic<int> next = 0;
     std::atomic<int> done = 0;
-    const std::size_t bound = PositionBound(threads);
+    // One search at a time may hold more than the small budget.
+    std::mutex large;
+    const Budget budget{.large = &large};
     std::vector<std::jthread> workers;
-    for (unsigned t = 0; t < threads; ++t) {
+    for (unsigned t = 0; t < std::max(1u, threads); ++t) {
         workers.emplace_back([&] {
             for (int deal = next++; deal < deals; deal = next++) {
-                results[deal] = SolveGame(dealNumber[deal], bound);
+                results[deal] = SolveGame(dealNumber[deal], budget);
                 ready[deal].store(true, std::memory_order_release);
                 ++done;
             }
@@ -80,7 +80,10 @@ void SolveRange(int first, int last, unsigned threads,
     for (int number = first; number <= last;) {
         const int deal = dealOf[number - first];
         if (ready[deal].load(std::memory_order_acquire)) {
-            verdict(number++, results[deal]);
+            if (!verdict(number++, results[deal])) {
+                next = deals;
+                return;
+            }
             continue;
         }
         if (Clock::now() - shown > std::chrono::milliseconds(200)) {

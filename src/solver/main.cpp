@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return solver::RunSolveCommand(arguments, std::cout, std::cerr, isatty(STDERR_FILENO) == 1,
-                                   std::max(1u, std::thread::hardware_concurrency()));
+    return solver::RunSolveCommand(
+        arguments, std::cout, std::cerr,
+        {isatty(STDERR_FILENO) == 1, std::max(1u, std::thread::hardware_concurrency())});
 }

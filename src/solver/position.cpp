@@ -1,5 +1,9 @@
 #include "solver/position.h"
 
+#include <algorithm>
+#include <functional>
+#include <numeric>
+
 namespace solver {
 
 namespace {
@@ -36,9 +40,26 @@ std::uint8_t Take(Position& position, Move::Place place, int index) {
 }
 }  // namespace
 
+std::string CardName(const Card& card) {
+    return {"-A23456789TJQK"[card.nRank], "CSHD"[card.nSuit]};
+}
+
 std::string MoveText(const Move& move) {
     return PlaceText(move.fromPlace, move.from) + " " + PlaceText(move.toPlace, move.to) + " " +
-           std::to_string(move.count);
+           std::to_string(move.count) + " " + CardName(CardOf(move.card));
+}
+
+Move MoveOf(const Position& position, Move::Place fromPlace, int from, Move::Place toPlace, int to,
+            int count) {
+    const std::uint8_t card = fromPlace == Move::kCell
+                                  ? position.cells[from]
+                                  : position.cards[from][position.top[from] - count + 1];
+    return Move{fromPlace,
+                static_cast<std::uint8_t>(from),
+                toPlace,
+                static_cast<std::uint8_t>(to),
+                static_cast<std::uint8_t>(count),
+                card};
 }
 
 void Apply(Position& position, const Move& move) {
@@ -64,19 +85,26 @@ void Apply(Position& position, const Move& move) {
 }
 
 void SettleAutoPlay(Position& position) {
+    // The rule of rules::AutoSendsHome, read straight off the codes.
+    const auto sends = [&](std::uint8_t code, int lowest) {
+        const Card card = CardOf(code);
+        return code != 0 && card.nRank == position.home[card.nSuit] + 1 &&
+               rules::SafeForHome(card.nRank, lowest);
+    };
     for (bool moved = true; moved;) {
         moved = false;
         for (int k = 0; k < rules::kColumns; ++k) {
             while (position.top[k] >= 0 &&
-                   rules::AutoSendsHome(position, rules::TopCard(position, k))) {
-                Apply(position,
-                      Move{Move::kColumn, static_cast<std::uint8_t>(k), Move::kHome, 0, 1});
+                   sends(position.cards[k][position.top[k]], rules::MinHome(position))) {
+                ++position.home[CardOf(position.cards[k][position.top[k]]).nSuit];
+                position.cards[k][position.top[k]--] = 0;
                 moved = true;
             }
         }
         for (int j = 0; j < rules::kCells; ++j) {
-            if (position.cells[j] != 0 && rules::AutoSendsHome(position, position.Cell(j))) {
-                Apply(position, Move{Move::kCell, static_cast<std::uint8_t>(j), Move::kHome, 0, 1});
+            if (sends(position.cells[j], rules::MinHome(position))) {
+                ++position.home[CardOf(position.cells[j]).nSuit];
+                position.cells[j] = 0;
                 moved = true;
             }
         }
@@ -84,7 +112,7 @@ void SettleAutoPlay(Position& position) {
 }
 
 bool CountsNoMoveLeft(const Position& position) {
-    return rules::FreePlaces(position, -1) == 0 && rules::CountMovesLeft(position) == 0;
+    return rules::FreePlaces(position, -1) == 0 && rules::CountMovesLeft(position, 1) == 0;
 }
 
 std::uint64_t CanonicalKey(const Position& position) {
@@ -100,6 +128,32 @@ std::uint64_t CanonicalKey(const Position& position) {
         key += position.cells[j] == 0 ? 0 : Mix(0xC0FFEEull * 64 + position.cells[j]);
     }
     return key;
+}
+
+ExactTable CanonicalTable(const Position& position) {
+    ExactTable table{};
+    table[0] = static_cast<std::uint8_t>(position.CardsHome() + 1);
+    std::array<std::uint8_t, rules::kCells> cells{};
+    std::copy(std::begin(position.cells), std::end(position.cells), cells.begin());
+    std::sort(cells.begin(), cells.end(), std::greater<>());
+    std::copy(cells.begin(), cells.end(), table.begin() + 1);
+
+    // Every card lies once on the table, so bottom cards tell columns apart;
+    // empty columns go last, where they leave only zeros.
+    std::array<int, rules::kColumns> order{};
+    std::iota(order.begin(), order.end(), 0);
+    const auto bottom = [&](int k) { return position.top[k] < 0 ? 255 : position.cards[k][0]; };
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return bottom(a) < bottom(b); });
+    std::size_t at = 1 + rules::kCells;
+    for (const int k : order) {
+        for (int row = 0; row <= position.top[k]; ++row) {
+            table[at++] = position.cards[k][row];
+        }
+        if (at < table.size()) {
+            ++at;
+        }
+    }
+    return table;
 }
 
 }  // namespace solver

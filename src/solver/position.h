@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -12,12 +13,27 @@ namespace solver {
 
 constexpr int kDeckSize = 52;
 
+namespace detail {
+// Every code decoded once: the search reads cards far too often to divide.
+constexpr std::array<Card, kDeckSize + 1> kCardOfCode = [] {
+    std::array<Card, kDeckSize + 1> cards{};
+    for (int code = 1; code <= kDeckSize; ++code) {
+        cards[code] = Card{(code - 1) % 13 + 1, (code - 1) / 13};
+    }
+    return cards;
+}();
+}  // namespace detail
+
 constexpr Card CardOf(int code) {
-    return code == 0 ? Card{} : Card{(code - 1) % 13 + 1, (code - 1) / 13};
+    return detail::kCardOfCode[code];
 }
 
+// "7H", "AS", "TD": rank A 2-9 T J Q K, then suit C S H D.
+std::string CardName(const Card& card);
+
 // One move as the player makes it: a press on the source, a press on the
-// target, and the number of cards that go.
+// target, and the number of cards that go; `card` is the code of the card
+// that moves, the deepest of a run.
 struct Move {
     enum Place : std::uint8_t { kColumn, kCell, kHome };
     Place fromPlace = kColumn;
@@ -25,11 +41,13 @@ struct Move {
     Place toPlace = kColumn;
     std::uint8_t to = 0;
     std::uint8_t count = 1;
+    std::uint8_t card = 0;
 
     friend bool operator==(const Move&, const Move&) = default;
 };
 
-// "c4 c5 1", "c2 r1 1", "r3 h 1": columns c1..c8, reserve cells r1..r4, h home.
+// "c4 c5 1 7H", "c2 r1 1 QS", "r3 h 1 AS": columns c1..c8, reserve cells
+// r1..r4, h home, the count of cards and the card that moves.
 std::string MoveText(const Move& move);
 
 struct Position {
@@ -55,6 +73,10 @@ static_assert(rules::Table<Position>);
 // Carries out a move the rules allow; the caller has checked that they do.
 void Apply(Position& position, const Move& move);
 
+// The move from `from` to `to` with `count` cards, naming the card it moves.
+Move MoveOf(const Position& position, Move::Place fromPlace, int from, Move::Place toPlace, int to,
+            int count);
+
 // Sends home every card that automatic play would send, until none is left:
 // the order of its ticks does not change where it comes to rest.
 void SettleAutoPlay(Position& position);
@@ -65,7 +87,21 @@ void SettleAutoPlay(Position& position);
 bool CountsNoMoveLeft(const Position& position);
 
 // The same number for tables that differ only in which column or which
-// reserve cell holds what.
+// reserve cell holds what. Two other tables may share one, if very rarely:
+// the searches that look for a win use it, and a win found is played out
+// in the game before it counts, so a shared number can only hide a win.
 std::uint64_t CanonicalKey(const Position& position);
+
+// A table written out whole, so that two tables compare equal only when they
+// hold the same cards in the same places: the first byte is the number of
+// cards home plus one (never 0), then the reserve cells, then the columns,
+// each ended by a 0, except the last, whose end is the zeros that follow.
+// 1 + 4 + 52 + 7 bytes is the most any table takes.
+using ExactTable = std::array<std::uint8_t, 64>;
+
+// The table written out whole, the columns ordered by their bottom cards and
+// the reserve cards by code: the same for tables that differ only in which
+// column or which reserve cell holds what, different for all others.
+ExactTable CanonicalTable(const Position& position);
 
 }  // namespace solver

@@ -2,100 +2,15 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
-#include <queue>
-#include <utility>
+#include <initializer_list>
+#include <numeric>
+#include <span>
 
 #include "solver/seen_set.h"
 
 namespace solver {
 
 namespace {
-
-// Tables the first two looks may meet before the search settles down to
-// going through them all.
-constexpr std::size_t kQuickLook = 50'000;
-constexpr std::size_t kWideLook = 1'000'000;
-
-int FirstEmptyColumn(const Position& position) {
-    for (int k = 0; k < rules::kColumns; ++k) {
-        if (position.top[k] < 0) {
-            return k;
-        }
-    }
-    return -1;
-}
-
-int FirstFreeCell(const Position& position) {
-    for (int j = 0; j < rules::kCells; ++j) {
-        if (position.cells[j] == 0) {
-            return j;
-        }
-    }
-    return -1;
-}
-
-Move MakeMove(Move::Place fromPlace, int from, Move::Place toPlace, int to, int count) {
-    return Move{fromPlace, static_cast<std::uint8_t>(from), toPlace, static_cast<std::uint8_t>(to),
-                static_cast<std::uint8_t>(count)};
-}
-
-void AddCellMoves(const Position& position, int emptyColumn, std::vector<Move>& moves) {
-    for (int j = 0; j < rules::kCells; ++j) {
-        if (position.cells[j] == 0) {
-            continue;
-        }
-        const Card card = position.Cell(j);
-        if (rules::GoesHome(position, card)) {
-            moves.push_back(MakeMove(Move::kCell, j, Move::kHome, card.nSuit, 1));
-        }
-        for (int k = 0; k < rules::kColumns; ++k) {
-            if (position.top[k] >= 0 && FitsOn(card, rules::TopCard(position, k)) &&
-                rules::HasRoomFor(position, k, 1)) {
-                moves.push_back(MakeMove(Move::kCell, j, Move::kColumn, k, 1));
-            }
-        }
-        if (emptyColumn >= 0) {
-            moves.push_back(MakeMove(Move::kCell, j, Move::kColumn, emptyColumn, 1));
-        }
-    }
-}
-
-void AddColumnMoves(const Position& position, int emptyColumn, std::vector<Move>& moves) {
-    const int freePlaces = rules::FreePlaces(position, -1);
-    const int freeCell = FirstFreeCell(position);
-    for (int source = 0; source < rules::kColumns; ++source) {
-        if (position.top[source] < 0) {
-            continue;
-        }
-        const Card card = rules::TopCard(position, source);
-        if (rules::GoesHome(position, card)) {
-            moves.push_back(MakeMove(Move::kColumn, source, Move::kHome, card.nSuit, 1));
-        }
-        for (int target = 0; target < rules::kColumns; ++target) {
-            const int length = rules::FittingRunLength(position, source, target, freePlaces);
-            if (length > 0) {
-                moves.push_back(MakeMove(Move::kColumn, source, Move::kColumn, target, length));
-            }
-        }
-        const int cards = position.top[source] + 1;
-        if (emptyColumn >= 0 && cards > 1) {
-            const int placesLeft = rules::FreePlaces(position, emptyColumn);
-            if (rules::AsksRunOrCard(position, source, placesLeft)) {
-                const int run = rules::RunIntoEmptyColumn(position, source, placesLeft);
-                // The whole column into an empty one only changes its place.
-                if (run < cards) {
-                    moves.push_back(
-                        MakeMove(Move::kColumn, source, Move::kColumn, emptyColumn, run));
-                }
-            }
-            moves.push_back(MakeMove(Move::kColumn, source, Move::kColumn, emptyColumn, 1));
-        }
-        if (freeCell >= 0) {
-            moves.push_back(MakeMove(Move::kColumn, source, Move::kCell, freeCell, 1));
-        }
-    }
-}
 
 // What counts against a table on its way to a win, card by card.
 struct Weights {
@@ -130,81 +45,73 @@ int Distance(const Position& position, const Weights& weights) {
             distance -= weights.emptyColumn;
             continue;
         }
+        Card below{};
         for (int row = 0; row <= top; ++row) {
             const Card card = position.At(k, row);
             if (card.nRank == position.home[card.nSuit] + 1) {
                 distance += weights.onNext * (top - row);
             }
-            if (row > 0 && !FitsOn(card, position.At(k, row - 1))) {
+            if (row > 0 && !FitsOn(card, below)) {
                 distance += weights.outOfRun;
             }
+            below = card;
         }
     }
     return distance;
 }
 
-// A card no other card can still want to be built on, since both cards of
-// the other colour one rank lower are home already: sending it home at once
-// loses nothing, so no other move needs trying first.
-bool NothingBuildsOn(const Position& position, const Card& card) {
-    const int other = card.nSuit < 2 ? 2 : 0;
-    return card.nRank <= std::min(position.home[other], position.home[other + 1]) + 1;
+// Lets a search go on while all it holds stays within its budget, taking
+// the large budget's lock once it outgrows the small one.
+class Allowance {
+  public:
+    explicit Allowance(const Budget& budget) : m_budget(budget) {}
+
+    // `held`: the bytes of each container; the largest may double next, old
+    // and new side by side.
+    bool Allows(std::initializer_list<std::size_t> held) {
+        const std::size_t peak =
+            std::accumulate(held.begin(), held.end(), std::size_t{0}) + 2 * std::max(held);
+        if (peak > m_budget.smallBytes && m_budget.large != nullptr && !m_lock.owns_lock()) {
+            m_lock = std::unique_lock(*m_budget.large);
+        }
+        return peak <= m_budget.bytes;
+    }
+
+  private:
+    const Budget& m_budget;
+    std::unique_lock<std::mutex> m_lock;
+};
+
+template <class T>
+std::size_t Bytes(const std::vector<T>& items) {
+    return items.capacity() * sizeof(T);
 }
 
-// The move that sends such a card home, if there is one.
-std::optional<Move> ForcedMove(const Position& position) {
-    for (const Move& move : LegalMoves(position)) {
-        if (move.toPlace != Move::kHome) {
-            continue;
-        }
-        const Card card = move.fromPlace == Move::kCell ? position.Cell(move.from)
-                                                        : rules::TopCard(position, move.from);
-        if (NothingBuildsOn(position, card)) {
-            return move;
+// The moves worth following from a table: a card nothing can want any more
+// goes home before anything else is tried, unless the game would count no
+// move left after it.
+std::span<const Move> MovesToFollow(const Position& position, bool fromDeal,
+                                    std::vector<Move>& moves) {
+    LegalMoves(position, fromDeal, moves);
+    if (const Move* forced = ForcedMove(position, moves)) {
+        Position next = position;
+        if (Reach(next, *forced)) {
+            return {forced, 1};
         }
     }
-    return std::nullopt;
+    return moves;
 }
 
 struct Candidate {
     int distance;
     Move move;
-    Position reached;
 };
 
-// A table reached by a move, settled; false when the game would be lost there.
-// The game declares no loss while automatic play still has a card to send
-// home, so only the settled table is judged.
-bool Reach(Position& position, const Move& move) {
-    Apply(position, move);
-    SettleAutoPlay(position);
-    return position.Won() || !CountsNoMoveLeft(position);
-}
-
-// The unseen tables one move away, each with its distance from a win. A card
-// that nothing can want any more goes home before anything else is tried,
-// unless the game would count no move left after it.
-void Children(const Position& position, const Weights& weights, SeenSet& seen,
-              std::vector<Candidate>& children) {
-    children.clear();
-    if (const std::optional<Move> forced = ForcedMove(position)) {
-        Position next = position;
-        if (Reach(next, *forced)) {
-            if (seen.Insert(CanonicalKey(next))) {
-                children.push_back({next.Won() ? -1 : Distance(next, weights), *forced, next});
-            }
-            return;
-        }
-    }
-    for (const Move& move : LegalMoves(position)) {
-        Position next = position;
-        if (Reach(next, move) && seen.Insert(CanonicalKey(next))) {
-            children.push_back({next.Won() ? -1 : Distance(next, weights), move, next});
-        }
-    }
-}
-
-SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_t maxPositions) {
+// Depth first, the move to the table closest to a win first. With exact
+// keys and nothing left unseen it proves that no win exists.
+template <class Key>
+SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_t maxTables,
+                        Key (*keyOf)(const Position&), Allowance& allowance) {
     struct Frame {
         Position position;
         // This table's moves are pending[begin, end); `next` is the next to follow.
@@ -212,15 +119,22 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
         std::size_t next;
         std::size_t end;
     };
-    SeenSet seen(maxPositions);
+    SeenSet<Key> seen;
     std::vector<Frame> frames;
     std::vector<Move> pending;
+    std::vector<Move> moves;
     std::vector<Candidate> candidates;
     SearchResult result;
 
     // Queues the unseen tables one move away, the closest to a win first.
     const auto enter = [&](const Position& position) {
-        Children(position, weights, seen, candidates);
+        candidates.clear();
+        for (const Move& move : MovesToFollow(position, frames.empty(), moves)) {
+            Position next = position;
+            if (Reach(next, move) && seen.Insert(keyOf(next))) {
+                candidates.push_back({next.Won() ? -1 : Distance(next, weights), move});
+            }
+        }
         std::stable_sort(
             candidates.begin(), candidates.end(),
             [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
@@ -231,7 +145,7 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
         frames.push_back({position, begin, begin, pending.size()});
     };
 
-    seen.Insert(CanonicalKey(deal));
+    seen.Insert(keyOf(deal));
     enter(deal);
     while (!frames.empty()) {
         Frame& frame = frames.back();
@@ -248,44 +162,58 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
                 result.line.push_back(pending[step.next - 1]);
             }
             result.verdict = Verdict::kWon;
-            result.positions = seen.Size();
-            return result;
+            break;
         }
-        if (seen.Full()) {
+        if (seen.Size() >= maxTables || !allowance.Allows({seen.GrowingBytes() - seen.Bytes(),
+                                                           Bytes(frames), Bytes(pending)})) {
             result.positions = seen.Size();
             return result;
         }
         enter(next);
     }
-    result.verdict = Verdict::kCannotBeWon;
     result.positions = seen.Size();
+    if (result.verdict != Verdict::kWon && std::is_same_v<Key, ExactTable>) {
+        result.verdict = Verdict::kCannotBeWon;
+    }
     return result;
 }
 
-// Always the table closest to a win next, wherever it lies: finds the deals
-// where following the first promising move leads astray. Keeps every table.
-SearchResult BestFirst(const Position& deal, const Weights& weights, std::size_t maxPositions) {
+// Always the table closest to a win next, wherever it lies, counting each
+// move made as `stepWeight` more: with a weight above 0 it prefers short
+// wins. Keeps every table it meets.
+SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWeight,
+                       std::size_t maxTables, Allowance& allowance) {
     struct Node {
         Position position;
         std::uint32_t parent;
+        std::uint16_t steps;
         Move move;  // the move from the parent
     };
-    SeenSet seen(maxPositions);
-    std::vector<Node> nodes{{deal, 0, Move{}}};
-    std::priority_queue<std::pair<int, std::uint32_t>, std::vector<std::pair<int, std::uint32_t>>,
-                        std::greater<>>
-        queue;
-    std::vector<Candidate> children;
+    // Lowest distance first, then the newest table.
+    constexpr std::int64_t kLowestDistance = -1024;
+    const auto entry = [](std::int64_t priority, std::size_t index) {
+        return static_cast<std::uint64_t>(priority - kLowestDistance) << 32 |
+               (0xFFFFFFFFu - static_cast<std::uint32_t>(index));
+    };
+    SeenSet<std::uint64_t> seen;
+    std::vector<Node> nodes{{deal, 0, 0, Move{}}};
+    std::vector<std::uint64_t> queue{entry(0, 0)};
+    std::vector<Move> moves;
     SearchResult result;
     seen.Insert(CanonicalKey(deal));
-    queue.emplace(0, 0);
     while (!queue.empty()) {
-        const std::uint32_t index = queue.top().second;
-        queue.pop();
-        Children(nodes[index].position, weights, seen, children);
-        for (const Candidate& child : children) {
-            if (child.reached.Won()) {
-                result.line.push_back(child.move);
+        std::pop_heap(queue.begin(), queue.end(), std::greater<>());
+        const std::uint32_t index = 0xFFFFFFFFu - static_cast<std::uint32_t>(queue.back());
+        queue.pop_back();
+        const Position position = nodes[index].position;
+        const int steps = nodes[index].steps + 1;
+        for (const Move& move : MovesToFollow(position, index == 0, moves)) {
+            Position next = position;
+            if (!Reach(next, move) || !seen.Insert(CanonicalKey(next))) {
+                continue;
+            }
+            if (next.Won()) {
+                result.line.push_back(move);
                 for (std::uint32_t at = index; at != 0; at = nodes[at].parent) {
                     result.line.push_back(nodes[at].move);
                 }
@@ -294,53 +222,72 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, std::size_t
                 result.positions = seen.Size();
                 return result;
             }
-            nodes.push_back({child.reached, index, child.move});
-            queue.emplace(child.distance, static_cast<std::uint32_t>(nodes.size() - 1));
+            nodes.push_back({next, index, static_cast<std::uint16_t>(steps), move});
+            queue.push_back(entry(Distance(next, weights) + stepWeight * steps, nodes.size() - 1));
+            std::push_heap(queue.begin(), queue.end(), std::greater<>());
         }
-        if (seen.Full()) {
-            result.positions = seen.Size();
-            return result;
+        if (seen.Size() >= maxTables ||
+            !allowance.Allows({seen.GrowingBytes() - seen.Bytes(), Bytes(nodes), Bytes(queue)})) {
+            break;
         }
     }
-    result.verdict = Verdict::kCannotBeWon;
+    // Nothing left unseen proves nothing here: the keys may be shared.
     result.positions = seen.Size();
     return result;
 }
 
-}  // namespace
-
-std::vector<Move> LegalMoves(const Position& position) {
-    std::vector<Move> moves;
-    const int emptyColumn = FirstEmptyColumn(position);
-    AddCellMoves(position, emptyColumn, moves);
-    AddColumnMoves(position, emptyColumn, moves);
-    return moves;
+ExactTable ExactKey(const Position& position) {
+    return CanonicalTable(position);
 }
 
-SearchResult Search(const Position& deal, std::size_t maxPositions) {
-    // Most deals fall to the first few thousand tables depth first; the rest
-    // get the wider look of best first, led one way and then another, and
-    // what none wins is searched to the end, to prove it cannot be won.
+std::uint64_t HashKey(const Position& position) {
+    return CanonicalKey(position);
+}
+
+}  // namespace
+
+SearchResult Search(const Position& deal, const Budget& budget) {
+    // Most deals fall within a few hundred tables to the look for a short
+    // win; the rest get today's quick depth-first look, then the wider look of
+    // best first, led one way and then another, and what none wins is
+    // searched to the end, to prove it cannot be won.
+    enum Kind { kShort, kQuick, kWide, kWhole };
     struct Stage {
-        SearchResult (*strategy)(const Position&, const Weights&, std::size_t);
+        Kind kind;
         const Weights& weights;
-        std::size_t positions;
+        std::size_t tables;
     };
-    const Stage stages[] = {{&DepthFirst, kCardsHome, kQuickLook},
-                            {&BestFirst, kCardsHome, kWideLook},
-                            {&BestFirst, kLevelHomes, kWideLook},
-                            {&BestFirst, kFreeCells, kWideLook},
-                            {&DepthFirst, kCardsHome, maxPositions}};
+    constexpr int kStepWeight = 2;
+    const Stage stages[] = {{kShort, kCardsHome, 20'000}, {kQuick, kCardsHome, 50'000},
+                            {kWide, kCardsHome, 300'000}, {kWide, kLevelHomes, 300'000},
+                            {kWide, kFreeCells, 300'000}, {kWhole, kCardsHome, SIZE_MAX}};
+    Allowance allowance(budget);
     std::size_t spent = 0;
+    std::vector<Verdict> verdicts;
     SearchResult result;
     for (const Stage& stage : stages) {
-        result = stage.strategy(deal, stage.weights, std::min(stage.positions, maxPositions));
+        switch (stage.kind) {
+            case kShort:
+                result = BestFirst(deal, stage.weights, kStepWeight, stage.tables, allowance);
+                break;
+            case kQuick:
+                result = DepthFirst(deal, stage.weights, stage.tables, &HashKey, allowance);
+                break;
+            case kWide:
+                result = BestFirst(deal, stage.weights, 0, stage.tables, allowance);
+                break;
+            case kWhole:
+                result = DepthFirst(deal, stage.weights, stage.tables, &ExactKey, allowance);
+                break;
+        }
         spent += result.positions;
+        verdicts.push_back(result.verdict);
         if (result.verdict != Verdict::kUndecided) {
             break;
         }
     }
     result.positions = spent;
+    result.stages = std::move(verdicts);
     return result;
 }
 

@@ -10,6 +10,7 @@ cmake --install "$build_dir" --prefix "$prefix" > /dev/null
 expected=(
     bin/kelmora
     bin/kelmora-solve
+    share/man/man6/kelmora-solve.6
     share/applications/org.kelmora.Kelmora.desktop
     share/metainfo/org.kelmora.Kelmora.metainfo.xml
     share/man/man6/kelmora.6.gz

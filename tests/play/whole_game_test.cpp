@@ -32,7 +32,7 @@ class WholeGameTest : public QObject {
 
   private slots:
     void aGameWonIsKeptWhenTheWonDialogIsLeftAndTheProgramExits() {
-        const solver::GameResult solution = solver::SolveGame(kDealtGame, 1'000'000);
+        const solver::GameResult solution = solver::SolveGame(kDealtGame);
         QVERIFY2(solution.verdict == solver::Verdict::kWon, "the solver found no win");
         // The same line on a headless game gives the table to expect after each move.
         solver::HeadlessGame expected;

@@ -2,26 +2,79 @@
 // table, and what its command prints.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "core/table_text.h"
+#include "game/view_table.h"
 #include "solver/command.h"
 #include "solver/game_solver.h"
 #include "solver/headless_game.h"
+#include "solver/shorten.h"
 
 namespace {
 
-constexpr std::size_t kPositions = 2'000'000;
-TEST(Solver, EachLineItPrintsWinsItsGameAndOnlyTheWholeLineDoes) {
+TEST(Solver, EachLineItPrintsWinsItsGameNamesItsCardsAndOnlyTheWholeLineWins) {
     // Each of these lines moves single cards and runs into empty columns.
     for (const int number : {1, 125, 11982, 45899}) {
-        const solver::GameResult result = solver::SolveGame(number, kPositions);
+        const solver::GameResult result = solver::SolveGame(number);
         ASSERT_EQ(result.verdict, solver::Verdict::kWon) << number;
-        EXPECT_TRUE(solver::ReplayWins(number, result.line)) << number;
+        // Played press by press: each move names the card that moves, the
+        // deepest of a run, and none is one automatic play would make.
+        solver::HeadlessGame game;
+        game.Deal(number);
+        for (const solver::Move& move : result.line) {
+            const CSolView& view = game.View();
+            const Card moving =
+                move.fromPlace == solver::Move::kCell
+                    ? view.m_Cards[move.from][table::kCellRow]
+                    : view.m_Cards[move.from][view.m_nTop[move.from] - move.count + 1];
+            EXPECT_TRUE(solver::MoveText(move).ends_with(" " + solver::CardName(moving)))
+                << number << ": " << solver::MoveText(move);
+            EXPECT_FALSE(move.toPlace == solver::Move::kHome &&
+                         rules::AutoSendsHome(ViewTable{view}, moving))
+                << number << ": " << solver::MoveText(move);
+            ASSERT_TRUE(game.Play(move)) << number << ": " << solver::MoveText(move);
+            game.Settle();
+        }
+        EXPECT_TRUE(game.Won()) << number;
         std::vector<solver::Move> shortened = result.line;
         shortened.erase(shortened.begin() + static_cast<long>(shortened.size() / 2));
         EXPECT_FALSE(solver::ReplayWins(number, shortened)) << number;
     }
+}
+
+TEST(Solver, ShortensALineUntilNoStretchOfItCanBeReplaced) {
+    constexpr int kNumber = 125;
+    const solver::Position deal = solver::DealtPosition(kNumber);
+    const std::vector<solver::Move> line = solver::SolveGame(kNumber).line;
+    EXPECT_EQ(solver::Shorten(deal, line, 2), line);
+
+    // A card taken into a reserve cell and back, then a detour through an
+    // empty column: both come out again.
+    std::vector<solver::Move> detour = line;
+    solver::Position table = deal;
+    for (std::size_t i = 0; i < line.size() / 2; ++i) {
+        solver::Reach(table, line[i]);
+    }
+    const auto at = detour.begin() + static_cast<long>(line.size() / 2);
+    int column = 0;
+    while (table.top[column] < 1) {
+        ++column;
+    }
+    int cell = 0;
+    while (table.CellUsed(cell)) {
+        ++cell;
+    }
+    const solver::Move out =
+        solver::MoveOf(table, solver::Move::kColumn, column, solver::Move::kCell, cell, 1);
+    solver::Position parked = table;
+    solver::Apply(parked, out);
+    const solver::Move back =
+        solver::MoveOf(parked, solver::Move::kCell, cell, solver::Move::kColumn, column, 1);
+    detour.insert(at, {out, back});
+    ASSERT_TRUE(solver::ReplayWins(kNumber, detour));
+    EXPECT_EQ(solver::Shorten(deal, detour, 1), line);
 }
 
 TEST(Solver, ProvesThatALockedTableCannotBeWon) {
@@ -42,7 +95,45 @@ TEST(Solver, ProvesThatALockedTableCannotBeWon) {
             table.cards[k][++table.top[k]] = static_cast<std::uint8_t>(CardCode(card));
         }
     }
-    EXPECT_EQ(solver::Search(table, kPositions).verdict, solver::Verdict::kCannotBeWon);
+    // Only the last stage, which compares whole tables, may say so.
+    const solver::SearchResult result = solver::Search(table, {});
+    EXPECT_EQ(result.verdict, solver::Verdict::kCannotBeWon);
+    ASSERT_GE(result.stages.size(), 2u);
+    EXPECT_EQ(
+        std::count(result.stages.begin(), result.stages.end() - 1, solver::Verdict::kUndecided),
+        static_cast<long>(result.stages.size()) - 1);
+}
+
+TEST(Solver, EachStageRunsOnlyWhenTheOnesBeforeGaveUp) {
+    // Game 1 falls to the look for a short win; game 146 to a later one.
+    const auto stages = [](int number) {
+        return solver::Search(solver::DealtPosition(number), {}).stages;
+    };
+    EXPECT_EQ(stages(1), std::vector{solver::Verdict::kWon});
+    const std::vector<solver::Verdict> late = stages(146);
+    ASSERT_GE(late.size(), 3u);
+    EXPECT_EQ(late.back(), solver::Verdict::kWon);
+    EXPECT_EQ(std::count(late.begin(), late.end(), solver::Verdict::kUndecided),
+              static_cast<long>(late.size()) - 1);
+}
+
+TEST(Solver, GivesTheSameVerdictsAndLinesWithOneThreadAndWithMany) {
+    // Game 146 needs the wide looks; game 145 is searched alongside it.
+    const auto solve = [](unsigned threads) {
+        std::vector<std::pair<solver::Verdict, std::vector<solver::Move>>> results;
+        solver::SolveRange(
+            145, 146, threads,
+            [&](int, const solver::GameResult& result) {
+                results.emplace_back(result.verdict, result.line);
+                return true;
+            },
+            [](int, int) {});
+        return results;
+    };
+    const auto alone = solve(1);
+    ASSERT_EQ(alone.size(), 2u);
+    EXPECT_EQ(alone[1].first, solver::Verdict::kWon);
+    EXPECT_EQ(solve(4), alone);
 }
 
 struct Outcome {
@@ -52,14 +143,19 @@ struct Outcome {
 
 Outcome Command(const std::vector<std::string>& arguments) {
     std::ostringstream out, err;
-    const int status = solver::RunSolveCommand(arguments, out, err, false, 2);
+    const int status = solver::RunSolveCommand(arguments, out, err, {false, 2});
     return {status, out.str(), err.str()};
+}
+
+// Every line but the summary's time, which varies.
+std::string WithoutTime(const std::string& text) {
+    return text.substr(0, text.rfind("time: "));
 }
 
 // The line and the number of moves the command should print for game `number`,
 // from the solver itself.
 std::pair<std::string, std::string> Solution(int number) {
-    const std::vector<solver::Move> line = solver::SolveGame(number, kPositions).line;
+    const std::vector<solver::Move> line = solver::SolveGame(number).line;
     std::string text;
     for (const solver::Move& move : line) {
         text += solver::MoveText(move) + "\n";
@@ -80,16 +176,49 @@ TEST(SolveCommand, PrintsTheLineForOneGameAndAVerdictPerGameOfARange) {
         for (int number = first; number <= last; ++number) {
             verdicts += std::to_string(number) + " won " + Solution(number).second + "\n";
         }
-        const Outcome run = Command({range});
+        const Outcome run = Command({"-j", "1", range});
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out, verdicts);
+        EXPECT_EQ(WithoutTime(run.out), verdicts + "won: " + std::to_string(last - first + 1) +
+                                            " of " + std::to_string(last - first + 1) +
+                                            "\ncannot be won: none\nundecided: none\n");
+        EXPECT_TRUE(run.out.ends_with(" s\n")) << run.out;
         EXPECT_EQ(run.err, "");
     }
 }
 
+TEST(SolveCommand, AnswersHelpAndVersionAndFailsWhenItsOutputCannotBeWritten) {
+    const Outcome help = Command({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* part : {"Usage: kelmora-solve", "FROM TO COUNT CARD", "--jobs", "--all"}) {
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    }
+    const Outcome version = Command({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "kelmora-solve 1.0\n");
+
+    // Output that goes nowhere, as on a full disk.
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"7"}, {"7-8"}, {"--help"}}) {
+        std::ostream full(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(solver::RunSolveCommand(arguments, full, err, {false, 2}), 1);
+        EXPECT_TRUE(err.str().starts_with("kelmora-solve: cannot write")) << err.str();
+        EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << err.str();
+    }
+}
+
 TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {}, {"45900"}, {"-1"}, {"5-3"}, {"1-x"}, {"--fast"}, {"1", "2"}}) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{},
+                                               {"45900"},
+                                               {"-1"},
+                                               {"5-3"},
+                                               {"1-x"},
+                                               {"--fast"},
+                                               {"1", "2"},
+                                               {"-j", "0", "1"},
+                                               {"1", "-j"},
+                                               {"--jobs=x", "1"}}) {
         const Outcome run = Command(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");

@@ -1,0 +1,127 @@
+#include "solver/legal_moves.h"
+
+#include <algorithm>
+
+namespace solver {
+
+namespace {
+
+int FirstEmptyColumn(const Position& position) {
+    for (int k = 0; k < rules::kColumns; ++k) {
+        if (rules::TakesAnyCard(position, k)) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+int FirstFreeCell(const Position& position) {
+    for (int j = 0; j < rules::kCells; ++j) {
+        if (!position.CellUsed(j)) {
+            return j;
+        }
+    }
+    return -1;
+}
+
+// A card sent home: always a legal move, but on the table as dealt one that
+// automatic play makes by itself once play starts.
+void AddHomeMove(const Position& position, Move::Place from, int index, const Card& card,
+                 bool fromDeal, std::vector<Move>& moves) {
+    if (rules::GoesToHomeCell(position, card, card.nSuit) &&
+        !(fromDeal && rules::AutoSendsHome(position, card))) {
+        moves.push_back(MoveOf(position, from, index, Move::kHome, card.nSuit, 1));
+    }
+}
+
+void AddCellMoves(const Position& position, int emptyColumn, bool fromDeal,
+                  std::vector<Move>& moves) {
+    for (int j = 0; j < rules::kCells; ++j) {
+        if (!position.CellUsed(j)) {
+            continue;
+        }
+        const Card card = position.Cell(j);
+        AddHomeMove(position, Move::kCell, j, card, fromDeal, moves);
+        for (int k = 0; k < rules::kColumns; ++k) {
+            if (rules::CellCardGoesOn(position, card, k)) {
+                moves.push_back(MoveOf(position, Move::kCell, j, Move::kColumn, k, 1));
+            }
+        }
+        if (emptyColumn >= 0) {
+            moves.push_back(MoveOf(position, Move::kCell, j, Move::kColumn, emptyColumn, 1));
+        }
+    }
+}
+
+void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal,
+                    std::vector<Move>& moves) {
+    const int freePlaces = rules::FreePlaces(position, -1);
+    const int freeCell = FirstFreeCell(position);
+    for (int source = 0; source < rules::kColumns; ++source) {
+        if (position.top[source] < 0) {
+            continue;
+        }
+        AddHomeMove(position, Move::kColumn, source, rules::TopCard(position, source), fromDeal,
+                    moves);
+        for (int target = 0; target < rules::kColumns; ++target) {
+            const int length = rules::FittingRunLength(position, source, target, freePlaces);
+            if (length > 0) {
+                moves.push_back(
+                    MoveOf(position, Move::kColumn, source, Move::kColumn, target, length));
+            }
+        }
+        const int cards = position.top[source] + 1;
+        if (emptyColumn >= 0 && cards > 1) {
+            const int placesLeft = rules::FreePlaces(position, emptyColumn);
+            if (rules::AsksRunOrCard(position, source, placesLeft)) {
+                const int run = rules::RunIntoEmptyColumn(position, source, placesLeft);
+                // The whole column into an empty one only changes its place.
+                if (run < cards) {
+                    moves.push_back(
+                        MoveOf(position, Move::kColumn, source, Move::kColumn, emptyColumn, run));
+                }
+            }
+            moves.push_back(MoveOf(position, Move::kColumn, source, Move::kColumn, emptyColumn, 1));
+        }
+        if (freeCell >= 0) {
+            moves.push_back(MoveOf(position, Move::kColumn, source, Move::kCell, freeCell, 1));
+        }
+    }
+}
+
+bool NothingBuildsOn(const Position& position, const Card& card) {
+    const int other = card.nSuit < 2 ? 2 : 0;
+    return card.nRank <= std::min(position.home[other], position.home[other + 1]) + 1;
+}
+
+}  // namespace
+
+void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves) {
+    moves.clear();
+    const int emptyColumn = FirstEmptyColumn(position);
+    AddCellMoves(position, emptyColumn, fromDeal, moves);
+    AddColumnMoves(position, emptyColumn, fromDeal, moves);
+}
+
+std::vector<Move> LegalMoves(const Position& position) {
+    std::vector<Move> moves;
+    LegalMoves(position, false, moves);
+    return moves;
+}
+
+bool Reach(Position& position, const Move& move) {
+    Apply(position, move);
+    SettleAutoPlay(position);
+    return position.Won() || !CountsNoMoveLeft(position);
+}
+
+const Move* ForcedMove(const Position& position, const std::vector<Move>& moves) {
+    for (const Move& move : moves) {
+        if (move.toPlace == Move::kHome && NothingBuildsOn(position, CardOf(move.card))) {
+            return &move;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace solver

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <vector>
+
+#include "solver/position.h"
+
+namespace solver {
+
+// The legal moves from a table, worth-trying ones only: a card goes into the
+// first free reserve cell and the first empty column, the others being the
+// same table in another order. `fromDeal` leaves out the cards automatic
+// play would send home itself: on the table as dealt it starts with the
+// first move.
+void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves);
+std::vector<Move> LegalMoves(const Position& position);
+
+// A table reached by a move, settled; false when the game would be lost there.
+// The game declares no loss while automatic play still has a card to send
+// home, so only the settled table is judged.
+bool Reach(Position& position, const Move& move);
+
+// The move among `moves` that sends home a card no other card can still want
+// to be built on, since both cards of the other colour one rank lower are
+// home already: playing it at once loses nothing. Null when there is none.
+const Move* ForcedMove(const Position& position, const std::vector<Move>& moves);
+
+}  // namespace solver
