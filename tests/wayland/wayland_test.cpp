@@ -40,7 +40,7 @@ class WaylandTest : public QObject {
 
         // The first moves of a winning line, each leaving the table the
         // headless game shows for it.
-        const solver::GameResult solution = solver::SolveGame(kDealtGame, 1'000'000);
+        const solver::GameResult solution = solver::SolveGame(kDealtGame);
         QVERIFY(solution.line.size() > kMovesPlayed);
         solver::HeadlessGame expected;
         expected.Deal(kDealtGame);

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     game.m_nNextGame = game.m_nReplayGame = kGame;
     game.StartGame();
 
-    const solver::GameResult solution = solver::SolveGame(kGame, 1'000'000);
+    const solver::GameResult solution = solver::SolveGame(kGame);
     for (std::size_t i = 0; i < kMovesPlayed && i < solution.line.size(); ++i) {
         const solver::Move& move = solution.line[i];
         const Card moving = move.fromPlace == solver::Move::kCell
