@@ -3,14 +3,7 @@
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 
 # Each page compressed as Debian keeps them, byte for byte the same every build.
-set(KELMORA_MAN_PAGES kelmora)
-# kelmora-solve's page comes with the solver's command line; the package
-# carries it whenever it is there.
-if(EXISTS ${PROJECT_SOURCE_DIR}/docs/kelmora-solve.6)
-    list(APPEND KELMORA_MAN_PAGES kelmora-solve)
-else()
-    message(WARNING "docs/kelmora-solve.6 is missing: the package goes without kelmora-solve(6)")
-endif()
+set(KELMORA_MAN_PAGES kelmora kelmora-solve)
 set(compressed_docs)
 foreach(page ${KELMORA_MAN_PAGES})
     set(source ${PROJECT_SOURCE_DIR}/docs/${page}.6)

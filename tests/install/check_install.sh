@@ -10,7 +10,7 @@ cmake --install "$build_dir" --prefix "$prefix" > /dev/null
 expected=(
     bin/kelmora
     bin/kelmora-solve
-    share/man/man6/kelmora-solve.6
+    share/man/man6/kelmora-solve.6.gz
     share/applications/org.kelmora.Kelmora.desktop
     share/metainfo/org.kelmora.Kelmora.metainfo.xml
     share/man/man6/kelmora.6.gz
@@ -24,6 +24,9 @@ for file in "${expected[@]}"; do
     [ -s "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 [ -x "$prefix/bin/kelmora" ] || { echo "bin/kelmora is not executable"; exit 1; }
+# The installed solver reads its command line: one game, its line, its verdict.
+"$prefix/bin/kelmora-solve" 1 | tail -n 1 | grep -qx 'won in [0-9]* moves' ||
+    { echo "bin/kelmora-solve 1 does not win game 1"; exit 1; }
 
 # One name: the window class the program takes from its name is the entry's StartupWMClass.
 grep -qx 'StartupWMClass=Kelmora' "$prefix/share/applications/org.kelmora.Kelmora.desktop" ||
