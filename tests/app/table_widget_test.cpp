@@ -78,7 +78,7 @@ struct Drawn : Fakes {
         surface.Reset(kClient, QColor(fill));
         changed.clear();
     }
-    const QImage& Image() const { return surface.Image(); }
+    QImage Image() const { return surface.Image(); }
 };
 
 // A view widget showing game 1, the top card of its first column at kColumn1.
@@ -92,7 +92,7 @@ struct Shown : Fakes {
         view.m_nNextGame = view.m_nReplayGame = 1;
         view.StartGame();
     }
-    const QImage& Image() { return widget.DrawingSurface().Image(); }
+    QImage Image() { return widget.DrawingSurface().Image(); }
 };
 const QPoint kColumn1(40, 250);
 }  // namespace
