@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -70,13 +71,19 @@ QImage ImageSurface::Image() const {
     if (m_parts.size() == 1) {
         return m_parts.front().pixels;
     }
-    QImage whole(m_size * m_factor, QImage::Format_RGB32);
-    whole.fill(m_beyond);
-    QPainter painter(&whole);
+    return Pixels(QRect(QPoint(0, 0), m_size));
+}
+
+QImage ImageSurface::Pixels(const QRect& area) const {
+    QImage pixels(area.size() * m_factor, QImage::Format_RGB32);
+    pixels.fill(m_beyond);
+    QPainter painter(&pixels);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.translate(-area.topLeft() * m_factor);
     for (const Part& part : m_parts) {
         painter.drawImage(part.area.topLeft() * m_factor, part.pixels);
     }
-    return whole;
+    return pixels;
 }
 
 qsizetype ImageSurface::PixelBytes() const {
@@ -88,21 +95,86 @@ qsizetype ImageSurface::PixelBytes() const {
 }
 
 void ImageSurface::Show(QPainter& painter, const QRect& area) const {
+    const qreal ratio = painter.device()->devicePixelRatio();
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          painter.device()->devicePixelRatio() != m_factor);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     QRegion beyond(area);
     for (const Part& part : m_parts) {
-        if (part.area.intersects(area)) {
-            painter.drawImage(QRectF(part.area), part.pixels);
-        }
         beyond -= part.area;
     }
     for (const QRect& rect : beyond) {
         painter.fillRect(rect, m_beyond);
     }
+    const QRect client(QPoint(0, 0), m_size);
+    for (const Part& part : m_parts) {
+        if (ratio == m_factor) {
+            painter.drawImage(QRectF(part.area), part.pixels);
+            continue;
+        }
+        // Device pixels that straddle the part's edge take from beyond it too.
+        const QRect near = part.area.adjusted(-1, -1, 1, 1).intersected(area).intersected(client);
+        if (!near.isEmpty()) {
+            const QRect device = DeviceCover(near, ratio);
+            QImage scaled = ScaledTo(device, ratio);
+            scaled.setDevicePixelRatio(ratio);
+            painter.drawImage(QPointF(device.topLeft()) / ratio, scaled);
+        }
+    }
     painter.restore();
+}
+
+QImage ImageSurface::ScaledTo(const QRect& device, qreal ratio) const {
+    // Each device pixel covers `step` of the kept pixels each way; it takes their average,
+    // each weighted by how much of it the device pixel covers. The weights depend only on
+    // where the device pixel lies, so a pixel comes out the same whatever is shown with it.
+    const qreal step = m_factor / ratio;
+    struct Weight {
+        int index;
+        qreal weight;
+    };
+    const auto weights = [step](int first, int count, int sourceFirst, int sourceCount) {
+        std::vector<std::vector<Weight>> all;
+        for (int d = first; d < first + count; ++d) {
+            const qreal from = d * step, to = (d + 1) * step;
+            std::vector<Weight> covered;
+            for (int s = static_cast<int>(std::floor(from)); s < to; ++s) {
+                const qreal weight = (std::min<qreal>(s + 1, to) - std::max<qreal>(s, from)) / step;
+                covered.push_back({std::clamp(s - sourceFirst, 0, sourceCount - 1), weight});
+            }
+            all.push_back(std::move(covered));
+        }
+        return all;
+    };
+    const QRect client(QPoint(0, 0), m_size);
+    const QRect sourceArea =
+        QRect(device.topLeft() * step / m_factor, device.size() * step / m_factor)
+            .adjusted(-1, -1, 1, 1)
+            .intersected(client);
+    const QImage source = Pixels(sourceArea);
+    const QPoint origin = sourceArea.topLeft() * m_factor;
+    const auto columns = weights(device.left(), device.width(), origin.x(), source.width());
+    const auto rows = weights(device.top(), device.height(), origin.y(), source.height());
+    QImage scaled(device.size(), QImage::Format_RGB32);
+    for (int y = 0; y < device.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        for (int x = 0; x < device.width(); ++x) {
+            qreal red = 0, green = 0, blue = 0;
+            for (const Weight& row : rows[static_cast<std::size_t>(y)]) {
+                const QRgb* sourceLine =
+                    reinterpret_cast<const QRgb*>(source.constScanLine(row.index));
+                for (const Weight& column : columns[static_cast<std::size_t>(x)]) {
+                    const QRgb pixel = sourceLine[column.index];
+                    const qreal weight = row.weight * column.weight;
+                    red += qRed(pixel) * weight;
+                    green += qGreen(pixel) * weight;
+                    blue += qBlue(pixel) * weight;
+                }
+            }
+            line[x] = qRgb(qRound(red), qRound(green), qRound(blue));
+        }
+    }
+    return scaled;
 }
 
 QRect ImageSurface::ToShow(const QRect& changed, qreal devicePixelRatio) const {
@@ -212,6 +284,15 @@ void ImageSurface::TextOut(int x, int y, const std::string& text) {
         painter.drawText(Device(box), Qt::AlignLeft | Qt::AlignTop, string);
     });
     Changed(box);
+}
+
+QRect ImageSurface::DeviceCover(const QRect& area, qreal ratio) {
+    const QRectF device(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
+    const QPoint first(static_cast<int>(std::floor(device.left())),
+                       static_cast<int>(std::floor(device.top())));
+    const QPoint end(static_cast<int>(std::ceil(device.right())),
+                     static_cast<int>(std::ceil(device.bottom())));
+    return QRect(first, end - QPoint(1, 1));
 }
 
 QRect ImageSurface::Device(const QRect& area) const {

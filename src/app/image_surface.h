@@ -40,7 +40,7 @@ class ImageSurface : public Surface {
 
     // Shows `area` of the client area through `painter`. On a device of the surface's own
     // factor each pixel is copied as it is; on any other (1.5 shows a factor of 2) the
-    // pixels are scaled to it smoothly, in one step.
+    // pixels are scaled down to it smoothly, in one step.
     void Show(QPainter& painter, const QRect& area) const;
     // What to show again on a device of `devicePixelRatio` once `changed` has changed:
     // scaling smoothly spreads each pixel into its neighbours.
@@ -60,6 +60,12 @@ class ImageSurface : public Surface {
     };
 
     QRect Device(const QRect& area) const;
+    // The device pixels a screen of `ratio` shows `area` on, whole or in part.
+    static QRect DeviceCover(const QRect& area, qreal ratio);
+    // The client area's pixels in `area`, composed from the parts.
+    QImage Pixels(const QRect& area) const;
+    // The client area scaled to the `device` pixels of a screen of `ratio`.
+    QImage ScaledTo(const QRect& device, qreal ratio) const;
     // Runs `draw` on each part that `area` touches, with a painter in device coordinates
     // of the whole client area.
     void Paint(const QRect& area, const std::function<void(QPainter&)>& draw);
