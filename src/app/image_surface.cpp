@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/area_scaling.h"
 #include "game/table_geometry.h"
 
 namespace {
@@ -125,56 +126,12 @@ void ImageSurface::Show(QPainter& painter, const QRect& area) const {
 }
 
 QImage ImageSurface::ScaledTo(const QRect& device, qreal ratio) const {
-    // Each device pixel covers `step` of the kept pixels each way; it takes their average,
-    // each weighted by how much of it the device pixel covers. The weights depend only on
-    // where the device pixel lies, so a pixel comes out the same whatever is shown with it.
     const qreal step = m_factor / ratio;
-    struct Weight {
-        int index;
-        qreal weight;
-    };
-    const auto weights = [step](int first, int count, int sourceFirst, int sourceCount) {
-        std::vector<std::vector<Weight>> all;
-        for (int d = first; d < first + count; ++d) {
-            const qreal from = d * step, to = (d + 1) * step;
-            std::vector<Weight> covered;
-            for (int s = static_cast<int>(std::floor(from)); s < to; ++s) {
-                const qreal weight = (std::min<qreal>(s + 1, to) - std::max<qreal>(s, from)) / step;
-                covered.push_back({std::clamp(s - sourceFirst, 0, sourceCount - 1), weight});
-            }
-            all.push_back(std::move(covered));
-        }
-        return all;
-    };
-    const QRect client(QPoint(0, 0), m_size);
     const QRect sourceArea =
         QRect(device.topLeft() * step / m_factor, device.size() * step / m_factor)
             .adjusted(-1, -1, 1, 1)
-            .intersected(client);
-    const QImage source = Pixels(sourceArea);
-    const QPoint origin = sourceArea.topLeft() * m_factor;
-    const auto columns = weights(device.left(), device.width(), origin.x(), source.width());
-    const auto rows = weights(device.top(), device.height(), origin.y(), source.height());
-    QImage scaled(device.size(), QImage::Format_RGB32);
-    for (int y = 0; y < device.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(scaled.scanLine(y));
-        for (int x = 0; x < device.width(); ++x) {
-            qreal red = 0, green = 0, blue = 0;
-            for (const Weight& row : rows[static_cast<std::size_t>(y)]) {
-                const QRgb* sourceLine =
-                    reinterpret_cast<const QRgb*>(source.constScanLine(row.index));
-                for (const Weight& column : columns[static_cast<std::size_t>(x)]) {
-                    const QRgb pixel = sourceLine[column.index];
-                    const qreal weight = row.weight * column.weight;
-                    red += qRed(pixel) * weight;
-                    green += qGreen(pixel) * weight;
-                    blue += qBlue(pixel) * weight;
-                }
-            }
-            line[x] = qRgb(qRound(red), qRound(green), qRound(blue));
-        }
-    }
-    return scaled;
+            .intersected(QRect(QPoint(0, 0), m_size));
+    return AreaScaled(Pixels(sourceArea), sourceArea.topLeft() * m_factor, device, step);
 }
 
 QRect ImageSurface::ToShow(const QRect& changed, qreal devicePixelRatio) const {

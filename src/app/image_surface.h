@@ -64,7 +64,7 @@ class ImageSurface : public Surface {
     static QRect DeviceCover(const QRect& area, qreal ratio);
     // The client area's pixels in `area`, composed from the parts.
     QImage Pixels(const QRect& area) const;
-    // The client area scaled to the `device` pixels of a screen of `ratio`.
+    // The client area scaled down smoothly to the `device` pixels of a screen of `ratio`.
     QImage ScaledTo(const QRect& device, qreal ratio) const;
     // Runs `draw` on each part that `area` touches, with a painter in device coordinates
     // of the whole client area.
