@@ -10,21 +10,21 @@
 #include <algorithm>
 #include <chrono>
 
+#include "app/bitmap_library.h"
 #include "app/dialogs/qt_modal_dialog.h"
 
 namespace {
-// The drop pointers with their hot spots at the arrow tips.
-QCursor LoadCursor(int id, int hotX, int hotY) {
-    return QCursor(QPixmap(QStringLiteral(":/cursors/%1.png").arg(id)), hotX, hotY);
+// A drop pointer drawn at the screen's density, its hot spot (given in the pixels of
+// the pointer drawn at factor 1) at the arrow tip in device pixels.
+QCursor LoadCursor(int id, QPoint hotSpot, int factor) {
+    QPixmap pixmap(ArtworkPath(QStringLiteral("cursors"), id, factor));
+    pixmap.setDevicePixelRatio(factor);
+    return QCursor(pixmap, hotSpot.x() * factor, hotSpot.y() * factor);
 }
 }  // namespace
 
 QtWindowServices::QtWindowServices(QWidget* mainWindow, QWidget* view)
-    : m_mainWindow(mainWindow),
-      m_view(view),
-      m_cursors{{kArrowCursor, QCursor(Qt::ArrowCursor)},
-                {kDropCursor, LoadCursor(kDropCursor, 13, 25)},
-                {kEmptyCursor, LoadCursor(kEmptyCursor, 14, 6)}} {}
+    : m_mainWindow(mainWindow), m_view(view) {}
 
 void QtWindowServices::SetTimer(int id, int periodMs) {
     m_timers[id].Start(periodMs, this);
@@ -58,6 +58,13 @@ void QtWindowServices::SetMainTitle(const std::string& title) {
 }
 
 void QtWindowServices::SetPointer(CursorHandle cursor) {
+    const int factor = ArtworkFactor(m_view->devicePixelRatioF());
+    if (factor != m_cursorFactor) {
+        m_cursorFactor = factor;
+        m_cursors = {{kArrowCursor, QCursor(Qt::ArrowCursor)},
+                     {kDropCursor, LoadCursor(kDropCursor, QPoint(13, 25), factor)},
+                     {kEmptyCursor, LoadCursor(kEmptyCursor, QPoint(14, 6), factor)}};
+    }
     const auto shape = m_cursors.find(cursor);
     if (shape != m_cursors.end()) {
         m_view->setCursor(shape->second);

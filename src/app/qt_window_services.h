@@ -43,6 +43,8 @@ class QtWindowServices : public QObject, public WindowServices {
     QWidget* m_mainWindow;
     QWidget* m_view;
     std::map<int, PacedTimer> m_timers;
+    // The pointers, made for the screen density the view last showed them on.
     std::map<CursorHandle, QCursor> m_cursors;
+    int m_cursorFactor = 0;
     TimerHandler m_onTimer;
 };

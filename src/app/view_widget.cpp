@@ -37,7 +37,9 @@ unsigned MouseFlags(const QMouseEvent& event) {
 }  // namespace
 
 ViewWidget::ViewWidget(QWidget* parent)
-    : QWidget(parent), m_surface([this](const QRect& changed) { update(changed); }) {
+    : QWidget(parent), m_surface([this](const QRect& changed) {
+          update(m_surface.ToShow(changed, devicePixelRatioF()));
+      }) {
     setMouseTracking(true);
     // Every pixel comes from the image, so Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -47,19 +49,24 @@ void ViewWidget::SetView(CSolView& view) {
     m_view = &view;
     const ColorRef table = m_view->PreCreateWindow();
     m_background = QColor(table.red, table.green, table.blue);
-    m_surface.Reset(size(), m_background);
+    m_surface.Reset(size(), m_background, ArtworkFactor(devicePixelRatioF()));
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event) {
-    // The image is kept at logical size; scaling without smoothing turns each
-    // table pixel into an exact block on a high-density screen.
+    // Moved to a screen of another density: the table is drawn again for it.
+    if (ArtworkFactor(devicePixelRatioF()) != m_surface.Factor()) {
+        Redraw(size());
+    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(event->rect(), m_surface.Image(), event->rect());
+    m_surface.Show(painter, event->rect());
 }
 
 void ViewWidget::resizeEvent(QResizeEvent* event) {
-    m_surface.Reset(event->size(), m_background);
+    Redraw(event->size());
+}
+
+void ViewWidget::Redraw(QSize size) {
+    m_surface.Reset(size, m_background, ArtworkFactor(devicePixelRatioF()));
     if (m_view) {
         m_view->OnPaint();
     }

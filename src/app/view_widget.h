@@ -10,9 +10,9 @@ class QMouseEvent;
 class QPaintEvent;
 class QResizeEvent;
 
-// The table on screen. Its image is the view's client area: the game draws
-// into it directly, and painting only copies it to the window. Mouse input
-// goes to the game with client coordinates.
+// The table on screen. Its image is the view's client area at the screen's
+// density: the game draws into it directly, and painting only shows it in the
+// window. Mouse input goes to the game with client coordinates.
 class ViewWidget : public QWidget {
     Q_OBJECT
 
@@ -38,6 +38,8 @@ class ViewWidget : public QWidget {
     using MouseHandler = void (CSolView::*)(unsigned nFlags, int x, int y);
     static MouseHandler ForButton(const QMouseEvent& event, MouseHandler left, MouseHandler right);
     void Forward(const QMouseEvent& event, MouseHandler handler);
+    // A new table image of `size` at the screen's density, painted whole by the game.
+    void Redraw(QSize size);
 
     ImageSurface m_surface;
     CSolView* m_view = nullptr;

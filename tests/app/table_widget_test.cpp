@@ -15,6 +15,8 @@
 #include "app/view_widget.h"
 #include "fakes/fake_platform.h"
 #include "game/sol_view.h"
+#include "play/play_window.h"
+#include "solver/game_solver.h"
 
 namespace {
 const QRgb kNavy = qRgb(0, 0, 128);
@@ -59,6 +61,23 @@ QPoint FirstDifference(const QImage& image, const QImage& expected) {
     return {-1, -1};
 }
 
+// A screen of `size` client pixels at `ratio` device pixels to each, black.
+QImage Screen(QSize size, qreal ratio) {
+    QImage screen((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    screen.fill(Qt::black);
+    return screen;
+}
+
+// What a full repaint shows of `surface` on a screen like `like`.
+QImage FullRepaint(const ImageSurface& surface, const QImage& like) {
+    const Rect client = surface.ClientRect();
+    QImage screen = Screen(QSize(client.right, client.bottom), like.devicePixelRatio());
+    QPainter painter(&screen);
+    surface.Show(painter, QRect(0, 0, client.right, client.bottom));
+    return screen;
+}
+
 // A game on `surface`, the rest of its platform faked.
 struct Fakes {
     CSolDoc doc;
@@ -66,19 +85,23 @@ struct Fakes {
     ScriptedDialogs dialogs;
     MemoryProfile profile;
 };
+// The surface draws at `factor` for a screen of `ratio`.
 struct Drawn : Fakes {
     QVector<QRect> changed;
-    QImage shown{kClient, QImage::Format_RGB32};  // the screen: what the surface reports
+    qreal ratio;
+    QImage shown;  // the screen: what the surface reports
     ImageSurface surface{[this](const QRect& rect) {
         changed.push_back(rect);
-        QPainter(&shown).drawImage(rect.topLeft(), surface.Image(), rect);
+        QPainter painter(&shown);
+        surface.Show(painter, surface.ToShow(rect, ratio));
     }};
     CSolView view{doc, Platform{surface, window, dialogs, profile}};
-    explicit Drawn(QRgb fill = kNavy) {
-        surface.Reset(kClient, QColor(fill));
+    explicit Drawn(QRgb fill = kNavy, int factor = 1, qreal ratio = 1, QSize client = kClient)
+        : ratio(ratio), shown(Screen(client, ratio)) {
+        surface.Reset(client, QColor(fill), factor);
         changed.clear();
     }
-    const QImage& Image() const { return surface.Image(); }
+    QImage Image() const { return surface.Image(); }
 };
 
 // A view widget showing game 1, the top card of its first column at kColumn1.
@@ -92,7 +115,7 @@ struct Shown : Fakes {
         view.m_nNextGame = view.m_nReplayGame = 1;
         view.StartGame();
     }
-    const QImage& Image() { return widget.DrawingSurface().Image(); }
+    QImage Image() { return widget.DrawingSurface().Image(); }
 };
 const QPoint kColumn1(40, 250);
 }  // namespace
@@ -217,6 +240,70 @@ class TableWidgetTest : public QObject {
         table.view.EraseRect(210, 280, 0, 95);
         table.view.DrawCellFrames();
         QCOMPARE(table.shown, table.Image());
+    }
+
+    // Game 1 a dozen moves into its winning line, on screens of every kind of density:
+    // what the reported rectangles put on the screen is what a full repaint shows, and
+    // at twice the density the columns have pixels finer than the table's own.
+    void theTableShownIsAFullRepaintAtEveryDensity() {
+        const solver::GameResult solution = solver::SolveGame(1);
+        for (const auto& [factor, ratio] : {std::pair{1, 1.0}, {2, 2.0}, {2, 1.5}}) {
+            Drawn table(kNavy, factor, ratio);
+            table.view.m_nNextGame = table.view.m_nReplayGame = 1;
+            table.view.StartGame();
+            for (std::size_t i = 0; i < 12; ++i) {
+                const auto [from, to] = PressesFor(table.view, solution.line[i]);
+                for (const solver::Spot at : {from, to}) {
+                    table.view.OnLButtonDown(1, at.x, at.y);
+                    table.view.OnLButtonUp(0, at.x, at.y);
+                }
+            }
+            int inColumns = 0;
+            for (const int top : table.view.m_nTop) {
+                inColumns += top + 1;
+            }
+            QVERIFY(inColumns < 52);  // the moves were made
+            QCOMPARE(table.shown, FullRepaint(table.surface, table.shown));
+            int finerBlocks = 0;
+            const QImage columns = table.Image().copy(0, 110 * factor, 630 * factor, 300 * factor);
+            for (int y = 0; factor == 2 && y < columns.height(); y += 2) {
+                for (int x = 0; x < columns.width(); x += 2) {
+                    const QRgb first = columns.pixel(x, y);
+                    finerBlocks += columns.pixel(x + 1, y) != first ||
+                                   columns.pixel(x, y + 1) != first ||
+                                   columns.pixel(x + 1, y + 1) != first;
+                }
+            }
+            QVERIFY(factor == 1 || finerBlocks > 1000);
+        }
+    }
+
+    // A huge window keeps the pixels of a small one, and its move count shows in its
+    // corner as in any other; the rest shows the table colour.
+    void aHugeWindowKeepsOnlyWhatTheTableUses() {
+        struct Dealt : Fakes {
+            ImageSurface surface{nullptr};
+            CSolView view{doc, Platform{surface, window, dialogs, profile}};
+            explicit Dealt(QSize client) {
+                surface.Reset(client, QColor(kNavy), 2);
+                view.m_nNextGame = view.m_nReplayGame = 1;
+                view.StartGame();
+            }
+            // `box` as it shows on a screen of twice the density.
+            QImage Shown(QPoint corner) const {
+                QImage shown = Screen(QSize(32, 32), 2);
+                QPainter painter(&shown);
+                painter.translate(-corner);
+                surface.Show(painter, QRect(corner, QSize(32, 32)));
+                return shown;
+            }
+        };
+        const Dealt huge(QSize(8000, 8000)), small(QSize(600, 400));
+        QVERIFY(huge.surface.PixelBytes() < small.surface.PixelBytes() * 2);
+        // The move count, in the corner of each.
+        QVERIFY(PixelsOtherThan(small.Shown({568, 368}), QRect(0, 0, 64, 64), kNavy) > 100);
+        QCOMPARE(huge.Shown({7968, 7968}), small.Shown({568, 368}));
+        QCOMPARE(PixelsOtherThan(huge.Shown({4000, 600}), QRect(0, 0, 64, 64), kNavy), 0);
     }
 
     // Black ink on a white box from the given corner, small enough for the move

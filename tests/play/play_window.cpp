@@ -93,12 +93,17 @@ void PlayWindow::Click(solver::Spot at) const {
     QTest::mouseClick(&Table(), Qt::LeftButton, {}, QPoint(at.x, at.y));
 }
 
-void PlayWindow::Play(const solver::Move& move) const {
-    const CSolView& game = Game();
+std::pair<solver::Spot, solver::Spot> PressesFor(const CSolView& game, const solver::Move& move) {
     const Card moving = move.fromPlace == solver::Move::kCell
                             ? game.m_Cards[move.from][table::kCellRow]
                             : game.m_Cards[move.from][game.m_nTop[move.from]];
-    Click(solver::SpotOf(game, move.fromPlace, move.from));
-    Click(solver::SpotOf(game, move.toPlace,
-                         move.toPlace == solver::Move::kHome ? moving.nSuit : move.to));
+    return {solver::SpotOf(game, move.fromPlace, move.from),
+            solver::SpotOf(game, move.toPlace,
+                           move.toPlace == solver::Move::kHome ? moving.nSuit : move.to)};
+}
+
+void PlayWindow::Play(const solver::Move& move) const {
+    const auto [from, to] = PressesFor(Game(), move);
+    Click(from);
+    Click(to);
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QTemporaryDir>
 #include <functional>
+#include <utility>
 
 #include "app/sol_app.h"
 #include "solver/position.h"
@@ -30,6 +31,9 @@ Control* ControlOf(QDialog& dialog, int id) {
 
 // Clicks the button, check box or radio button with control id `id`.
 void PressButton(QDialog& dialog, int id);
+
+// Where a player presses to make `move`: its source, then its target.
+std::pair<solver::Spot, solver::Spot> PressesFor(const CSolView& game, const solver::Move& move);
 
 // The whole program as a player starts it, on a profile of its own in a
 // temporary folder, played with real mouse events on its view widget.

@@ -45,15 +45,19 @@ QImage BlankCard(QRgb border) {
 
 void PaintBothWays(QImage& card, const Mask& mask, int x, int y, QRgb ink) {
     mask.PaintOnto(card, x, y, ink);
-    mask.Rotated180().PaintOnto(card, kCardWidth - x - mask.Width(),
-                                kCardHeight - y - mask.Height(), ink);
+    mask.Rotated180().PaintOnto(card, card.width() - x - mask.Width(),
+                                card.height() - y - mask.Height(), ink);
 }
 
-void PaintCornerIndex(QImage& card, int rank, Suit suit, QRgb ink) {
+void PaintCornerIndex(QImage& card, int rank, Suit suit, QRgb ink, int factor) {
+    // The pixel letters keep their exact strokes, each pixel a block; the sign is drawn
+    // at the image's density.
     const Mask glyph = RankGlyph(rank);
-    const Mask sign = SmallSuitSign(suit);
-    PaintBothWays(card, glyph, (kIndexColumns - glyph.Width()) / 2, kRankTop, ink);
-    PaintBothWays(card, sign, (kIndexColumns - sign.Width()) / 2, kSuitTop, ink);
+    const Mask sign = SmallSuitSign(suit, factor);
+    PaintBothWays(card, glyph.Enlarged(factor), (kIndexColumns - glyph.Width()) / 2 * factor,
+                  kRankTop * factor, ink);
+    PaintBothWays(card, sign, (kIndexColumns - sign.Width() / factor) / 2 * factor,
+                  kSuitTop * factor, ink);
 }
 
 }  // namespace artgen

@@ -19,6 +19,7 @@ void PaintBothWays(QImage& card, const Mask& mask, int x, int y, QRgb ink);
 
 // Rank over suit sign in the top left corner, and the same upside down in the bottom
 // right. It fits in the top 17 rows, the strip that stays visible under the next card.
-void PaintCornerIndex(QImage& card, int rank, Suit suit, QRgb ink);
+// `card` is `factor` (1, 2 or 3) times a card's size.
+void PaintCornerIndex(QImage& card, int rank, Suit suit, QRgb ink, int factor);
 
 }  // namespace artgen

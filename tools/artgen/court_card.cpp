@@ -4,6 +4,7 @@
 
 #include "card_frame.h"
 #include "court_figures.h"
+#include "upscale.h"
 
 namespace artgen {
 namespace {
@@ -34,10 +35,9 @@ void PaintPanelFrame(QImage& card, QRgb colour) {
 
 }  // namespace
 
-QImage CourtCard(int rank, Suit suit) {
+QImage CourtCard(int rank, Suit suit, int factor) {
     const QRgb ink = InkOf(suit);
     QImage card = BlankCard(ink);
-    PaintCornerIndex(card, rank, suit, ink);
     PaintPanelFrame(card, ink);
 
     QImage half = HalfFigure(rank, suit);
@@ -47,6 +47,10 @@ QImage CourtCard(int rank, Suit suit) {
     painter.drawImage(kPanelLeft + 1, kPanelTop + 1, half);
     painter.drawImage(kPanelRight - kHalfFigureWidth, kPanelBottom - kHalfFigureHeight,
                       half.mirrored(true, true));
+    painter.end();
+    // The figures are pixel art: each pixel grows into a block with finer diagonals.
+    card = Upscaled(card, factor);
+    PaintCornerIndex(card, rank, suit, ink, factor);
     return card;
 }
 

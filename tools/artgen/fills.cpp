@@ -4,16 +4,16 @@
 
 namespace artgen {
 
-QImage SolidCard(QRgb colour) {
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+QImage SolidCard(QRgb colour, int factor) {
+    QImage image(kCardWidth * factor, kCardHeight * factor, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
 
-QImage CheckerCard(QRgb even, QRgb odd) {
-    QImage image = SolidCard(odd);
-    for (int y = 0; y < kCardHeight; ++y) {
-        for (int x = (y % 2); x < kCardWidth; x += 2) {
+QImage CheckerCard(QRgb even, QRgb odd, int factor) {
+    QImage image = SolidCard(odd, factor);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = (y % 2); x < image.width(); x += 2) {
             image.setPixel(x, y, even);
         }
     }

@@ -14,34 +14,49 @@
 #include "plain_card.h"
 #include "resource_writer.h"
 #include "toolbar_images.h"
+#include "upscale.h"
 
 namespace {
 
 using artgen::ResourceWriter;
 
-void WriteCardFaces(ResourceWriter& writer) {
+// The table's images are drawn for screens of one, two and three device pixels per pixel.
+constexpr int kFactors[] = {1, 2, 3};
+
+// "bitmaps/27.png" at factor 1, "bitmaps/27@2x.png" at 2.
+QString AtFactor(const QString& folder, int id, int factor) {
+    return factor == 1 ? QStringLiteral("%1/%2.png").arg(folder).arg(id)
+                       : QStringLiteral("%1/%2@%3x.png").arg(folder).arg(id).arg(factor);
+}
+
+void WriteCardFaces(ResourceWriter& writer, int factor) {
     for (int suitIndex = 0; suitIndex < 4; ++suitIndex) {
         const auto suit = static_cast<artgen::Suit>(suitIndex);
         for (int rank = 1; rank <= 13; ++rank) {
-            writer.Write(
-                QStringLiteral("bitmaps/%1.png").arg(suitIndex * 13 + rank),
-                rank <= 10 ? artgen::PlainCard(rank, suit) : artgen::CourtCard(rank, suit));
+            writer.Write(AtFactor(QStringLiteral("bitmaps"), suitIndex * 13 + rank, factor),
+                         rank <= 10 ? artgen::PlainCard(rank, suit, factor)
+                                    : artgen::CourtCard(rank, suit, factor));
         }
     }
 }
 
 // The card tints and the selection mark.
-void WriteTints(ResourceWriter& writer) {
+void WriteTints(ResourceWriter& writer, int factor) {
     using namespace artgen::colour;
-    writer.Write(QStringLiteral("bitmaps/201.png"), artgen::SolidCard(kLime));
-    writer.Write(QStringLiteral("bitmaps/202.png"), artgen::SolidCard(kAqua));
-    writer.Write(QStringLiteral("bitmaps/203.png"), artgen::CheckerCard(kLime, kWhite));
-    writer.Write(QStringLiteral("bitmaps/500.png"), artgen::SolidCard(kBlue));
+    const auto write = [&](int id, const QImage& image) {
+        writer.Write(AtFactor(QStringLiteral("bitmaps"), id, factor), image);
+    };
+    write(201, artgen::SolidCard(kLime, factor));
+    write(202, artgen::SolidCard(kAqua, factor));
+    write(203, artgen::CheckerCard(kLime, kWhite, factor));
+    write(500, artgen::SolidCard(kBlue, factor));
 }
 
-void WriteKingIcons(ResourceWriter& writer) {
-    writer.Write(QStringLiteral("bitmaps/1000.png"), artgen::KingIcon(false));
-    writer.Write(QStringLiteral("bitmaps/2000.png"), artgen::KingIcon(true));
+void WriteKingIcons(ResourceWriter& writer, int factor) {
+    for (const bool lookingRight : {false, true}) {
+        writer.Write(AtFactor(QStringLiteral("bitmaps"), lookingRight ? 2000 : 1000, factor),
+                     artgen::Upscaled(artgen::KingIcon(lookingRight), factor));
+    }
 }
 
 void WriteIcons(ResourceWriter& writer) {
@@ -53,9 +68,11 @@ void WriteIcons(ResourceWriter& writer) {
     writer.Write(QStringLiteral("icons/211@2x.png"), artgen::QuestionBadge(64));
 }
 
-void WriteCursors(ResourceWriter& writer) {
-    writer.Write(QStringLiteral("cursors/222.png"), artgen::DropCursor());
-    writer.Write(QStringLiteral("cursors/226.png"), artgen::EmptyCursor());
+void WriteCursors(ResourceWriter& writer, int factor) {
+    writer.Write(AtFactor(QStringLiteral("cursors"), 222, factor),
+                 artgen::Upscaled(artgen::DropCursor(), factor));
+    writer.Write(AtFactor(QStringLiteral("cursors"), 226, factor),
+                 artgen::Upscaled(artgen::EmptyCursor(), factor));
 }
 
 void WriteToolbar(ResourceWriter& writer) {
@@ -72,11 +89,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     ResourceWriter writer(QDir(QString::fromLocal8Bit(argv[1])));
-    WriteCardFaces(writer);
-    WriteTints(writer);
-    WriteKingIcons(writer);
+    for (const int factor : kFactors) {
+        WriteCardFaces(writer, factor);
+        WriteTints(writer, factor);
+        WriteKingIcons(writer, factor);
+        WriteCursors(writer, factor);
+    }
     WriteIcons(writer);
-    WriteCursors(writer);
     WriteToolbar(writer);
     writer.WriteResourceList(QStringLiteral("kelmora.qrc"));
     return writer.Ok() ? 0 : 1;

@@ -40,6 +40,16 @@ Mask Mask::Rotated180() const {
     return turned;
 }
 
+Mask Mask::Enlarged(int factor) const {
+    Mask big(width_ * factor, height_ * factor);
+    for (int y = 0; y < big.height_; ++y) {
+        for (int x = 0; x < big.width_; ++x) {
+            big.Set(x, y, At(x / factor, y / factor));
+        }
+    }
+    return big;
+}
+
 void Mask::PaintOnto(QImage& image, int x, int y, QRgb colour) const {
     for (int row = 0; row < height_; ++row) {
         for (int column = 0; column < width_; ++column) {

@@ -29,6 +29,9 @@ class Mask {
 
     Mask Rotated180() const;
 
+    // Each pixel a `factor` x `factor` block.
+    Mask Enlarged(int factor) const;
+
     // Paints the ink onto `image` with the box's top left corner at (x, y).
     void PaintOnto(QImage& image, int x, int y, QRgb colour) const;
 

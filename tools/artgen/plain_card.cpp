@@ -4,6 +4,7 @@
 
 #include "card_frame.h"
 #include "pip_layout.h"
+#include "upscale.h"
 
 namespace artgen {
 namespace {
@@ -43,18 +44,21 @@ QSize AceSize(Suit suit) {
     }
 }
 
-void PaintAce(QImage& card, Suit suit, QRgb ink) {
+// The signs are placed on the card's own pixel grid and drawn at the image's density, so
+// they keep their places and gain detail at every factor.
+void PaintAce(QImage& card, Suit suit, QRgb ink, int factor) {
     const QSize size = AceSize(suit);
-    SuitSign(suit, size.width(), size.height())
-        .PaintOnto(card, (kCardWidth - size.width()) / 2, (kCardHeight - size.height()) / 2, ink);
+    SuitSign(suit, size.width() * factor, size.height() * factor)
+        .PaintOnto(card, (kCardWidth - size.width()) / 2 * factor,
+                   (kCardHeight - size.height()) / 2 * factor, ink);
 }
 
-void PaintPips(QImage& card, int rank, Suit suit, QRgb ink) {
+void PaintPips(QImage& card, int rank, Suit suit, QRgb ink, int factor) {
     const QSize size = PipSize(suit);
-    const Mask pip = SuitSign(suit, size.width(), size.height());
+    const Mask pip = SuitSign(suit, size.width() * factor, size.height() * factor);
     for (const PipPlace& place : PipPlaces(rank)) {
-        const int x = PipLeft(place.column, size.width());
-        const int y = PipTop(place.down, size.height());
+        const int x = PipLeft(place.column, size.width()) * factor;
+        const int y = PipTop(place.down, size.height()) * factor;
         if (place.paired) {
             PaintBothWays(card, pip, x, y, ink);
         } else {
@@ -65,14 +69,14 @@ void PaintPips(QImage& card, int rank, Suit suit, QRgb ink) {
 
 }  // namespace
 
-QImage PlainCard(int rank, Suit suit) {
+QImage PlainCard(int rank, Suit suit, int factor) {
     const QRgb ink = InkOf(suit);
-    QImage card = BlankCard(ink);
-    PaintCornerIndex(card, rank, suit, ink);
+    QImage card = Upscaled(BlankCard(ink), factor);
+    PaintCornerIndex(card, rank, suit, ink, factor);
     if (rank == 1) {
-        PaintAce(card, suit, ink);
+        PaintAce(card, suit, ink, factor);
     } else {
-        PaintPips(card, rank, suit, ink);
+        PaintPips(card, rank, suit, ink, factor);
     }
     return card;
 }

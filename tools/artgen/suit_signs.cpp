@@ -75,7 +75,11 @@ Mask SuitSign(Suit suit, int width, int height) {
     return Mask(width, height);
 }
 
-Mask SmallSuitSign(Suit suit) {
+Mask SmallSuitSign(Suit suit, int factor) {
+    constexpr int kSize = 7;
+    if (factor > 1) {
+        return SuitSign(suit, kSize * factor, kSize * factor);
+    }
     switch (suit) {
         case Suit::Clubs:
             return Mask::FromRows({"..###..",  //
@@ -110,7 +114,7 @@ Mask SmallSuitSign(Suit suit) {
                                    "..###..",  //
                                    "...#..."});
     }
-    return Mask(7, 7);
+    return Mask(kSize, kSize);
 }
 
 }  // namespace artgen

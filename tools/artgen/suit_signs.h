@@ -19,7 +19,8 @@ QRgb InkOf(Suit suit);
 // The suit sign drawn to fill a box of the given size.
 Mask SuitSign(Suit suit, int width, int height);
 
-// The 7 x 7 sign of the corner index, drawn pixel by pixel for legibility at that size.
-Mask SmallSuitSign(Suit suit);
+// The sign of the corner index, 7 x 7 pixels times `factor` (1, 2 or 3): drawn pixel by
+// pixel for legibility at one, the shape of the pips where there are pixels enough.
+Mask SmallSuitSign(Suit suit, int factor);
 
 }  // namespace artgen
