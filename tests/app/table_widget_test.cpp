@@ -263,7 +263,16 @@ class TableWidgetTest : public QObject {
                 inColumns += top + 1;
             }
             QVERIFY(inColumns < 52);  // the moves were made
+            // The first reserve cell's card selected, a repaint draws the very same table.
+            const solver::Spot cell = solver::ReserveSpot(0);
+            table.view.OnLButtonDown(1, cell.x, cell.y);
+            table.view.OnLButtonUp(0, cell.x, cell.y);
+            QCOMPARE(table.view.m_nSelected, kFirstReserveSelection);
             QCOMPARE(table.shown, FullRepaint(table.surface, table.shown));
+            const QImage played = table.shown;
+            table.view.OnPaint();
+            table.view.UpdateMoveCount();
+            QCOMPARE(table.shown, played);
             int finerBlocks = 0;
             const QImage columns = table.Image().copy(0, 110 * factor, 630 * factor, 300 * factor);
             for (int y = 0; factor == 2 && y < columns.height(); y += 2) {
