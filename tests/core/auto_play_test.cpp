@@ -31,6 +31,12 @@ TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
     EXPECT_EQ(log[6], "blt 2 340,0 70x96 copy");
     EXPECT_EQ(log[7], "fill 70,0-140,95 0,0,128");
     EXPECT_EQ(step(), "2222");
+
+    // The clubs lagging hold the other suits back as any suit lagging would.
+    FakeTable lagging;
+    Lay(*lagging.view, {.homes = "AC 3S 3H 3D", .columns = "4S"});
+    lagging.view->AutoPlay();
+    EXPECT_EQ(lagging.view->m_nTop[0], 0);
 }
 
 // A card going home takes the selection away: a marked card elsewhere is drawn

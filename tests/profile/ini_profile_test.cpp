@@ -178,6 +178,7 @@ TEST_F(IniProfileFile, WritesChangeOneKeyAndKeepEveryOtherLineTheOtherGamesKeysA
     ASSERT_TRUE(IniProfile(nested).WriteProfileInt("Color", "m_Blue", 64));
     EXPECT_EQ(IniProfile(nested).GetProfileInt("Color", "m_Blue", 128), 64);
     EXPECT_EQ(fs::status(nested).permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(folder / "config" / ".kelmora.ini.lock").permissions(), fs::perms(0600));
 }
 
 TEST_F(IniProfileFile, WhatIsNotAProfileFileIsNeitherReadNorReplaced) {
