@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimerEvent>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "about/about_dlg.h"
 #include "app/dialogs/control_ids.h"
+#include "app/dialogs/qt_modal_dialog.h"
 #include "app/icons/program_icons.h"
 #include "platform/dialog_host.h"
 
@@ -58,10 +60,12 @@ QFont TickerFont(const QFont& dialogFont, const QRect& box, int characters) {
 }  // namespace
 
 QtAboutDialog::QtAboutDialog(QWidget* owner, CAboutDlg& dlg, WindowServices& window)
-    : QDialog(owner), m_dlg(dlg), m_window(window), m_ticker(new QLabel(this)) {
+    : QDialog(owner, kCloseBoxOnly), m_dlg(dlg), m_window(window), m_ticker(new QLabel(this)) {
     setWindowTitle(QStringLiteral("About Kelmora"));
     const QFontMetrics metrics = fontMetrics();
-    setFixedSize(InPixels(kDialogSize, metrics).size());
+    // Widened where the title bar needs more room, its controls where they stand.
+    const QSize size = InPixels(kDialogSize, metrics).size();
+    setFixedSize(std::max(size.width(), TitleWidth(windowTitle(), font())), size.height());
 
     auto* icon = new QLabel(this);
     icon->setGeometry(InPixels(kIconBox, metrics));

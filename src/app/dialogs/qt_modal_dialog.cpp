@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,15 +14,14 @@
 namespace {
 constexpr int kIconSize = 32;
 constexpr int kButtonRowGap = 6;
-// Room beside the title on a title bar the program may have to draw itself
-// (as under Wayland): the close box, the frame and a margin each side.
+// Room beside the title on a title bar a window manager draws: the close box,
+// the frame and a margin each side.
 constexpr int kTitleBarRoom = 72;
-
-// The width at which the title shows whole, in the bold face title bars use.
-int TitleWidth(const QString& title, QFont font) {
-    font.setBold(true);
-    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
-}
+// Under Wayland Qt draws the title bar itself: the title in 14-pixel type,
+// centred over the whole bar but cut off before the three buttons it always
+// draws at the right, so the bar needs room for those buttons on both sides.
+constexpr int kDrawnTitlePixels = 14;
+constexpr int kDrawnTitleBarRoom = 2 * 80;
 
 QIcon LoadIcon(DialogIcon icon) {
     return icon == DialogIcon::Question ? QuestionIcon() : ApplicationIcon();
@@ -36,6 +36,15 @@ QLabel* MakeIconLabel(DialogIcon icon, QWidget* parent) {
     return label;
 }
 }  // namespace
+
+int TitleWidth(const QString& title, QFont font) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        font.setPixelSize(kDrawnTitlePixels);
+        return QFontMetrics(font).horizontalAdvance(title) + kDrawnTitleBarRoom;
+    }
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
+}
 
 QPushButton* MakeButton(const QString& text, int id, QWidget* parent) {
     auto* button = new QPushButton(text, parent);

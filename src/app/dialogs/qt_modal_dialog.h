@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <QString>
 
 class QBoxLayout;
@@ -18,6 +19,10 @@ enum class DialogIcon {
 // maximise a box of fixed size.
 inline constexpr Qt::WindowFlags kCloseBoxOnly =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// The width at which a dialog's title shows whole on its title bar, for a
+// dialog in `font`.
+int TitleWidth(const QString& title, QFont font);
 
 // A fixed-size modal dialog, wide enough for its whole title, with a close
 // box alone on its title bar: its icon at the top left, its contents beside the
