@@ -210,7 +210,7 @@ int ColumnsTaking(const T& t, const Card& card) {
 template <Table T>
 int CountMovesLeft(const T& t, int enough = std::numeric_limits<int>::max()) {
     int count = 0;
-    for (int cell = 0; cell < kCells; ++cell) {
+    for (int cell = 0; cell < kCells && count < enough; ++cell) {
         if (!t.CellUsed(cell)) {
             ++count;
             continue;

@@ -1,6 +1,7 @@
 #include "solver/position.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <numeric>
 
@@ -86,25 +87,28 @@ void Apply(Position& position, const Move& move) {
 
 void SettleAutoPlay(Position& position) {
     // The rule of rules::AutoSendsHome, read straight off the codes.
-    const auto sends = [&](std::uint8_t code, int lowest) {
+    int lowest = rules::MinHome(position);
+    const auto sends = [&](std::uint8_t code) {
         const Card card = CardOf(code);
         return code != 0 && card.nRank == position.home[card.nSuit] + 1 &&
                rules::SafeForHome(card.nRank, lowest);
     };
+    const auto sendHome = [&](std::uint8_t& code) {
+        ++position.home[CardOf(code).nSuit];
+        code = 0;
+        lowest = rules::MinHome(position);
+    };
     for (bool moved = true; moved;) {
         moved = false;
         for (int k = 0; k < rules::kColumns; ++k) {
-            while (position.top[k] >= 0 &&
-                   sends(position.cards[k][position.top[k]], rules::MinHome(position))) {
-                ++position.home[CardOf(position.cards[k][position.top[k]]).nSuit];
-                position.cards[k][position.top[k]--] = 0;
+            while (position.top[k] >= 0 && sends(position.cards[k][position.top[k]])) {
+                sendHome(position.cards[k][position.top[k]--]);
                 moved = true;
             }
         }
         for (int j = 0; j < rules::kCells; ++j) {
-            if (sends(position.cells[j], rules::MinHome(position))) {
-                ++position.home[CardOf(position.cells[j]).nSuit];
-                position.cells[j] = 0;
+            if (sends(position.cells[j])) {
+                sendHome(position.cells[j]);
                 moved = true;
             }
         }
@@ -116,13 +120,21 @@ bool CountsNoMoveLeft(const Position& position) {
 }
 
 std::uint64_t CanonicalKey(const Position& position) {
+    // A column's rows past its top hold 0, so its 20 bytes, read as three
+    // words, say all it holds.
+    static_assert(rules::kColumnRows == 20);
     std::uint64_t key = 0;
     for (int k = 0; k < rules::kColumns; ++k) {
-        std::uint64_t column = 0;
-        for (int row = 0; row <= position.top[k]; ++row) {
-            column = column * 0x100000001B3ull + position.cards[k][row];
+        if (position.top[k] < 0) {
+            continue;
         }
-        key += position.top[k] < 0 ? 0 : Mix(column ^ static_cast<std::uint64_t>(position.top[k]));
+        std::uint64_t low = 0;
+        std::uint64_t high = 0;
+        std::uint32_t highest = 0;
+        std::memcpy(&low, position.cards[k], 8);
+        std::memcpy(&high, position.cards[k] + 8, 8);
+        std::memcpy(&highest, position.cards[k] + 16, 4);
+        key += Mix(low ^ Mix(high ^ (std::uint64_t{highest} << 16)));
     }
     for (int j = 0; j < rules::kCells; ++j) {
         key += position.cells[j] == 0 ? 0 : Mix(0xC0FFEEull * 64 + position.cells[j]);

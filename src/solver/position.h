@@ -8,7 +8,8 @@
 #include "game/table_rules.h"
 
 // A table as the search keeps it: card codes (suit * 13 + rank, 0 for none),
-// small enough to copy for every position tried.
+// small enough to copy for every position tried. The rows past a column's
+// top always hold 0.
 namespace solver {
 
 constexpr int kDeckSize = 52;

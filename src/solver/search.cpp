@@ -20,15 +20,20 @@ struct Weights {
     int onNext;        // a card lying on the next card a home cell needs
     int outOfRun;      // a card that does not fit on the one below it
     int lowestBehind;  // a rank the lowest home cell still lacks
+    int aboveLower;    // a card lying above a lower rank: it must move once
+    int looseAbove;    // the same, not fitting on the card below it
 };
 
+// Each card that must still move, the loose ones most, weighed against the
+// moves made: finds short wins for most deals within a few thousand tables.
+constexpr Weights kFewMoves{0, 2, 0, 0, 0, 0, 2, 7};
 // Cards home first: wins most deals soonest.
-constexpr Weights kCardsHome{6, 3, 4, 2, 2, 0};
+constexpr Weights kCardsHome{6, 3, 4, 2, 2, 0, 0, 0};
 // The home cells kept level and columns emptied: wins deals where sending
 // one suit far ahead buries the low cards of the others.
-constexpr Weights kLevelHomes{6, 3, 8, 4, 2, 8};
+constexpr Weights kLevelHomes{6, 3, 8, 4, 2, 8, 0, 0};
 // The same, the reserve cells kept free as well: wins others of those deals.
-constexpr Weights kFreeCells{6, 5, 8, 4, 2, 8};
+constexpr Weights kFreeCells{6, 5, 8, 4, 2, 8, 0, 0};
 
 // Lower is closer to a win.
 int Distance(const Position& position, const Weights& weights) {
@@ -46,14 +51,18 @@ int Distance(const Position& position, const Weights& weights) {
             continue;
         }
         Card below{};
+        int lowestBelow = rules::kKing + 1;
         for (int row = 0; row <= top; ++row) {
             const Card card = position.At(k, row);
             if (card.nRank == position.home[card.nSuit] + 1) {
                 distance += weights.onNext * (top - row);
             }
-            if (row > 0 && !FitsOn(card, below)) {
-                distance += weights.outOfRun;
+            const bool loose = row > 0 && !FitsOn(card, below);
+            distance += loose ? weights.outOfRun : 0;
+            if (card.nRank > lowestBelow) {
+                distance += loose ? weights.looseAbove : weights.aboveLower;
             }
+            lowestBelow = std::min(lowestBelow, card.nRank);
             below = card;
         }
     }
@@ -236,6 +245,30 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
     return result;
 }
 
+constexpr int kStepWeight = 3;
+
+// A win found by the wider looks wanders. From tables along it, last ones
+// first, the look for a short win often finds a shorter way to the end;
+// each that it finds replaces the rest of the line.
+void Straighten(const Position& deal, SearchResult& found, Allowance& allowance) {
+    constexpr std::size_t kStretch = 8;
+    constexpr std::size_t kTables = 10'000;
+    std::vector<Position> tables{deal};
+    for (const Move& move : found.line) {
+        tables.push_back(tables.back());
+        Reach(tables.back(), move);
+    }
+    for (std::size_t at = found.line.size() - found.line.size() % kStretch; at > 0;) {
+        at -= kStretch;
+        SearchResult shorter = BestFirst(tables[at], kFewMoves, kStepWeight, kTables, allowance);
+        found.positions += shorter.positions;
+        if (shorter.verdict == Verdict::kWon && at + shorter.line.size() < found.line.size()) {
+            found.line.resize(at);
+            found.line.insert(found.line.end(), shorter.line.begin(), shorter.line.end());
+        }
+    }
+}
+
 ExactTable ExactKey(const Position& position) {
     return CanonicalTable(position);
 }
@@ -247,38 +280,41 @@ std::uint64_t HashKey(const Position& position) {
 }  // namespace
 
 SearchResult Search(const Position& deal, const Budget& budget) {
-    // Most deals fall within a few hundred tables to the look for a short
-    // win; the rest get today's quick depth-first look, then the wider look of
-    // best first, led one way and then another, and what none wins is
-    // searched to the end, to prove it cannot be won.
-    enum Kind { kShort, kQuick, kWide, kWhole };
+    // Most deals fall within a few thousand tables to the look for a short
+    // win; the rest get a greedier look of the same kind, quick depth-first
+    // looks, then the wider looks of best first, led one way and then
+    // another, and what none wins is searched to the end, to prove it cannot
+    // be won.
+    enum Kind { kBest, kQuick, kWhole };
     struct Stage {
         Kind kind;
         const Weights& weights;
+        int stepWeight;
         std::size_t tables;
     };
-    constexpr int kStepWeight = 2;
-    const Stage stages[] = {{kShort, kCardsHome, 20'000}, {kQuick, kCardsHome, 50'000},
-                            {kWide, kCardsHome, 300'000}, {kWide, kLevelHomes, 300'000},
-                            {kWide, kFreeCells, 300'000}, {kWhole, kCardsHome, SIZE_MAX}};
+    const Stage stages[] = {
+        {kBest, kFewMoves, kStepWeight, 60'000}, {kBest, kFewMoves, 1, 60'000},
+        {kQuick, kFewMoves, 0, 50'000},          {kQuick, kCardsHome, 0, 50'000},
+        {kBest, kCardsHome, 0, 300'000},         {kBest, kLevelHomes, 0, 300'000},
+        {kBest, kFreeCells, 0, 300'000},         {kWhole, kCardsHome, 0, SIZE_MAX}};
     Allowance allowance(budget);
     std::size_t spent = 0;
     std::vector<Verdict> verdicts;
     SearchResult result;
     for (const Stage& stage : stages) {
         switch (stage.kind) {
-            case kShort:
-                result = BestFirst(deal, stage.weights, kStepWeight, stage.tables, allowance);
+            case kBest:
+                result = BestFirst(deal, stage.weights, stage.stepWeight, stage.tables, allowance);
                 break;
             case kQuick:
                 result = DepthFirst(deal, stage.weights, stage.tables, &HashKey, allowance);
                 break;
-            case kWide:
-                result = BestFirst(deal, stage.weights, 0, stage.tables, allowance);
-                break;
             case kWhole:
                 result = DepthFirst(deal, stage.weights, stage.tables, &ExactKey, allowance);
                 break;
+        }
+        if (&stage != &stages[0] && result.verdict == Verdict::kWon) {
+            Straighten(deal, result, allowance);
         }
         spent += result.positions;
         verdicts.push_back(result.verdict);
