@@ -251,11 +251,16 @@ class TableWidgetTest : public QObject {
             Drawn table(kNavy, factor, ratio);
             table.view.m_nNextGame = table.view.m_nReplayGame = 1;
             table.view.StartGame();
-            for (std::size_t i = 0; i < 12; ++i) {
+            // A dozen moves at least, and on until a card lies in the first reserve cell.
+            for (std::size_t i = 0; i < 12 || !table.view.m_bCellUsed[0]; ++i) {
+                QVERIFY(i < solution.line.size());
                 const auto [from, to] = PressesFor(table.view, solution.line[i]);
                 for (const solver::Spot at : {from, to}) {
                     table.view.OnLButtonDown(1, at.x, at.y);
                     table.view.OnLButtonUp(0, at.x, at.y);
+                }
+                for (int tick = 0; tick < 13; ++tick) {  // the cards that go home by themselves
+                    table.view.OnTimer(kGameTimer);
                 }
             }
             int inColumns = 0;
