@@ -226,7 +226,7 @@ int CountMovesLeft(const T& t, int enough = std::numeric_limits<int>::max()) {
             continue;
         }
         const Card card = t.At(source, top);
-        for (int target = 0; target < kColumns; ++target) {
+        for (int target = 0; target < kColumns && count < enough; ++target) {
             if (t.Top(target) < 0) {
                 continue;
             }

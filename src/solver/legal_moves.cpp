@@ -109,9 +109,13 @@ std::vector<Move> LegalMoves(const Position& position) {
     return moves;
 }
 
-bool Reach(Position& position, const Move& move) {
+void Play(Position& position, const Move& move) {
     Apply(position, move);
     SettleAutoPlay(position);
+}
+
+bool Reach(Position& position, const Move& move) {
+    Play(position, move);
     return position.Won() || !CountsNoMoveLeft(position);
 }
 

@@ -14,6 +14,9 @@ namespace solver {
 void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves);
 std::vector<Move> LegalMoves(const Position& position);
 
+// A move made and the table settled: every card automatic play sends goes home.
+void Play(Position& position, const Move& move);
+
 // A table reached by a move, settled; false when the game would be lost there.
 // The game declares no loss while automatic play still has a card to send
 // home, so only the settled table is judged.

@@ -6,23 +6,12 @@
 #include <numeric>
 #include <span>
 
+#include "solver/distance.h"
 #include "solver/seen_set.h"
 
 namespace solver {
 
 namespace {
-
-// What counts against a table on its way to a win, card by card.
-struct Weights {
-    int cardOut;       // a card not yet home
-    int cellUsed;      // a reserve cell in use
-    int emptyColumn;   // taken off for an empty column
-    int onNext;        // a card lying on the next card a home cell needs
-    int outOfRun;      // a card that does not fit on the one below it
-    int lowestBehind;  // a rank the lowest home cell still lacks
-    int aboveLower;    // a card lying above a lower rank: it must move once
-    int looseAbove;    // the same, not fitting on the card below it
-};
 
 // Each card that must still move, the loose ones most, weighed against the
 // moves made: finds short wins for most deals within a few thousand tables.
@@ -34,40 +23,6 @@ constexpr Weights kCardsHome{6, 3, 4, 2, 2, 0, 0, 0};
 constexpr Weights kLevelHomes{6, 3, 8, 4, 2, 8, 0, 0};
 // The same, the reserve cells kept free as well: wins others of those deals.
 constexpr Weights kFreeCells{6, 5, 8, 4, 2, 8, 0, 0};
-
-// Lower is closer to a win.
-int Distance(const Position& position, const Weights& weights) {
-    const int lowest =
-        std::min({position.home[0], position.home[1], position.home[2], position.home[3]});
-    int distance = weights.cardOut * (kDeckSize - position.CardsHome()) +
-                   weights.lowestBehind * (rules::kKing - lowest);
-    for (int j = 0; j < rules::kCells; ++j) {
-        distance += position.cells[j] != 0 ? weights.cellUsed : 0;
-    }
-    for (int k = 0; k < rules::kColumns; ++k) {
-        const int top = position.top[k];
-        if (top < 0) {
-            distance -= weights.emptyColumn;
-            continue;
-        }
-        Card below{};
-        int lowestBelow = rules::kKing + 1;
-        for (int row = 0; row <= top; ++row) {
-            const Card card = position.At(k, row);
-            if (card.nRank == position.home[card.nSuit] + 1) {
-                distance += weights.onNext * (top - row);
-            }
-            const bool loose = row > 0 && !FitsOn(card, below);
-            distance += loose ? weights.outOfRun : 0;
-            if (card.nRank > lowestBelow) {
-                distance += loose ? weights.looseAbove : weights.aboveLower;
-            }
-            lowestBelow = std::min(lowestBelow, card.nRank);
-            below = card;
-        }
-    }
-    return distance;
-}
 
 // Lets a search go on while all it holds stays within its budget, taking
 // the large budget's lock once it outgrows the small one.
@@ -138,10 +93,11 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
     // Queues the unseen tables one move away, the closest to a win first.
     const auto enter = [&](const Position& position) {
         candidates.clear();
+        const DistanceFrom distance(position, weights);
         for (const Move& move : MovesToFollow(position, frames.empty(), moves)) {
             Position next = position;
             if (Reach(next, move) && seen.Insert(keyOf(next))) {
-                candidates.push_back({next.Won() ? -1 : Distance(next, weights), move});
+                candidates.push_back({next.Won() ? -1 : distance.Of(next), move});
             }
         }
         std::stable_sort(
@@ -192,11 +148,14 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
 // wins. Keeps every table it meets.
 SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWeight,
                        std::size_t maxTables, Allowance& allowance) {
+    // A table met is kept as the move that reached it from a table already
+    // followed, and only the tables followed are kept whole: most tables met
+    // are never followed, and one move made again costs less than keeping them.
     struct Node {
-        Position position;
-        std::uint32_t parent;
+        std::uint32_t parent;  // the node the move was made from
+        std::uint32_t from;    // that node's table among `followed`
         std::uint16_t steps;
-        Move move;  // the move from the parent
+        Move move;
     };
     // Lowest distance first, then the newest table.
     constexpr std::int64_t kLowestDistance = -1024;
@@ -205,7 +164,8 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
                (0xFFFFFFFFu - static_cast<std::uint32_t>(index));
     };
     SeenSet<std::uint64_t> seen;
-    std::vector<Node> nodes{{deal, 0, 0, Move{}}};
+    std::vector<Node> nodes{{0, 0, 0, Move{}}};
+    std::vector<Position> followed;
     std::vector<std::uint64_t> queue{entry(0, 0)};
     std::vector<Move> moves;
     SearchResult result;
@@ -214,11 +174,23 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
         std::pop_heap(queue.begin(), queue.end(), std::greater<>());
         const std::uint32_t index = 0xFFFFFFFFu - static_cast<std::uint32_t>(queue.back());
         queue.pop_back();
-        const Position position = nodes[index].position;
-        const int steps = nodes[index].steps + 1;
+        Position position = index == 0 ? deal : followed[nodes[index].from];
+        if (index != 0) {
+            Play(position, nodes[index].move);
+            if (CountsNoMoveLeft(position)) {
+                continue;
+            }
+        }
+        followed.push_back(position);
+        const auto from = static_cast<std::uint32_t>(followed.size() - 1);
+        const auto steps = static_cast<std::uint16_t>(nodes[index].steps + 1);
+        const DistanceFrom distance(position, weights);
         for (const Move& move : MovesToFollow(position, index == 0, moves)) {
+            // A table the game would count lost is judged only once it is
+            // next to follow: most tables met never are.
             Position next = position;
-            if (!Reach(next, move) || !seen.Insert(CanonicalKey(next))) {
+            Play(next, move);
+            if (!seen.Insert(CanonicalKey(next))) {
                 continue;
             }
             if (next.Won()) {
@@ -231,12 +203,13 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
                 result.positions = seen.Size();
                 return result;
             }
-            nodes.push_back({next, index, static_cast<std::uint16_t>(steps), move});
-            queue.push_back(entry(Distance(next, weights) + stepWeight * steps, nodes.size() - 1));
+            nodes.push_back({index, from, steps, move});
+            queue.push_back(entry(distance.Of(next) + stepWeight * steps, nodes.size() - 1));
             std::push_heap(queue.begin(), queue.end(), std::greater<>());
         }
         if (seen.Size() >= maxTables ||
-            !allowance.Allows({seen.GrowingBytes() - seen.Bytes(), Bytes(nodes), Bytes(queue)})) {
+            !allowance.Allows({seen.GrowingBytes() - seen.Bytes(), Bytes(nodes), Bytes(followed),
+                               Bytes(queue)})) {
             break;
         }
     }

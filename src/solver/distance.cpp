@@ -1,0 +1,80 @@
+#include "solver/distance.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace solver {
+
+namespace {
+
+// Everything but the cards in the columns.
+int PlacesDistance(const Position& position, const Weights& weights) {
+    const int lowest =
+        std::min({position.home[0], position.home[1], position.home[2], position.home[3]});
+    int distance = weights.cardOut * (kDeckSize - position.CardsHome()) +
+                   weights.lowestBehind * (rules::kKing - lowest);
+    for (int j = 0; j < rules::kCells; ++j) {
+        distance += position.cells[j] != 0 ? weights.cellUsed : 0;
+    }
+    return distance;
+}
+
+int ColumnDistance(const Position& position, int k, const Weights& weights) {
+    const int top = position.top[k];
+    if (top < 0) {
+        return -weights.emptyColumn;
+    }
+    int distance = 0;
+    Card below{};
+    int lowestBelow = rules::kKing + 1;
+    for (int row = 0; row <= top; ++row) {
+        const Card card = position.At(k, row);
+        if (card.nRank == position.home[card.nSuit] + 1) {
+            distance += weights.onNext * (top - row);
+        }
+        const bool loose = row > 0 && !FitsOn(card, below);
+        distance += loose ? weights.outOfRun : 0;
+        if (card.nRank > lowestBelow) {
+            distance += loose ? weights.looseAbove : weights.aboveLower;
+        }
+        lowestBelow = std::min(lowestBelow, card.nRank);
+        below = card;
+    }
+    return distance;
+}
+
+}  // namespace
+
+int Distance(const Position& position, const Weights& weights) {
+    int distance = PlacesDistance(position, weights);
+    for (int k = 0; k < rules::kColumns; ++k) {
+        distance += ColumnDistance(position, k, weights);
+    }
+    return distance;
+}
+
+DistanceFrom::DistanceFrom(const Position& from, const Weights& weights)
+    : m_from(from), m_weights(weights) {
+    for (int k = 0; k < rules::kColumns; ++k) {
+        m_column[k] = ColumnDistance(from, k, weights);
+        m_columns += m_column[k];
+    }
+}
+
+int DistanceFrom::Of(const Position& next) const {
+    // A card gone home changes what lies on the next card for home anywhere.
+    if (std::memcmp(next.home, m_from.home, sizeof next.home) != 0) {
+        return Distance(next, m_weights);
+    }
+    // Cards come and go only at a column's top, so a column whose top row
+    // is where it was holds what it held.
+    int columns = m_columns;
+    for (int k = 0; k < rules::kColumns; ++k) {
+        if (next.top[k] != m_from.top[k]) {
+            columns += ColumnDistance(next, k, m_weights) - m_column[k];
+        }
+    }
+    return PlacesDistance(next, m_weights) + columns;
+}
+
+}  // namespace solver

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+
+#include "solver/position.h"
+
+namespace solver {
+
+// What counts against a table on its way to a win, card by card.
+struct Weights {
+    int cardOut;       // a card not yet home
+    int cellUsed;      // a reserve cell in use
+    int emptyColumn;   // taken off for an empty column
+    int onNext;        // a card lying on the next card a home cell needs
+    int outOfRun;      // a card that does not fit on the one below it
+    int lowestBehind;  // a rank the lowest home cell still lacks
+    int aboveLower;    // a card lying above a lower rank: it must move once
+    int looseAbove;    // the same, not fitting on the card below it
+};
+
+// Lower is closer to a win.
+int Distance(const Position& position, const Weights& weights);
+
+// The distances of the tables one move away from `from`. A move changes
+// only the columns whose top it moves, unless a card goes home, so only
+// those are weighed again.
+class DistanceFrom {
+  public:
+    DistanceFrom(const Position& from, const Weights& weights);
+    int Of(const Position& next) const;
+
+  private:
+    const Position& m_from;
+    const Weights& m_weights;
+    std::array<int, rules::kColumns> m_column{};
+    int m_columns = 0;
+};
+
+}  // namespace solver
