@@ -66,11 +66,9 @@ int DistanceFrom::Of(const Position& next) const {
     if (std::memcmp(next.home, m_from.home, sizeof next.home) != 0) {
         return Distance(next, m_weights);
     }
-    // Cards come and go only at a column's top, so a column whose top row
-    // is where it was holds what it held.
     int columns = m_columns;
     for (int k = 0; k < rules::kColumns; ++k) {
-        if (next.top[k] != m_from.top[k]) {
+        if (ColumnMoved(m_from, next, k)) {
             columns += ColumnDistance(next, k, m_weights) - m_column[k];
         }
     }

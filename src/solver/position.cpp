@@ -119,27 +119,63 @@ bool CountsNoMoveLeft(const Position& position) {
     return rules::FreePlaces(position, -1) == 0 && rules::CountMovesLeft(position, 1) == 0;
 }
 
-std::uint64_t CanonicalKey(const Position& position) {
-    // A column's rows past its top hold 0, so its 20 bytes, read as three
-    // words, say all it holds.
+namespace {
+// A column's rows past its top hold 0, so its 20 bytes, read as three words,
+// say all it holds.
+std::uint64_t ColumnKey(const Position& position, int k) {
     static_assert(rules::kColumnRows == 20);
-    std::uint64_t key = 0;
-    for (int k = 0; k < rules::kColumns; ++k) {
-        if (position.top[k] < 0) {
-            continue;
-        }
-        std::uint64_t low = 0;
-        std::uint64_t high = 0;
-        std::uint32_t highest = 0;
-        std::memcpy(&low, position.cards[k], 8);
-        std::memcpy(&high, position.cards[k] + 8, 8);
-        std::memcpy(&highest, position.cards[k] + 16, 4);
-        key += Mix(low ^ Mix(high ^ (std::uint64_t{highest} << 16)));
+    if (position.top[k] < 0) {
+        return 0;
     }
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    std::uint32_t highest = 0;
+    std::memcpy(&low, position.cards[k], 8);
+    std::memcpy(&high, position.cards[k] + 8, 8);
+    std::memcpy(&highest, position.cards[k] + 16, 4);
+    return Mix(low ^ Mix(high ^ (std::uint64_t{highest} << 16)));
+}
+
+constexpr std::array<std::uint64_t, kDeckSize + 1> kCellKeyOfCode = [] {
+    std::array<std::uint64_t, kDeckSize + 1> keys{};
+    for (int code = 1; code <= kDeckSize; ++code) {
+        keys[code] = Mix(0xC0FFEEull * 64 + code);
+    }
+    return keys;
+}();
+
+std::uint64_t CellsKey(const Position& position) {
+    std::uint64_t key = 0;
     for (int j = 0; j < rules::kCells; ++j) {
-        key += position.cells[j] == 0 ? 0 : Mix(0xC0FFEEull * 64 + position.cells[j]);
+        key += kCellKeyOfCode[position.cells[j]];
     }
     return key;
+}
+}  // namespace
+
+std::uint64_t CanonicalKey(const Position& position) {
+    std::uint64_t key = CellsKey(position);
+    for (int k = 0; k < rules::kColumns; ++k) {
+        key += ColumnKey(position, k);
+    }
+    return key;
+}
+
+CanonicalKeyFrom::CanonicalKeyFrom(const Position& from) : m_from(from) {
+    for (int k = 0; k < rules::kColumns; ++k) {
+        m_column[k] = ColumnKey(from, k);
+        m_columns += m_column[k];
+    }
+}
+
+std::uint64_t CanonicalKeyFrom::Of(const Position& next) const {
+    std::uint64_t columns = m_columns;
+    for (int k = 0; k < rules::kColumns; ++k) {
+        if (ColumnMoved(m_from, next, k)) {
+            columns += ColumnKey(next, k) - m_column[k];
+        }
+    }
+    return columns + CellsKey(next);
 }
 
 ExactTable CanonicalTable(const Position& position) {

@@ -93,6 +93,27 @@ bool CountsNoMoveLeft(const Position& position);
 // in the game before it counts, so a shared number can only hide a win.
 std::uint64_t CanonicalKey(const Position& position);
 
+// Whether column k of `next`, a table one move from `from`, holds other
+// cards: they come and go only at a column's top, and in one move a column
+// only gains or only loses, so a column whose top row is where it was holds
+// what it held.
+inline bool ColumnMoved(const Position& from, const Position& next, int k) {
+    return next.top[k] != from.top[k];
+}
+
+// The keys of the tables one move from `from`, only the columns the move
+// changed mixed again.
+class CanonicalKeyFrom {
+  public:
+    explicit CanonicalKeyFrom(const Position& from);
+    std::uint64_t Of(const Position& next) const;
+
+  private:
+    const Position& m_from;
+    std::array<std::uint64_t, rules::kColumns> m_column{};
+    std::uint64_t m_columns = 0;
+};
+
 // A table written out whole, so that two tables compare equal only when they
 // hold the same cards in the same places: the first byte is the number of
 // cards home plus one (never 0), then the reserve cells, then the columns,

@@ -144,9 +144,9 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
 }
 
 // Always the table closest to a win next, wherever it lies, counting each
-// move made as `stepWeight` more: with a weight above 0 it prefers short
-// wins. Keeps every table it meets.
-SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWeight,
+// move made as `stepTenths` tenths of a point more: with a weight above 0 it
+// prefers short wins. Keeps every table it meets.
+SearchResult BestFirst(const Position& deal, const Weights& weights, int stepTenths,
                        std::size_t maxTables, Allowance& allowance) {
     // A table met is kept as the move that reached it from a table already
     // followed, and only the tables followed are kept whole: most tables met
@@ -158,9 +158,9 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
         Move move;
     };
     // Lowest distance first, then the newest table.
-    constexpr std::int64_t kLowestDistance = -1024;
+    constexpr std::int64_t kLowestPriority = -10 * 1024;
     const auto entry = [](std::int64_t priority, std::size_t index) {
-        return static_cast<std::uint64_t>(priority - kLowestDistance) << 32 |
+        return static_cast<std::uint64_t>(priority - kLowestPriority) << 32 |
                (0xFFFFFFFFu - static_cast<std::uint32_t>(index));
     };
     SeenSet<std::uint64_t> seen;
@@ -185,12 +185,13 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
         const auto from = static_cast<std::uint32_t>(followed.size() - 1);
         const auto steps = static_cast<std::uint16_t>(nodes[index].steps + 1);
         const DistanceFrom distance(position, weights);
+        const CanonicalKeyFrom key(position);
         for (const Move& move : MovesToFollow(position, index == 0, moves)) {
             // A table the game would count lost is judged only once it is
             // next to follow: most tables met never are.
             Position next = position;
             Play(next, move);
-            if (!seen.Insert(CanonicalKey(next))) {
+            if (!seen.Insert(key.Of(next))) {
                 continue;
             }
             if (next.Won()) {
@@ -204,7 +205,7 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
                 return result;
             }
             nodes.push_back({index, from, steps, move});
-            queue.push_back(entry(distance.Of(next) + stepWeight * steps, nodes.size() - 1));
+            queue.push_back(entry(10 * distance.Of(next) + stepTenths * steps, nodes.size() - 1));
             std::push_heap(queue.begin(), queue.end(), std::greater<>());
         }
         if (seen.Size() >= maxTables ||
@@ -218,7 +219,9 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepWei
     return result;
 }
 
-constexpr int kStepWeight = 3;
+// Each move made counts a little more than a loose card's worth of distance
+// over three: shorter wins at a few more tables.
+constexpr int kStepTenths = 32;
 
 // A win found by the wider looks wanders. From tables along it, last ones
 // first, the look for a short win often finds a shorter way to the end;
@@ -233,7 +236,7 @@ void Straighten(const Position& deal, SearchResult& found, Allowance& allowance)
     }
     for (std::size_t at = found.line.size() - found.line.size() % kStretch; at > 0;) {
         at -= kStretch;
-        SearchResult shorter = BestFirst(tables[at], kFewMoves, kStepWeight, kTables, allowance);
+        SearchResult shorter = BestFirst(tables[at], kFewMoves, kStepTenths, kTables, allowance);
         found.positions += shorter.positions;
         if (shorter.verdict == Verdict::kWon && at + shorter.line.size() < found.line.size()) {
             found.line.resize(at);
@@ -262,11 +265,11 @@ SearchResult Search(const Position& deal, const Budget& budget) {
     struct Stage {
         Kind kind;
         const Weights& weights;
-        int stepWeight;
+        int stepTenths;
         std::size_t tables;
     };
     const Stage stages[] = {
-        {kBest, kFewMoves, kStepWeight, 60'000}, {kBest, kFewMoves, 1, 60'000},
+        {kBest, kFewMoves, kStepTenths, 60'000}, {kBest, kFewMoves, 10, 60'000},
         {kQuick, kFewMoves, 0, 50'000},          {kQuick, kCardsHome, 0, 50'000},
         {kBest, kCardsHome, 0, 300'000},         {kBest, kLevelHomes, 0, 300'000},
         {kBest, kFreeCells, 0, 300'000},         {kWhole, kCardsHome, 0, SIZE_MAX}};
@@ -277,7 +280,7 @@ SearchResult Search(const Position& deal, const Budget& budget) {
     for (const Stage& stage : stages) {
         switch (stage.kind) {
             case kBest:
-                result = BestFirst(deal, stage.weights, stage.stepWeight, stage.tables, allowance);
+                result = BestFirst(deal, stage.weights, stage.stepTenths, stage.tables, allowance);
                 break;
             case kQuick:
                 result = DepthFirst(deal, stage.weights, stage.tables, &HashKey, allowance);
