@@ -219,8 +219,8 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepTen
     return result;
 }
 
-// Each move made counts a little more than a loose card's worth of distance
-// over three: shorter wins at a few more tables.
+// Each move made counts 3.2 points of distance: at 3 the lines come out a
+// move or two longer, at 3.5 the search meets twice the tables.
 constexpr int kStepTenths = 32;
 
 // A win found by the wider looks wanders. From tables along it, last ones
