@@ -19,6 +19,9 @@ using Clock = std::chrono::steady_clock;
 // Lines longer than this are also searched two moves away from each table
 // for a shorter way; most lines are short enough after one move's look.
 constexpr std::size_t kLongLine = 50;
+
+// What the searches side by side may hold between them below the large budget.
+constexpr std::size_t kAllSmallBytes = std::size_t{64} << 20;
 }  // namespace
 
 GameResult SolveGame(int number, const Budget& budget) {
@@ -62,11 +65,15 @@ void SolveRange(int first, int last, unsigned threads,
     const auto ready = std::make_unique<std::atomic<bool>[]>(deals);
     std::atomic<int> next = 0;
     std::atomic<int> done = 0;
-    // One search at a time may hold more than the small budget.
+    // One search at a time may hold more than the small budget. The small
+    // budgets share what is left beside the large one; where a search waits
+    // for the large one changes only when it finishes, not what it finds.
+    threads = std::max(1u, threads);
     std::mutex large;
-    const Budget budget{.large = &large};
+    const Budget budget{.smallBytes = std::max(Budget{}.smallBytes, kAllSmallBytes / threads),
+                        .large = &large};
     std::vector<std::jthread> workers;
-    for (unsigned t = 0; t < std::max(1u, threads); ++t) {
+    for (unsigned t = 0; t < threads; ++t) {
         workers.emplace_back([&] {
             for (int deal = next++; deal < deals; deal = next++) {
                 results[deal] = SolveGame(dealNumber[deal], budget);
