@@ -1,6 +1,7 @@
 #include "solver/legal_moves.h"
 
 #include <algorithm>
+#include <array>
 
 namespace solver {
 
@@ -57,6 +58,12 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal,
                     std::vector<Move>& moves) {
     const int freePlaces = rules::FreePlaces(position, -1);
     const int freeCell = FirstFreeCell(position);
+    // A run goes only onto a higher card, so the rule is asked only then:
+    // most pairs of columns fail that at once.
+    std::array<int, rules::kColumns> topRank{};
+    for (int k = 0; k < rules::kColumns; ++k) {
+        topRank[k] = position.top[k] < 0 ? 0 : rules::TopCard(position, k).nRank;
+    }
     for (int source = 0; source < rules::kColumns; ++source) {
         if (position.top[source] < 0) {
             continue;
@@ -64,6 +71,9 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal,
         AddHomeMove(position, Move::kColumn, source, rules::TopCard(position, source), fromDeal,
                     moves);
         for (int target = 0; target < rules::kColumns; ++target) {
+            if (topRank[target] <= topRank[source]) {
+                continue;
+            }
             const int length = rules::FittingRunLength(position, source, target, freePlaces);
             if (length > 0) {
                 moves.push_back(
@@ -109,13 +119,18 @@ std::vector<Move> LegalMoves(const Position& position) {
     return moves;
 }
 
-void Play(Position& position, const Move& move) {
+void Play(Position& position, const Move& move, bool fromDeal) {
     Apply(position, move);
-    SettleAutoPlay(position);
+    if (fromDeal) {
+        SettleAutoPlay(position);
+    } else {
+        SettleAfter(position, move);
+    }
 }
 
 bool Reach(Position& position, const Move& move) {
-    Play(position, move);
+    Apply(position, move);
+    SettleAutoPlay(position);
     return position.Won() || !CountsNoMoveLeft(position);
 }
 

@@ -14,8 +14,10 @@ namespace solver {
 void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves);
 std::vector<Move> LegalMoves(const Position& position);
 
-// A move made and the table settled: every card automatic play sends goes home.
-void Play(Position& position, const Move& move);
+// A move made and the table settled: every card automatic play sends goes
+// home. `fromDeal`: the table is as dealt, where automatic play has not yet
+// looked; any other is settled already.
+void Play(Position& position, const Move& move, bool fromDeal);
 
 // A table reached by a move, settled; false when the game would be lost there.
 // The game declares no loss while automatic play still has a card to send

@@ -85,14 +85,17 @@ void Apply(Position& position, const Move& move) {
     }
 }
 
+namespace {
+// The rule of rules::AutoSendsHome, read straight off the code.
+bool AutoSends(const Position& position, std::uint8_t code, int lowest) {
+    const Card card = CardOf(code);
+    return code != 0 && card.nRank == position.home[card.nSuit] + 1 &&
+           rules::SafeForHome(card.nRank, lowest);
+}
+}  // namespace
+
 void SettleAutoPlay(Position& position) {
-    // The rule of rules::AutoSendsHome, read straight off the codes.
     int lowest = rules::MinHome(position);
-    const auto sends = [&](std::uint8_t code) {
-        const Card card = CardOf(code);
-        return code != 0 && card.nRank == position.home[card.nSuit] + 1 &&
-               rules::SafeForHome(card.nRank, lowest);
-    };
     const auto sendHome = [&](std::uint8_t& code) {
         ++position.home[CardOf(code).nSuit];
         code = 0;
@@ -101,17 +104,29 @@ void SettleAutoPlay(Position& position) {
     for (bool moved = true; moved;) {
         moved = false;
         for (int k = 0; k < rules::kColumns; ++k) {
-            while (position.top[k] >= 0 && sends(position.cards[k][position.top[k]])) {
+            while (position.top[k] >= 0 &&
+                   AutoSends(position, position.cards[k][position.top[k]], lowest)) {
                 sendHome(position.cards[k][position.top[k]--]);
                 moved = true;
             }
         }
         for (int j = 0; j < rules::kCells; ++j) {
-            if (sends(position.cells[j])) {
+            if (AutoSends(position, position.cells[j], lowest)) {
                 sendHome(position.cells[j]);
                 moved = true;
             }
         }
+    }
+}
+
+void SettleAfter(Position& position, const Move& move) {
+    // A card moved elsewhere was no card for home before and is none now;
+    // only a card sent home or one the move uncovers can set automatic play off.
+    const bool uncovers = move.fromPlace == Move::kColumn && position.top[move.from] >= 0 &&
+                          AutoSends(position, position.cards[move.from][position.top[move.from]],
+                                    rules::MinHome(position));
+    if (move.toPlace == Move::kHome || uncovers) {
+        SettleAutoPlay(position);
     }
 }
 

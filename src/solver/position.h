@@ -82,6 +82,9 @@ Move MoveOf(const Position& position, Move::Place fromPlace, int from, Move::Pla
 // the order of its ticks does not change where it comes to rest.
 void SettleAutoPlay(Position& position);
 
+// The same for a table that was settled before `move` was made on it.
+void SettleAfter(Position& position, const Move& move);
+
 // Whether the game would declare the game lost on this table: a button
 // release counts no move left. Every free place counts as a move, so only a
 // full table can be lost.

@@ -176,7 +176,7 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepTen
         queue.pop_back();
         Position position = index == 0 ? deal : followed[nodes[index].from];
         if (index != 0) {
-            Play(position, nodes[index].move);
+            Play(position, nodes[index].move, nodes[index].from == 0);
             if (CountsNoMoveLeft(position)) {
                 continue;
             }
@@ -190,7 +190,7 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepTen
             // A table the game would count lost is judged only once it is
             // next to follow: most tables met never are.
             Position next = position;
-            Play(next, move);
+            Play(next, move, index == 0);
             if (!seen.Insert(key.Of(next))) {
                 continue;
             }
