@@ -128,9 +128,8 @@ void Play(Position& position, const Move& move, bool fromDeal) {
     }
 }
 
-bool Reach(Position& position, const Move& move) {
-    Apply(position, move);
-    SettleAutoPlay(position);
+bool Reach(Position& position, const Move& move, bool fromDeal) {
+    Play(position, move, fromDeal);
     return position.Won() || !CountsNoMoveLeft(position);
 }
 

@@ -22,7 +22,7 @@ void Play(Position& position, const Move& move, bool fromDeal);
 // A table reached by a move, settled; false when the game would be lost there.
 // The game declares no loss while automatic play still has a card to send
 // home, so only the settled table is judged.
-bool Reach(Position& position, const Move& move);
+bool Reach(Position& position, const Move& move, bool fromDeal);
 
 // The move among `moves` that sends home a card no other card can still want
 // to be built on, since both cards of the other colour one rank lower are

@@ -59,7 +59,7 @@ std::span<const Move> MovesToFollow(const Position& position, bool fromDeal,
     LegalMoves(position, fromDeal, moves);
     if (const Move* forced = ForcedMove(position, moves)) {
         Position next = position;
-        if (Reach(next, *forced)) {
+        if (Reach(next, *forced, fromDeal)) {
             return {forced, 1};
         }
     }
@@ -96,7 +96,7 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
         const DistanceFrom distance(position, weights);
         for (const Move& move : MovesToFollow(position, frames.empty(), moves)) {
             Position next = position;
-            if (Reach(next, move) && seen.Insert(keyOf(next))) {
+            if (Reach(next, move, frames.empty()) && seen.Insert(keyOf(next))) {
                 candidates.push_back({next.Won() ? -1 : distance.Of(next), move});
             }
         }
@@ -121,7 +121,7 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
         }
         const Move move = pending[frame.next++];
         Position next = frame.position;
-        Reach(next, move);
+        Reach(next, move, frames.size() == 1);
         if (next.Won()) {
             for (const Frame& step : frames) {
                 result.line.push_back(pending[step.next - 1]);
@@ -232,7 +232,7 @@ void Straighten(const Position& deal, SearchResult& found, Allowance& allowance)
     std::vector<Position> tables{deal};
     for (const Move& move : found.line) {
         tables.push_back(tables.back());
-        Reach(tables.back(), move);
+        Reach(tables.back(), move, tables.size() == 2);
     }
     for (std::size_t at = found.line.size() - found.line.size() % kStretch; at > 0;) {
         at -= kStretch;

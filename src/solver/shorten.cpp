@@ -90,8 +90,9 @@ class LineTables {
             m_last[CanonicalKey(tables[i])] = static_cast<int>(i);
         }
     }
-    int Find(const Position& position) const {
-        const auto found = m_last.find(CanonicalKey(position));
+    // `key`: the table's CanonicalKey.
+    int Find(const Position& position, std::uint64_t key) const {
+        const auto found = m_last.find(key);
         return found != m_last.end() && m_exact[found->second] == CanonicalTable(position)
                    ? found->second
                    : -1;
@@ -116,9 +117,10 @@ struct Shortcut {
 // Looks from `position`, reached from table `from` of the line by `path`, for
 // the way to a later table of the line that leaves the fewest moves in all,
 // the line after table j taking `rest[j]`.
-void Explore(const Position& position, int from, int depth, const LineTables& tables,
-             const std::vector<int>& rest, std::vector<Move>& path, Shortcut& best) {
-    const int found = tables.Find(position);
+void Explore(const Position& position, std::uint64_t key, int from, int depth,
+             const LineTables& tables, const std::vector<int>& rest, std::vector<Move>& path,
+             Shortcut& best) {
+    const int found = tables.Find(position, key);
     const int steps = static_cast<int>(path.size());
     if (found > from && steps + rest[found] < best.moves + rest[best.to]) {
         best = {steps, found, path, Places::Between(tables.At(found), position)};
@@ -127,14 +129,16 @@ void Explore(const Position& position, int from, int depth, const LineTables& ta
         return;
     }
     std::vector<Move> moves;
-    LegalMoves(position, from == 0 && steps == 0, moves);
+    const bool fromDeal = from == 0 && steps == 0;
+    const CanonicalKeyFrom keys(position);
+    LegalMoves(position, fromDeal, moves);
     for (const Move& move : moves) {
         Position next = position;
-        if (!Reach(next, move)) {
+        if (!Reach(next, move, fromDeal)) {
             continue;
         }
         path.push_back(move);
-        Explore(next, from, depth, tables, rest, path, best);
+        Explore(next, keys.Of(next), from, depth, tables, rest, path, best);
         path.pop_back();
     }
 }
@@ -146,7 +150,7 @@ std::vector<Move> Shorten(const Position& deal, std::vector<Move> line, int dept
         std::vector<Position> tables{deal};
         for (const Move& move : line) {
             tables.push_back(tables.back());
-            Reach(tables.back(), move);
+            Reach(tables.back(), move, tables.size() == 2);
         }
         const LineTables where(tables);
         // The fewest moves from each table of the line to its end, and how.
@@ -156,7 +160,7 @@ std::vector<Move> Shorten(const Position& deal, std::vector<Move> line, int dept
         for (int i = last - 1; i >= 0; --i) {
             ways[i] = {1, i + 1, {line[i]}, Places::Same()};
             std::vector<Move> path;
-            Explore(tables[i], i, depth, where, rest, path, ways[i]);
+            Explore(tables[i], CanonicalKey(tables[i]), i, depth, where, rest, path, ways[i]);
             rest[i] = ways[i].moves + rest[ways[i].to];
         }
         if (rest[0] == last) {

@@ -62,7 +62,8 @@ TEST(Solver, ShortensALineUntilNoStretchOfItCanBeReplaced) {
                FitsOn(table.At(k, table.top[k]), table.At(k, table.top[k] - 1));
     };
     while (at < line.size() && column < 0) {
-        solver::Reach(table, line[at++]);
+        solver::Reach(table, line[at], at == 0);
+        ++at;
         cell = 0;
         while (cell < 3 && table.CellUsed(cell)) {
             ++cell;
