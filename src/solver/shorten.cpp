@@ -133,8 +133,11 @@ void Explore(const Position& position, std::uint64_t key, int from, int depth,
     const CanonicalKeyFrom keys(position);
     LegalMoves(position, fromDeal, moves);
     for (const Move& move : moves) {
+        // A table of the line is never one the game counts lost: only the
+        // tables a shortcut passes on its way need judging.
         Position next = position;
-        if (!Reach(next, move, fromDeal)) {
+        Play(next, move, fromDeal);
+        if (steps + 1 < depth && CountsNoMoveLeft(next)) {
             continue;
         }
         path.push_back(move);
