@@ -161,11 +161,12 @@ int FittingRunLength(const T& t, int source, int target, int freePlaces) {
     }
     const Card targetTop = TopCard(t, target);
     const int length = targetTop.nRank - TopCard(t, source).nRank;
-    if (length < 1 || length > RunLimit(freePlaces) || length > TopRunLength(t, source, length) ||
-        !HasRoomFor(t, target, length)) {
+    // The cheap tests first: most pairs of columns fail at the run's lowest card.
+    if (length < 1 || length > RunLimit(freePlaces) || length > t.Top(source) + 1 ||
+        !FitsOn(t.At(source, t.Top(source) - length + 1), targetTop)) {
         return 0;
     }
-    return FitsOn(t.At(source, t.Top(source) - length + 1), targetTop) ? length : 0;
+    return length <= TopRunLength(t, source, length) && HasRoomFor(t, target, length) ? length : 0;
 }
 
 // Into an empty column the player is asked whether the run or the top card
