@@ -1,7 +1,6 @@
 #include "solver/distance.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace solver {
 
@@ -54,25 +53,45 @@ int Distance(const Position& position, const Weights& weights) {
 }
 
 DistanceFrom::DistanceFrom(const Position& from, const Weights& weights)
-    : m_from(from), m_weights(weights) {
+    : m_weights(&weights), m_tops(from) {
+    std::copy(std::begin(from.home), std::end(from.home), m_home.begin());
     for (int k = 0; k < rules::kColumns; ++k) {
         m_column[k] = ColumnDistance(from, k, weights);
         m_columns += m_column[k];
     }
 }
 
+bool DistanceFrom::SameHome(const Position& next) const {
+    return std::equal(m_home.begin(), m_home.end(), std::begin(next.home));
+}
+
 int DistanceFrom::Of(const Position& next) const {
     // A card gone home changes what lies on the next card for home anywhere.
-    if (std::memcmp(next.home, m_from.home, sizeof next.home) != 0) {
-        return Distance(next, m_weights);
+    if (!SameHome(next)) {
+        return Distance(next, *m_weights);
     }
     int columns = m_columns;
     for (int k = 0; k < rules::kColumns; ++k) {
-        if (ColumnMoved(m_from, next, k)) {
-            columns += ColumnDistance(next, k, m_weights) - m_column[k];
+        if (m_tops.Moved(next, k)) {
+            columns += ColumnDistance(next, k, *m_weights) - m_column[k];
         }
     }
-    return PlacesDistance(next, m_weights) + columns;
+    return PlacesDistance(next, *m_weights) + columns;
+}
+
+DistanceFrom DistanceFrom::Next(const Position& next) const {
+    if (!SameHome(next)) {
+        return DistanceFrom(next, *m_weights);
+    }
+    DistanceFrom from = *this;
+    for (int k = 0; k < rules::kColumns; ++k) {
+        if (m_tops.Moved(next, k)) {
+            from.m_column[k] = ColumnDistance(next, k, *m_weights);
+            from.m_columns += from.m_column[k] - m_column[k];
+        }
+    }
+    from.m_tops = ColumnTops(next);
+    return from;
 }
 
 }  // namespace solver

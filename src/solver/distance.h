@@ -21,17 +21,22 @@ struct Weights {
 // Lower is closer to a win.
 int Distance(const Position& position, const Weights& weights);
 
-// The distances of the tables one move away from `from`. A move changes
-// only the columns whose top it moves, unless a card goes home, so only
-// those are weighed again.
+// The distances of the tables one move from a table. A move changes only
+// the columns whose top it moves, unless a card goes home, so only those are
+// weighed again.
 class DistanceFrom {
   public:
     DistanceFrom(const Position& from, const Weights& weights);
     int Of(const Position& next) const;
+    // The same from `next`, a table one move away.
+    DistanceFrom Next(const Position& next) const;
 
   private:
-    const Position& m_from;
-    const Weights& m_weights;
+    bool SameHome(const Position& next) const;
+
+    const Weights* m_weights;
+    ColumnTops m_tops;
+    std::array<std::uint8_t, rules::kCells> m_home;
     std::array<int, rules::kColumns> m_column{};
     int m_columns = 0;
 };

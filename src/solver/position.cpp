@@ -176,7 +176,7 @@ std::uint64_t CanonicalKey(const Position& position) {
     return key;
 }
 
-CanonicalKeyFrom::CanonicalKeyFrom(const Position& from) : m_from(from) {
+CanonicalKeyFrom::CanonicalKeyFrom(const Position& from) : m_tops(from) {
     for (int k = 0; k < rules::kColumns; ++k) {
         m_column[k] = ColumnKey(from, k);
         m_columns += m_column[k];
@@ -186,11 +186,23 @@ CanonicalKeyFrom::CanonicalKeyFrom(const Position& from) : m_from(from) {
 std::uint64_t CanonicalKeyFrom::Of(const Position& next) const {
     std::uint64_t columns = m_columns;
     for (int k = 0; k < rules::kColumns; ++k) {
-        if (ColumnMoved(m_from, next, k)) {
+        if (m_tops.Moved(next, k)) {
             columns += ColumnKey(next, k) - m_column[k];
         }
     }
     return columns + CellsKey(next);
+}
+
+CanonicalKeyFrom CanonicalKeyFrom::Next(const Position& next) const {
+    CanonicalKeyFrom from = *this;
+    for (int k = 0; k < rules::kColumns; ++k) {
+        if (m_tops.Moved(next, k)) {
+            from.m_column[k] = ColumnKey(next, k);
+            from.m_columns += from.m_column[k] - m_column[k];
+        }
+    }
+    from.m_tops = ColumnTops(next);
+    return from;
 }
 
 ExactTable CanonicalTable(const Position& position) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -96,23 +97,30 @@ bool CountsNoMoveLeft(const Position& position);
 // in the game before it counts, so a shared number can only hide a win.
 std::uint64_t CanonicalKey(const Position& position);
 
-// Whether column k of `next`, a table one move from `from`, holds other
-// cards: they come and go only at a column's top, and in one move a column
-// only gains or only loses, so a column whose top row is where it was holds
-// what it held.
-inline bool ColumnMoved(const Position& from, const Position& next, int k) {
-    return next.top[k] != from.top[k];
-}
+// The top rows of a table's columns. A card comes or goes only at a
+// column's top, and in one move a column only gains or only loses, so the
+// columns of a table one move away whose top row is where it was hold what
+// they held.
+struct ColumnTops {
+    explicit ColumnTops(const Position& position) {
+        std::copy(std::begin(position.top), std::end(position.top), rows.begin());
+    }
+    bool Moved(const Position& next, int k) const { return next.top[k] != rows[k]; }
 
-// The keys of the tables one move from `from`, only the columns the move
+    std::array<std::int8_t, rules::kColumns> rows;
+};
+
+// The keys of the tables one move from a table, only the columns the move
 // changed mixed again.
 class CanonicalKeyFrom {
   public:
     explicit CanonicalKeyFrom(const Position& from);
     std::uint64_t Of(const Position& next) const;
+    // The same from `next`, a table one move away.
+    CanonicalKeyFrom Next(const Position& next) const;
 
   private:
-    const Position& m_from;
+    ColumnTops m_tops;
     std::array<std::uint64_t, rules::kColumns> m_column{};
     std::uint64_t m_columns = 0;
 };

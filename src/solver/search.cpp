@@ -163,9 +163,15 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepTen
         return static_cast<std::uint64_t>(priority - kLowestPriority) << 32 |
                (0xFFFFFFFFu - static_cast<std::uint32_t>(index));
     };
+    // A table followed, with what its columns weigh and mix to.
+    struct Followed {
+        Position position;
+        DistanceFrom distance;
+        CanonicalKeyFrom key;
+    };
     SeenSet<std::uint64_t> seen;
     std::vector<Node> nodes{{0, 0, 0, Move{}}};
-    std::vector<Position> followed;
+    std::vector<Followed> followed;
     std::vector<std::uint64_t> queue{entry(0, 0)};
     std::vector<Move> moves;
     SearchResult result;
@@ -174,18 +180,23 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepTen
         std::pop_heap(queue.begin(), queue.end(), std::greater<>());
         const std::uint32_t index = 0xFFFFFFFFu - static_cast<std::uint32_t>(queue.back());
         queue.pop_back();
-        Position position = index == 0 ? deal : followed[nodes[index].from];
-        if (index != 0) {
+        if (index == 0) {
+            followed.push_back({deal, DistanceFrom(deal, weights), CanonicalKeyFrom(deal)});
+        } else {
+            const Followed& parent = followed[nodes[index].from];
+            Position position = parent.position;
             Play(position, nodes[index].move, nodes[index].from == 0);
             if (CountsNoMoveLeft(position)) {
                 continue;
             }
+            followed.push_back(
+                {position, parent.distance.Next(position), parent.key.Next(position)});
         }
-        followed.push_back(position);
         const auto from = static_cast<std::uint32_t>(followed.size() - 1);
+        const Position& position = followed.back().position;
+        const DistanceFrom& distance = followed.back().distance;
+        const CanonicalKeyFrom& key = followed.back().key;
         const auto steps = static_cast<std::uint16_t>(nodes[index].steps + 1);
-        const DistanceFrom distance(position, weights);
-        const CanonicalKeyFrom key(position);
         for (const Move& move : MovesToFollow(position, index == 0, moves)) {
             // A table the game would count lost is judged only once it is
             // next to follow: most tables met never are.
