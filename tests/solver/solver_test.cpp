@@ -186,7 +186,7 @@ TEST(SolveCommand, PrintsTheLineForOneGameAndAVerdictPerGameOfARange) {
          {std::pair{std::vector<std::string>{"-j", "1", "1-40"}, Known("games_1-40.txt")},
           {{"-j2", "7-7"}, "7 won 50\nwon: 1 of 1\ncannot be won: none\nundecided: none\n"},
           {{"--jobs=2", "45898-45899"},
-           "45898 won 40\n45899 won 38\nwon: 2 of 2\ncannot be won: none\nundecided: none\n"}}) {
+           "45898 won 40\n45899 won 36\nwon: 2 of 2\ncannot be won: none\nundecided: none\n"}}) {
         const Outcome run = Command(arguments);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(WithoutTime(run.out), verdicts);
