@@ -120,12 +120,13 @@ void SettleAutoPlay(Position& position) {
 }
 
 void SettleAfter(Position& position, const Move& move) {
-    // A card moved elsewhere was no card for home before and is none now;
-    // only a card sent home or one the move uncovers can set automatic play off.
-    const bool uncovers = move.fromPlace == Move::kColumn && position.top[move.from] >= 0 &&
-                          AutoSends(position, position.cards[move.from][position.top[move.from]],
-                                    rules::MinHome(position));
-    if (move.toPlace == Move::kHome || uncovers) {
+    // A card moved elsewhere was no card for home before and is none now. A
+    // card sent home by hand was not safe to send, so its suit was not the
+    // lowest, and no other card becomes safe by it. Only a card the move
+    // uncovers can set automatic play off.
+    if (move.fromPlace == Move::kColumn && position.top[move.from] >= 0 &&
+        AutoSends(position, position.cards[move.from][position.top[move.from]],
+                  rules::MinHome(position))) {
         SettleAutoPlay(position);
     }
 }

@@ -97,10 +97,10 @@ bool CountsNoMoveLeft(const Position& position);
 // in the game before it counts, so a shared number can only hide a win.
 std::uint64_t CanonicalKey(const Position& position);
 
-// The top rows of a table's columns. A card comes or goes only at a
-// column's top, and in one move a column only gains or only loses, so the
-// columns of a table one move away whose top row is where it was hold what
-// they held.
+// The top rows of a table's columns. Cards come and go only at a column's
+// top, and what a move lays on a column is the first that automatic play
+// takes off it, so a column of a table one move away whose top row is where
+// it was holds what it held.
 struct ColumnTops {
     explicit ColumnTops(const Position& position) {
         std::copy(std::begin(position.top), std::end(position.top), rows.begin());

@@ -10,8 +10,10 @@
 #include "core/table_text.h"
 #include "game/view_table.h"
 #include "solver/command.h"
+#include "solver/distance.h"
 #include "solver/game_solver.h"
 #include "solver/headless_game.h"
+#include "solver/legal_moves.h"
 #include "solver/shorten.h"
 
 namespace {
@@ -83,6 +85,37 @@ TEST(Solver, ShortensALineUntilNoStretchOfItCanBeReplaced) {
     detour.insert(detour.begin() + static_cast<long>(at), {out, back});
     ASSERT_TRUE(solver::ReplayWins(kNumber, detour));
     EXPECT_EQ(solver::Shorten(deal, detour, 1), line);
+}
+
+TEST(Solver, WeighsMixesAndSettlesTheTablesOneMoveAwayAsIfFromScratch) {
+    // Every move from every table along game 1's line and down its first
+    // moves again, the cards going home included: what the search carries
+    // from table to table agrees with what each table says by itself.
+    constexpr solver::Weights kEveryTerm{1, 2, 3, 4, 5, 6, 7, 8};
+    const solver::Position deal = solver::DealtPosition(1);
+    solver::Position table = deal;
+    solver::DistanceFrom distance(table, kEveryTerm);
+    solver::CanonicalKeyFrom key(table);
+    const std::vector<solver::Move> line = solver::SolveGame(1).line;
+    ASSERT_FALSE(line.empty());
+    for (const solver::Move& step : line) {
+        const bool fromDeal = table == deal;
+        for (const solver::Move& move : solver::LegalMoves(table)) {
+            solver::Position next = table;
+            solver::Play(next, move, fromDeal);
+            solver::Position settled = table;
+            solver::Apply(settled, move);
+            solver::SettleAutoPlay(settled);
+            ASSERT_EQ(next, settled) << solver::MoveText(move);
+            EXPECT_EQ(distance.Of(next), solver::Distance(next, kEveryTerm));
+            EXPECT_EQ(key.Of(next), solver::CanonicalKey(next));
+            EXPECT_EQ(key.Next(next).Of(next), solver::CanonicalKey(next));
+        }
+        solver::Play(table, step, fromDeal);
+        distance = distance.Next(table);
+        key = key.Next(table);
+        EXPECT_EQ(distance.Of(table), solver::Distance(table, kEveryTerm));
+    }
 }
 
 TEST(Solver, ProvesThatALockedTableCannotBeWon) {
