@@ -26,6 +26,7 @@ const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kMagenta = qRgb(255, 0, 255);
 const QSize kClient(632, 407);
+const QRgb kUnpainted = qRgb(1, 2, 3);  // a screen pixel no repaint reached
 
 QRgb Pixel(const QImage& image, int x, int y) {
     return image.pixel(x, y) | 0xff000000;
@@ -61,11 +62,11 @@ QPoint FirstDifference(const QImage& image, const QImage& expected) {
     return {-1, -1};
 }
 
-// A screen of `size` client pixels at `ratio` device pixels to each, black.
+// A screen of `size` client pixels at `ratio` device pixels to each, not yet painted.
 QImage Screen(QSize size, qreal ratio) {
     QImage screen((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
     screen.setDevicePixelRatio(ratio);
-    screen.fill(Qt::black);
+    screen.fill(kUnpainted);
     return screen;
 }
 
@@ -212,7 +213,9 @@ class TableWidgetTest : public QObject {
                  s.TextOut(612, 387, std::to_string(v.m_nMovesLeft)); }},
             {.what = "lines", .draw = [](Drawn& d) {
                  d.surface.Line(10, 300, 20, 300, MakeColorRef(0, 0, 0), PenMode::Copy);
-                 d.surface.Line(30, 320, 30, 310, MakeColorRef(0, 0, 0), PenMode::Copy); },
+                 d.surface.Line(30, 320, 30, 310, MakeColorRef(0, 0, 0), PenMode::Copy);
+                 QCOMPARE(d.changed,
+                          (QVector<QRect>{QRect(10, 300, 10, 1), QRect(30, 311, 1, 10)})); },
              .boxes = {{QRect(10, 300, 10, 1), kBlack}, {QRect(30, 311, 1, 10), kBlack}},
              .inside = [](ImageSurface&, const CSolView&) {}},
             // clang-format on
@@ -274,7 +277,9 @@ class TableWidgetTest : public QObject {
             table.view.OnLButtonUp(0, cell.x, cell.y);
             QCOMPARE(table.view.m_nSelected, kFirstReserveSelection);
             QCOMPARE(table.shown, FullRepaint(table.surface, table.shown));
-            const QImage played = table.shown;
+            const QImage played = table.shown;  // each device pixel, the last row and column too
+            QCOMPARE(PixelsOtherThan(played, played.rect(), kUnpainted),
+                     played.width() * played.height());
             table.view.OnPaint();
             table.view.UpdateMoveCount();
             QCOMPARE(table.shown, played);

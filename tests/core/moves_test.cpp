@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -316,10 +317,17 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
     }
 }
 
+// The king looks left, then right, twice.
 TEST(KingBox, DoubleClickTurnsTheKingTwiceThenShowsTheGameNumber) {
     FakeTable t;
     t.Deal(12345);
+    t.surface.Take();
     t.view->OnLButtonDblClk(0, 311, 50);
+    Log kings;
+    std::ranges::copy_if(t.surface.Take(), std::back_inserter(kings),
+                         [](const std::string& call) { return call.ends_with("32x32 copy"); });
+    EXPECT_EQ(kings, (Log{"blt 1000 295,35 32x32 copy", "blt 2000 295,35 32x32 copy",
+                          "blt 1000 295,35 32x32 copy", "blt 2000 295,35 32x32 copy"}));
     EXPECT_EQ(t.window.sleeps, std::vector<int>(4, 400));
     EXPECT_EQ(t.window.messages.back().first + t.window.messages.back().second, "12345Game Number");
 }

@@ -202,16 +202,26 @@ TEST_F(IniProfileFile, WhatIsNotAProfileFileIsNeitherReadNorReplaced) {
 }
 
 TEST_F(IniProfileFile, ProfileThatIsALinkStaysOneAndWhereItLeadsGetsTheValues) {
-    // As in a home folder kept in version control, relative to the link's folder.
+    // As in a home folder kept in version control, relative to the link's folder,
+    // through as many links in a row as the system follows: kelmora.ini, 1, ..., 39.
     fs::create_directory(folder / "store");
-    fs::create_symlink("store/kelmora.ini", path);
+    fs::create_symlink("1", path);
+    for (int link = 1; link <= 39; ++link) {
+        const std::string next = link < 39 ? std::to_string(link + 1) : "store/kelmora.ini";
+        fs::create_symlink(next, folder / std::to_string(link));
+    }
     IniProfile profile(path);
     ASSERT_TRUE(profile.WriteProfileInt("Status", "m_Won", 12)) << "the link leads nowhere yet";
     ASSERT_TRUE(profile.WriteProfileInt("Status", "m_Lost", 5));
-    EXPECT_EQ(fs::read_symlink(path), "store/kelmora.ini");
+    EXPECT_EQ(fs::read_symlink(path), "1");
     EXPECT_EQ(ReadProfileFile(folder / "store" / "kelmora.ini").text,
               "[Status]\nm_Won=12\nm_Lost=5\n");
-    EXPECT_EQ(Entries(), (Names{"kelmora.ini", "store"}));
+    EXPECT_EQ(Entries().size(), 41u) << "the links and the store alone";
+    // One link more is one too many: neither read nor written.
+    fs::create_symlink("kelmora.ini", folder / "0");
+    EXPECT_EQ(IniProfile(folder / "0").GetProfileInt("Status", "m_Won", -1), -1);
+    EXPECT_FALSE(IniProfile(folder / "0").WriteProfileInt("Status", "m_Won", 1));
+    EXPECT_EQ(profile.GetProfileInt("Status", "m_Won", -1), 12);
 }
 
 // A write stopped by another game's lock, a failing system call or a read-only

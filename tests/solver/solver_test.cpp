@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -236,6 +237,44 @@ TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "kelmora-solve: " + message + "\n");
     }
+}
+
+// A full disk is named, a stream failing alone is not; on a terminal the bar
+// counts the deals done from none.
+TEST(SolveCommand, NamesAFullDiskAndDrawsItsBarFromNoDealDone) {
+    std::ostream nowhere(nullptr);
+    std::ofstream full("/dev/full");
+    std::ostringstream out, err;
+    EXPECT_EQ(solver::RunSolveCommand({"--help"}, nowhere, err, {false, 2}), 1);
+    EXPECT_EQ(solver::RunSolveCommand({"--help"}, full, err, {false, 2}), 1);
+    EXPECT_EQ(err.str(),
+              "kelmora-solve: cannot write the output\n"
+              "kelmora-solve: cannot write the output: No space left on device\n");
+    std::ostringstream bar;
+    ASSERT_EQ(solver::RunSolveCommand({"45-45"}, out, bar, {true, 1}), 0);
+    const std::string first = "\r[" + std::string(30, '.') + "] 0/1 deals  0.0/s  1 open for 0:00";
+    EXPECT_TRUE(bar.str().starts_with(first + "\x1b[K")) << bar.str();
+    const std::string last = bar.str().substr(bar.str().rfind('\r'));
+    EXPECT_TRUE(last.starts_with("\r[" + std::string(30, '#') + "] 1/1 deals  ")) << last;
+    EXPECT_TRUE(last.ends_with("/s  0:00 left\x1b[K\n")) << last;
+}
+
+// Each deal of a headless game counts on a fresh profile of its own.
+TEST(Solver, AHeadlessGameCountsEachDealOnAFreshProfile) {
+    solver::HeadlessGame game;
+    for (const int number : {1, 2, 3}) {  // the first two abandoned
+        game.Deal(number);
+    }
+    EXPECT_EQ(game.View().m_Lost, 1);
+}
+
+// Whole tables tell apart every reserve card, the smallest too.
+TEST(Solver, WholeTablesDifferInTheSmallestReserveCard) {
+    solver::Position table = solver::DealtPosition(1);
+    std::ranges::copy(std::array<std::uint8_t, 4>{30, 20, 40, 9}, table.cells);
+    solver::Position other = table;
+    other.cells[3] = 8;
+    EXPECT_NE(solver::CanonicalTable(table), solver::CanonicalTable(other));
 }
 
 }  // namespace
