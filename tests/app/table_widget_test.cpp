@@ -23,8 +23,6 @@ const QRgb kNavy = qRgb(0, 0, 128);
 const QRgb kNavyInverse = qRgb(255, 255, 127);
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kRed = qRgb(255, 0, 0);
-const QRgb kMagenta = qRgb(255, 0, 255);
 const QSize kClient(632, 407);
 const QRgb kUnpainted = qRgb(1, 2, 3);  // a screen pixel no repaint reached
 
