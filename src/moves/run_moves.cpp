@@ -17,10 +17,8 @@ void CSolView::MoveRunToColumn(int nTarget) {
     if (!moves::IsColumnSelection(m_nSelected)) {
         return;
     }
-    const int length = moves::FittingRunLength(*this, m_nSelected - 1, nTarget, freePlaces);
-    if (length > 0) {
-        MoveRun(length, nTarget);
-    }
+    // MoveRun refuses the length 0 of a run that does not fit.
+    MoveRun(moves::FittingRunLength(*this, m_nSelected - 1, nTarget, freePlaces), nTarget);
 }
 
 void CSolView::MoveRun(int L, int nTarget) {
@@ -46,7 +44,7 @@ void CSolView::MoveRun(int L, int nTarget) {
         }
         moves::StackCard(*this, source, row, nTarget);
     }
-    m_nTop[source] = std::max(sourceTop - L, -1);
+    m_nTop[source] = bottomRow - 1;
 
     static_assert(std::size(table::kRunToColumnErase) == moves::kLongestRun + 1);
     // A single card always clears the strip it leaves, even from a column it empties.

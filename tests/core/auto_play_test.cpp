@@ -43,16 +43,21 @@ TEST(AutoPlay, FourthAceFreesLaterTwosInTheSameTickOnly) {
 // again plainly, a marked card that left is not.
 TEST(AutoPlay, TakesTheSelectionAwayAndDrawsTheMarkedCardPlainly) {
     const struct {
+        std::string cells = "KH", columns = "|KS|AH";
         int selected;
         std::string drawnLast;
     } cases[] = {
         {.selected = 2, .drawnLast = "blt 26 82,110 71x96 copy"},  // KS, left of it empty
         {.selected = kFirstReserveSelection, .drawnLast = "blt 39 0,0 71x96 copy"},  // KH
         {.selected = 3, .drawnLast = "fill 160,110-235,210 0,0,128"},  // the AH itself
+        {.cells = "KH AS",
+         .columns = "|KS",
+         .selected = kFirstReserveSelection + 1,
+         .drawnLast = "blt 14 410,0 71x96 copy"},  // the AS home
     };
     for (const auto& c : cases) {
         FakeTable t;
-        Lay(*t.view, {.cells = "KH", .columns = "|KS|AH"});
+        Lay(*t.view, {.cells = c.cells, .columns = c.columns});
         t.view->m_nSelected = c.selected;
         t.surface.Take();
         t.view->AutoPlay();

@@ -11,23 +11,6 @@
 
 namespace {
 
-TEST(GameStart, LeavesAFreshTableEveryTime) {
-    FakeTable t;
-    CSolView& v = *t.view;
-    Lay(*t.view, {.cells = "AC", .homes = "AC"});
-    std::tie(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay) = std::tuple(77, 3, 1);
-    t.surface.Take();
-    t.Deal(1234);
-    EXPECT_EQ(std::tuple(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay), std::tuple(0, 0, 0));
-    EXPECT_EQ(std::tuple(v.m_Cards[4][table::kCellRow], v.m_bCellUsed[0]), std::tuple(Card{}, 0));
-    EXPECT_EQ(std::vector<int>(v.m_nTop, v.m_nTop + 8), (std::vector<int>{6, 6, 6, 6, 5, 5, 5, 5}));
-    EXPECT_EQ(t.window.title, "Kelmora #1234");
-    EXPECT_EQ(t.window.timers.at(kGameTimer), 100);
-    const auto calls = t.surface.Take();  // the old table erased first, the new count drawn last
-    EXPECT_EQ(calls.front(), "fill 0,0-632,407 0,0,128");
-    EXPECT_EQ(calls.back(), "text 612,387 " + std::to_string(v.m_nMovesLeft));
-}
-
 TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
     std::set<std::array<int, 52>> distinct;
     for (int game = 0; game <= CSolDoc::kLastGameNumber; ++game) {
@@ -45,8 +28,9 @@ TEST(Deal, EveryNumberDealsEachCardOnceAndTwentyThousandDealsDiffer) {
 
 // Game 1 starts at position 1 of tables 0 and 0; 45899 at position 50 of tables
 // 29 and 29, going on after position 51 with 0; 18740 at 23, table 7 first and
-// then table 12.
-TEST(Deal, KnownGameNumbersDealTheirOwnCards) {
+// then table 12. Each is dealt on a fresh table, the old one erased first and the
+// new count drawn last.
+TEST(Deal, KnownGameNumbersDealTheirOwnCardsOnAFreshTable) {
     const struct {
         int game;
         const char* columns;
@@ -66,8 +50,20 @@ TEST(Deal, KnownGameNumbersDealTheirOwnCards) {
     };
     for (const auto& deal : deals) {
         FakeTable t;
+        CSolView& v = *t.view;
+        Lay(v, {.cells = "AC", .homes = "AC"});
+        std::tie(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay) = std::tuple(77, 3, 1);
+        t.surface.Take();
         t.Deal(deal.game);
-        EXPECT_EQ(ColumnsText(*t.view), deal.columns) << "game " << deal.game;
+        EXPECT_EQ(ColumnsText(v), deal.columns) << "game " << deal.game;
+        EXPECT_EQ(std::tuple(v.m_nSeconds, v.m_nSelected, v.m_bAutoPlay), std::tuple(0, 0, 0));
+        EXPECT_EQ(std::tuple(v.m_Cards[4][table::kCellRow], v.m_bCellUsed[0]),
+                  std::tuple(Card{}, 0));
+        EXPECT_EQ(t.window.title, "Kelmora #" + std::to_string(deal.game));
+        EXPECT_EQ(t.window.timers.at(kGameTimer), 100);
+        const auto calls = t.surface.Take();
+        EXPECT_EQ(calls.front(), "fill 0,0-632,407 0,0,128");
+        EXPECT_EQ(calls.back(), "text 612,387 " + std::to_string(v.m_nMovesLeft));
     }
 }
 

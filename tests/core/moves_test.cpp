@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -195,9 +194,11 @@ TEST(RunMove, ParksStacksAndErasesAsTheFreePlacesAndTheTargetAllow) {
 }
 
 using Handler = void (CSolView::*)(unsigned, int, int);
+const Handler kPress = &CSolView::OnLButtonDown, kPeek = &CSolView::OnRButtonDown,
+              kLeft = &CSolView::OnLButtonDblClk, kRight = &CSolView::OnRButtonDblClk;
 
 constexpr Card kKC{13, kClubs}, kKD{13, kDiamonds};
-constexpr Card kAH{1, kHearts}, k8C{8, kClubs}, kQD{12, kDiamonds};
+constexpr Card kAH{1, kHearts}, k8C{8, kClubs};
 constexpr int kNone = -1, kOff = -2;  // nothing selected; and both double-clicks off
 
 // Column 0: King of diamonds, Nine of hearts; 1: empty; 2: King of clubs, Eight
@@ -214,8 +215,6 @@ void LayOutPressTable(FakeTable& t, int selected = kNone) {
 }
 
 TEST(Press, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
-    const Handler kPress = &CSolView::OnLButtonDown, kLeft = &CSolView::OnLButtonDblClk,
-                  kRight = &CSolView::OnRButtonDblClk;
     const int kCol0 = 1, kCol2 = 3, kCell0 = 151, kCell2 = 153;  // selection codes
     const Log uncoverKing = {Erase(160, 235, 203, 228), Face(kKC, 160, 110)};
     const Log emptyColumn3 = {Erase(238, 313, 185, 210), Erase(238, 313, 110, 210)};
@@ -282,26 +281,17 @@ TEST(Press, SelectsMovesOrRefusesAsTheSelectionAndTargetCallFor) {
 
 // An action at a box's two inner corners draws; on the middle of an edge, nothing.
 TEST(Press, HitBoxesEndJustInsideTheirEdges) {
-    using Handler = void (CSolView::*)(unsigned, int, int);
     const struct {
         const char* what;
         Handler action;
         Rect box;
     } boxes[] = {
-        {.what = "column 0 down to its top card",
-         .action = &CSolView::OnLButtonDown,
-         .box = {4, 110, 74, 223}},
-        {.what = "reserve cell 0", .action = &CSolView::OnLButtonDown, .box = {0, 0, 70, 98}},
-        {.what = "the covered King's strip",
-         .action = &CSolView::OnRButtonDown,
-         .box = {4, 110, 74, 128}},
-        {.what = "the king box", .action = &CSolView::OnLButtonDblClk, .box = {295, 35, 327, 67}},
-        {.what = "column 2's top card, 75 wide",
-         .action = &CSolView::OnRButtonDblClk,
-         .box = {160, 128, 235, 223}},
-        {.what = "reserve cell 0's card",
-         .action = &CSolView::OnRButtonDblClk,
-         .box = {0, 0, 70, 95}},
+        {.what = "column 0 down to its top card", .action = kPress, .box = {4, 110, 74, 223}},
+        {.what = "reserve cell 0", .action = kPress, .box = {0, 0, 70, 98}},
+        {.what = "the covered King's strip", .action = kPeek, .box = {4, 110, 74, 128}},
+        {.what = "the king box", .action = kLeft, .box = {295, 35, 327, 67}},
+        {.what = "column 2's top card, 75 wide", .action = kRight, .box = {160, 128, 235, 223}},
+        {.what = "reserve cell 0's card", .action = kRight, .box = {0, 0, 70, 95}},
     };
     for (const auto& c : boxes) {
         const int x = (c.box.left + c.box.right) / 2, y = (c.box.top + c.box.bottom) / 2;
@@ -316,10 +306,16 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
     }
 }
 
+// The king looks left, then right, twice.
 TEST(KingBox, DoubleClickTurnsTheKingTwiceThenShowsTheGameNumber) {
     FakeTable t;
     t.Deal(12345);
+    t.surface.Take();
     t.view->OnLButtonDblClk(0, 311, 50);
+    Log kings = t.surface.Take();
+    std::erase_if(kings, [](const std::string& call) { return !call.ends_with("32x32 copy"); });
+    const std::string left = "blt 1000 295,35 32x32 copy", right = "blt 2000 295,35 32x32 copy";
+    EXPECT_EQ(kings, (Log{left, right, left, right}));
     EXPECT_EQ(t.window.sleeps, std::vector<int>(4, 400));
     EXPECT_EQ(t.window.messages.back().first + t.window.messages.back().second, "12345Game Number");
 }

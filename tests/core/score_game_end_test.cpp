@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstdio>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -347,17 +346,6 @@ TEST(GameClock, AdvancesEveryElevenTicksAndIsDrawnOnlyWhenShown) {
         t.view->DrawClock();
         EXPECT_EQ(t.surface.Take().at(0),
                   "text " + std::to_string(x) + ",9 " + std::to_string(seconds));
-    }
-}
-
-TEST(StartupTick, DrawsTheEmptyTableOnce) {
-    FakeTable t;
-    t.view->OnInitialUpdate();
-    for (const std::size_t drawn : {14u + 1u + 4u + 1u, 0u}) {  // frames, clock, king box, king
-        t.view->OnTimer(kStartupTimer);
-        EXPECT_EQ(t.surface.Take().size(), drawn);
-        EXPECT_EQ(t.window.timers.count(kStartupTimer), 0u);
-        EXPECT_EQ(t.window.title, "Kelmora");
     }
 }
 

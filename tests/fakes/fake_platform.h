@@ -58,8 +58,6 @@ class FakeWindow : public WindowServices {
     std::int64_t now = 1'000'000;
     // Answer of the colour chooser; empty means Cancel.
     std::function<bool(ColorRef initial, ColorRef& chosen)> chooseColor;
-    // Runs while a message box is open, as the box's own message loop would.
-    std::function<void()> duringMessageBox;
 
     void SetTimer(int id, int periodMs) override { timers[id] = periodMs; }
     void KillTimer(int id) override { timers.erase(id); }
@@ -67,9 +65,6 @@ class FakeWindow : public WindowServices {
     void SetPointer(CursorHandle cursor) override { pointer = cursor; }
     void MessageBox(const std::string& text, const std::string& caption) override {
         messages.emplace_back(text, caption);
-        if (duringMessageBox) {
-            duringMessageBox();
-        }
     }
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
     bool ChooseColor(ColorRef initial, ColorRef& chosen) override {

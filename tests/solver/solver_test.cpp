@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -271,6 +272,34 @@ TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "kelmora-solve: " + message + "\n");
     }
+}
+
+// A full disk is named, a stream failing alone is not; on a terminal the bar
+// shows no deal done while the deal is open, then all done.
+TEST(SolveCommand, NamesAFullDiskAndDrawsItsBarFromNoDealDone) {
+    std::ostream nowhere(nullptr);
+    std::ofstream full("/dev/full");
+    std::ostringstream out, err, bar;
+    EXPECT_EQ(solver::RunSolveCommand({"--help"}, nowhere, err, {false, 2}), 1);
+    EXPECT_EQ(solver::RunSolveCommand({"--help"}, full, err, {false, 2}), 1);
+    EXPECT_EQ(err.str(),
+              "kelmora-solve: cannot write the output\n"
+              "kelmora-solve: cannot write the output: No space left on device\n");
+    ASSERT_EQ(solver::RunSolveCommand({"45-45"}, out, bar, {true, 1}), 0);
+    const std::string open = bar.str().substr(0, bar.str().find("\r\x1b[K"));  // until the verdict
+    EXPECT_EQ(open.find("] 1/1"), std::string::npos) << open;
+    const std::string last = bar.str().substr(bar.str().rfind('\r'));
+    EXPECT_TRUE(last.starts_with("\r[" + std::string(30, '#') + "] 1/1 deals  ")) << last;
+    EXPECT_TRUE(last.ends_with("/s  0:00 left\x1b[K\n")) << last;
+}
+
+// Whole tables tell apart every reserve card, the smallest too.
+TEST(Solver, WholeTablesDifferInTheSmallestReserveCard) {
+    solver::Position table = solver::DealtPosition(1);
+    std::ranges::copy(std::array<std::uint8_t, 4>{30, 20, 40, 9}, table.cells);
+    solver::Position other = table;
+    other.cells[3] = 8;
+    EXPECT_NE(solver::CanonicalTable(table), solver::CanonicalTable(other));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The program on Qt's own Wayland plugin, under a compositor started for the
-// test: it starts, is named, answers its dialogs, plays and ends.
+// test: it starts, is named, answers its dialogs, deals, docks its toolbar and ends.
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QToolBar>
@@ -7,12 +7,9 @@
 
 #include "app/command_ids.h"
 #include "play/play_window.h"
-#include "solver/game_solver.h"
-#include "solver/headless_game.h"
 
 namespace {
 constexpr int kDealtGame = 18;
-constexpr std::size_t kMovesPlayed = 4;
 }  // namespace
 
 class WaylandTest : public QObject {
@@ -41,20 +38,9 @@ class WaylandTest : public QObject {
         });
         window.Trigger(command::kAbout);
 
-        // The first moves of a winning line, each leaving the table the
-        // headless game shows for it.
-        const solver::GameResult solution = solver::SolveGame(kDealtGame);
-        QVERIFY(solution.line.size() > kMovesPlayed);
-        solver::HeadlessGame expected;
-        expected.Deal(kDealtGame);
+        // A game dealt through its dialog; playing it is the whole-game test's.
         window.SelectGame(kDealtGame);
-        for (std::size_t i = 0; i < kMovesPlayed; ++i) {
-            window.Play(solution.line[i]);
-            QVERIFY(expected.Play(solution.line[i]));
-            expected.Settle();
-            QTRY_VERIFY_WITH_TIMEOUT(
-                solver::PositionOf(window.Game()) == solver::PositionOf(expected.View()), 5000);
-        }
+        QCOMPARE(window.Game().m_nGameNumber, kDealtGame);
 
         // The toolbar docks on the edge it is dragged to, and never floats
         // where the compositor alone would place it.

@@ -82,7 +82,7 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, const std::string&
 // Where a write must go so that a profile which is a symbolic link stays one:
 // the end of the chain of links, or `path` itself when it is none.
 std::optional<std::filesystem::path> FinalTarget(std::filesystem::path path) {
-    for (int links = 0; links < kMaxLinks; ++links) {
+    for (int links = 0; links <= kMaxLinks; ++links) {
         std::error_code error;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
             return path;
