@@ -238,15 +238,17 @@ constexpr int kStepTenths = 32;
 // first, the look for a short win often finds a shorter way to the end;
 // each that it finds replaces the rest of the line.
 void Straighten(const Position& deal, SearchResult& found, Allowance& allowance) {
-    constexpr std::size_t kStretch = 8;
+    // Each look may meet ten thousand tables: a line that wanders through
+    // many hundreds of moves is looked at from 64 tables at most.
+    const std::size_t stretch = std::max<std::size_t>(8, found.line.size() / 64);
     constexpr std::size_t kTables = 10'000;
     std::vector<Position> tables{deal};
     for (const Move& move : found.line) {
         tables.push_back(tables.back());
         Reach(tables.back(), move, tables.size() == 2);
     }
-    for (std::size_t at = found.line.size() - found.line.size() % kStretch; at > 0;) {
-        at -= kStretch;
+    for (std::size_t at = found.line.size() - found.line.size() % stretch; at > 0;) {
+        at -= stretch;
         SearchResult shorter = BestFirst(tables[at], kFewMoves, kStepTenths, kTables, allowance);
         found.positions += shorter.positions;
         if (shorter.verdict == Verdict::kWon && at + shorter.line.size() < found.line.size()) {
