@@ -43,7 +43,10 @@ case "${1:-}" in
         configure build-test -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON -DKELMORA_BUILD_BENCHMARKS=ON
         cmake --build build-test -j "$(nproc)"
         ctest --test-dir build-test --output-on-failure -j "$(nproc)"
-        configure build-sanitize -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON -DKELMORA_SANITIZE=ON
+        # The sanitizers check as much at -O1, and without debug information the objects
+        # stay small: this build takes about half the time it would at -O2 -g.
+        configure build-sanitize -DKELMORA_BUILD_TESTS=ON -DKELMORA_WERROR=ON -DKELMORA_SANITIZE=ON \
+            -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -DNDEBUG"
         cmake --build build-sanitize -j "$(nproc)"
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
