@@ -1,7 +1,6 @@
 // The count of moves left, shown in the corner after each release.
 #include <gtest/gtest.h>
 
-
 #include "core/table_text.h"
 #include "fakes/fake_platform.h"
 
