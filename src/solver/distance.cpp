@@ -66,20 +66,11 @@ bool DistanceFrom::SameHome(const Position& next) const {
 }
 
 int DistanceFrom::Of(const Position& next) const {
-    // A card gone home changes what lies on the next card for home anywhere.
-    if (!SameHome(next)) {
-        return Distance(next, *m_weights);
-    }
-    int columns = m_columns;
-    for (int k = 0; k < rules::kColumns; ++k) {
-        if (m_tops.Moved(next, k)) {
-            columns += ColumnDistance(next, k, *m_weights) - m_column[k];
-        }
-    }
-    return PlacesDistance(next, *m_weights) + columns;
+    return PlacesDistance(next, *m_weights) + Next(next).m_columns;
 }
 
 DistanceFrom DistanceFrom::Next(const Position& next) const {
+    // A card gone home changes what lies on the next card for home anywhere.
     if (!SameHome(next)) {
         return DistanceFrom(next, *m_weights);
     }
