@@ -8,14 +8,14 @@ namespace solver {
 
 // What counts against a table on its way to a win, card by card.
 struct Weights {
-    int cardOut;       // a card not yet home
-    int cellUsed;      // a reserve cell in use
-    int emptyColumn;   // taken off for an empty column
-    int onNext;        // a card lying on the next card a home cell needs
-    int outOfRun;      // a card that does not fit on the one below it
-    int lowestBehind;  // a rank the lowest home cell still lacks
-    int aboveLower;    // a card lying above a lower rank: it must move once
-    int looseAbove;    // the same, not fitting on the card below it
+    int cardOut = 0;       // a card not yet home
+    int cellUsed = 0;      // a reserve cell in use
+    int emptyColumn = 0;   // taken off for an empty column
+    int onNext = 0;        // a card lying on the next card a home cell needs
+    int outOfRun = 0;      // a card that does not fit on the one below it
+    int lowestBehind = 0;  // a rank the lowest home cell still lacks
+    int aboveLower = 0;    // a card lying above a lower rank: it must move once
+    int looseAbove = 0;    // the same, not fitting on the card below it
 };
 
 // Lower is closer to a win.

@@ -226,8 +226,8 @@ TEST(Statistics, NamesShowOnOneLineOfAtMost32Characters) {
         {"Ann\tLee\r\n", "AnnLee", "AnnLee"},
         {"\x01Zo\u00eb\x7f \u0085\u540d\u2028\u2029", "Zo\u00eb \u540d", "Zo\u00eb \u540d"},
         {"ww" + w30, "ww" + w30, "ww" + w30},
-        {"\u540d\u540d" + w30 + "\t", "\u540d\u540d" + w30, "\u540d\u540d" + w30},
-        {"\u540dww" + w30, "\u540dw" + w30, "\u540d" + w30 + "\u2026"}};
+        {"\u0800\u540d" + w30 + "\t", "\u0800\u540d" + w30, "\u0800\u540d" + w30},
+        {"\U0001F600ww" + w30, "\U0001F600w" + w30, "\U0001F600" + w30 + "\u2026"}};
     for (const auto& test : cases) {
         CHighScoreDlg typed;
         typed.m_strName = test.given;

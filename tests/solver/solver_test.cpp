@@ -119,7 +119,7 @@ TEST(Solver, WeighsMixesAndSettlesTheTablesOneMoveAwayAsIfFromScratch) {
     }
 }
 
-TEST(Solver, ProvesThatALockedTableCannotBeWon) {
+TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     // Every suit home up to its Three, the reserve cells full and the Fours
     // buried: cards shift onto others for a few moves, but none ever frees a
     // place. Columns read from the bottom up.
@@ -127,15 +127,34 @@ TEST(Solver, ProvesThatALockedTableCannotBeWon) {
     const char* const columns[] = {"9D 8H 7D 9S QH", "6C TH 4S 4H 6S", "7C 9H 6H 7S TS",
                                    "5S 9C JS TC 6D", "4D 5D 4C JD",    "QC KD 7H 8D",
                                    "QD 8C 5H 5C",    "JC 8S KC TD"};
+    const auto lay = [](solver::Position& table, int k, const char* column) {
+        for (const Card& card : Cards(column)) {
+            table.cards[k][++table.top[k]] = static_cast<std::uint8_t>(CardCode(card));
+        }
+    };
     solver::Position table;
     for (int j = 0; j < 4; ++j) {
         table.cells[j] = static_cast<std::uint8_t>(CardCode(Cards(cells)[j]));
         table.home[j] = 3;
+        lay(table, j, columns[j]);
+        lay(table, j + 4, columns[j + 4]);
     }
-    for (int k = 0; k < 8; ++k) {
-        for (const Card& card : Cards(columns[k])) {
-            table.cards[k][++table.top[k]] = static_cast<std::uint8_t>(CardCode(card));
-        }
+    // What counts against it, counted by hand: 40 cards out, 4 cells used, the
+    // Fours under 2 + 1 and 3 + 1 cards, 27 cards out of order, 17 of them above
+    // a lower rank, none in order above one, and the Fours 10 ranks from the Kings.
+    solver::Position few;  // in order above a lower rank, and 7 empty columns
+    lay(few, 0, "5S 9H 8S");
+    const struct {
+        const solver::Position& table;
+        solver::Weights weights;
+        int distance;
+    } weighed[] = {{table, {.cardOut = 1}, 40},      {table, {.cellUsed = 1}, 4},
+                   {table, {.onNext = 1}, 7},        {table, {.outOfRun = 1}, 27},
+                   {table, {.looseAbove = 1}, 17},   {table, {.aboveLower = 1}, 0},
+                   {table, {.lowestBehind = 1}, 10}, {few, {.emptyColumn = 1}, -7},
+                   {few, {.aboveLower = 1}, 1}};
+    for (const auto& [on, weights, distance] : weighed) {
+        EXPECT_EQ(solver::Distance(on, weights), distance) << distance;
     }
     // Whole tables are alike only for the same cards in other columns or cells.
     const auto changed = [&table](auto change) {
