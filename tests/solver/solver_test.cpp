@@ -142,8 +142,9 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     // What counts against it, counted by hand: 40 cards out, 4 cells used, the
     // Fours under 2 + 1 and 3 + 1 cards, 27 cards out of order, 17 of them above
     // a lower rank, none in order above one, and the Fours 10 ranks from the Kings.
-    solver::Position few;  // in order above a lower rank, and 7 empty columns
+    solver::Position few;  // in order above a lower rank, a lone King, and 6 empty columns
     lay(few, 0, "5S 9H 8S");
+    lay(few, 1, "KD");
     const struct {
         const solver::Position& table;
         solver::Weights weights;
@@ -151,7 +152,7 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     } weighed[] = {{table, {.cardOut = 1}, 40},      {table, {.cellUsed = 1}, 4},
                    {table, {.onNext = 1}, 7},        {table, {.outOfRun = 1}, 27},
                    {table, {.looseAbove = 1}, 17},   {table, {.aboveLower = 1}, 0},
-                   {table, {.lowestBehind = 1}, 10}, {few, {.emptyColumn = 1}, -7},
+                   {table, {.lowestBehind = 1}, 10}, {few, {.emptyColumn = 1}, -6},
                    {few, {.aboveLower = 1}, 1}};
     for (const auto& [on, weights, distance] : weighed) {
         EXPECT_EQ(solver::Distance(on, weights), distance) << distance;
@@ -166,6 +167,10 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
         std::swap(t.cards[0], t.cards[1]);
         std::swap(t.cells[0], t.cells[3]);
     }));
+    solver::Position lone = few;  // the King in the last column
+    std::swap(lone.cards[1], lone.cards[7]);
+    std::swap(lone.top[1], lone.top[7]);
+    EXPECT_EQ(solver::CanonicalTable(lone), solver::CanonicalTable(few));
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cards[0][4], t.cards[1][4]); }));
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cells[0], t.cards[7][3]); }));
     EXPECT_FALSE(changed([](solver::Position& t) { t.cells[3] = 24; }));  // the smallest, QS to JS
@@ -277,7 +282,8 @@ TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{}, kOne},
         {{"45900"}, kRange + "45900"},
-        {{"-1"}, kRange + "-1"},
+        {{"-0"}, kRange + "-0"},
+        {{"-9"}, kRange + "-9"},
         {{"x"}, "not a game number: x"},
         {{"5-3"}, "malformed range: 5-3"},
         {{"1-x"}, "malformed range: 1-x"},
