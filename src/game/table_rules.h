@@ -19,6 +19,8 @@ constexpr int kColumnRows = table::kCellRow;
 // No more cards than this move in one action, however many places are free.
 constexpr int kLongestRun = 5;
 constexpr int kKing = 13;
+// Passed as a move's own destination when every empty column counts.
+constexpr int kNoColumnExcluded = -1;
 
 // Top(k): column k's top row, -1 when empty; At(k, row): a card of column k;
 // CellUsed(j) and Cell(j): reserve cell j ({0, 0} when free); Home(s): the top
@@ -100,7 +102,7 @@ bool AnyAutoSendsHome(const T& t) {
 }
 
 // Free reserve cells and empty columns, `excludedColumn` (a move's own
-// destination) left out; -1 counts every empty column.
+// destination) left out.
 template <Table T>
 int FreePlaces(const T& t, int excludedColumn) {
     int count = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/sol_view.h"
+#include "game/table_rules.h"
 
 // A run is carried over card by card: its upper cards are shown for a moment
 // in the free places (P0, P1, ... in list order) while the deeper ones are
@@ -10,8 +11,7 @@ namespace moves {
 // Free-place codes: 0..3 a reserve cell, 10..17 an empty column (index + 10).
 constexpr int kFirstFreeColumnCode = 10;
 
-// Passed to BuildFreeList when every empty column counts as a free place.
-constexpr int kNoColumnExcluded = -1;
+using rules::kNoColumnExcluded;
 
 // The free places in list order: empty reserve cells, then empty columns other
 // than `excludedColumn`.

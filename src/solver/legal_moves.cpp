@@ -56,7 +56,7 @@ void AddCellMoves(const Position& position, int emptyColumn, bool fromDeal,
 
 void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal,
                     std::vector<Move>& moves) {
-    const int freePlaces = rules::FreePlaces(position, -1);
+    const int freePlaces = rules::FreePlaces(position, rules::kNoColumnExcluded);
     const int freeCell = FirstFreeCell(position);
     // A run goes only onto a higher card, so the rule is asked only then:
     // most pairs of columns fail that at once.

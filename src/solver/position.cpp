@@ -132,7 +132,8 @@ void SettleAfter(Position& position, const Move& move) {
 }
 
 bool CountsNoMoveLeft(const Position& position) {
-    return rules::FreePlaces(position, -1) == 0 && rules::CountMovesLeft(position, 1) == 0;
+    return rules::FreePlaces(position, rules::kNoColumnExcluded) == 0 &&
+           rules::CountMovesLeft(position, 1) == 0;
 }
 
 namespace {

@@ -142,9 +142,10 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     // What counts against it, counted by hand: 40 cards out, 4 cells used, the
     // Fours under 2 + 1 and 3 + 1 cards, 27 cards out of order, 17 of them above
     // a lower rank, none in order above one, and the Fours 10 ranks from the Kings.
-    solver::Position few;  // in order above a lower rank, a lone King, and 6 empty columns
+    solver::Position few;  // in order above a lower rank, two lone cards, 5 empty columns
     lay(few, 0, "5S 9H 8S");
     lay(few, 1, "KD");
+    lay(few, 2, "QC");
     const struct {
         const solver::Position& table;
         solver::Weights weights;
@@ -152,7 +153,7 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     } weighed[] = {{table, {.cardOut = 1}, 40},      {table, {.cellUsed = 1}, 4},
                    {table, {.onNext = 1}, 7},        {table, {.outOfRun = 1}, 27},
                    {table, {.looseAbove = 1}, 17},   {table, {.aboveLower = 1}, 0},
-                   {table, {.lowestBehind = 1}, 10}, {few, {.emptyColumn = 1}, -6},
+                   {table, {.lowestBehind = 1}, 10}, {few, {.emptyColumn = 1}, -5},
                    {few, {.aboveLower = 1}, 1}};
     for (const auto& [on, weights, distance] : weighed) {
         EXPECT_EQ(solver::Distance(on, weights), distance) << distance;
@@ -167,9 +168,8 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
         std::swap(t.cards[0], t.cards[1]);
         std::swap(t.cells[0], t.cells[3]);
     }));
-    solver::Position lone = few;  // the King in the last column
-    std::swap(lone.cards[1], lone.cards[7]);
-    std::swap(lone.top[1], lone.top[7]);
+    solver::Position lone = few;  // the lone cards trade columns
+    std::swap(lone.cards[1], lone.cards[2]);
     EXPECT_EQ(solver::CanonicalTable(lone), solver::CanonicalTable(few));
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cards[0][4], t.cards[1][4]); }));
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cells[0], t.cards[7][3]); }));
