@@ -53,10 +53,10 @@ std::size_t Bytes(const std::vector<T>& items) {
 
 // The moves worth following from a table: a card nothing can want any more
 // goes home before anything else is tried, unless the game would count no
-// move left after it.
-std::span<const Move> MovesToFollow(const Position& position, bool fromDeal,
+// move left after it. `likely`: only the likely moves.
+std::span<const Move> MovesToFollow(const Position& position, bool fromDeal, bool likely,
                                     std::vector<Move>& moves) {
-    LegalMoves(position, fromDeal, moves);
+    LegalMoves(position, fromDeal, moves, likely);
     if (const Move* forced = ForcedMove(position, moves)) {
         Position next = position;
         if (Reach(next, *forced, fromDeal)) {
@@ -94,7 +94,7 @@ SearchResult DepthFirst(const Position& deal, const Weights& weights, std::size_
     const auto enter = [&](const Position& position) {
         candidates.clear();
         const DistanceFrom distance(position, weights);
-        for (const Move& move : MovesToFollow(position, frames.empty(), moves)) {
+        for (const Move& move : MovesToFollow(position, frames.empty(), false, moves)) {
             Position next = position;
             if (Reach(next, move, frames.empty()) && seen.Insert(keyOf(next))) {
                 candidates.push_back({next.Won() ? -1 : distance.Of(next), move});
@@ -197,7 +197,7 @@ SearchResult BestFirst(const Position& deal, const Weights& weights, int stepTen
         const DistanceFrom& distance = followed.back().distance;
         const CanonicalKeyFrom& key = followed.back().key;
         const auto steps = static_cast<std::uint16_t>(nodes[index].steps + 1);
-        for (const Move& move : MovesToFollow(position, index == 0, moves)) {
+        for (const Move& move : MovesToFollow(position, index == 0, true, moves)) {
             // A table the game would count lost is judged only once it is
             // next to follow: most tables met never are.
             Position next = position;
