@@ -58,21 +58,24 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bo
                     std::vector<Move>& moves) {
     const int freePlaces = rules::FreePlaces(position, -1);
     const int freeCell = FirstFreeCell(position);
-    // A run goes only onto a higher card, so the rule is asked only then:
-    // most pairs of columns fail that at once.
+    // A run goes only onto a card above its top card by no more than the
+    // run's length, so the rule is asked only then: most pairs of columns
+    // fail that at once.
     std::array<int, rules::kColumns> topRank{};
     for (int k = 0; k < rules::kColumns; ++k) {
         topRank[k] = position.top[k] < 0 ? 0 : rules::TopCard(position, k).nRank;
     }
+    const int runLimit = rules::RunLimit(freePlaces);
     for (int source = 0; source < rules::kColumns; ++source) {
         if (position.top[source] < 0) {
             continue;
         }
         const Card card = rules::TopCard(position, source);
         AddHomeMove(position, Move::kColumn, source, card, fromDeal, moves);
+        const int highest = topRank[source] + rules::TopRunLength(position, source, runLimit);
         bool fitsATop = false;
         for (int target = 0; target < rules::kColumns; ++target) {
-            if (topRank[target] <= topRank[source]) {
+            if (topRank[target] <= topRank[source] || topRank[target] > highest) {
                 continue;
             }
             fitsATop = fitsATop || FitsOn(card, rules::TopCard(position, target));

@@ -117,9 +117,10 @@ struct Shortcut {
 // Looks from `position`, reached from table `from` of the line by `path`, for
 // the way to a later table of the line that leaves the fewest moves in all,
 // the line after table j taking `rest[j]`.
+// `moves[i]` holds the moves from the table i moves along `path`.
 void Explore(const Position& position, std::uint64_t key, int from, int depth,
              const LineTables& tables, const std::vector<int>& rest, std::vector<Move>& path,
-             Shortcut& best) {
+             std::vector<std::vector<Move>>& movesAt, Shortcut& best) {
     const int found = tables.Find(position, key);
     const int steps = static_cast<int>(path.size());
     if (found > from && steps + rest[found] < best.moves + rest[best.to]) {
@@ -128,7 +129,7 @@ void Explore(const Position& position, std::uint64_t key, int from, int depth,
     if (steps == depth) {
         return;
     }
-    std::vector<Move> moves;
+    std::vector<Move>& moves = movesAt[steps];
     const bool fromDeal = from == 0 && steps == 0;
     const CanonicalKeyFrom keys(position);
     LegalMoves(position, fromDeal, moves);
@@ -141,7 +142,7 @@ void Explore(const Position& position, std::uint64_t key, int from, int depth,
             continue;
         }
         path.push_back(move);
-        Explore(next, keys.Of(next), from, depth, tables, rest, path, best);
+        Explore(next, keys.Of(next), from, depth, tables, rest, path, movesAt, best);
         path.pop_back();
     }
 }
@@ -160,10 +161,12 @@ std::vector<Move> Shorten(const Position& deal, std::vector<Move> line, int dept
         const int last = static_cast<int>(line.size());
         std::vector<int> rest(last + 1, 0);
         std::vector<Shortcut> ways(last + 1);
+        std::vector<std::vector<Move>> movesAt(depth);
         for (int i = last - 1; i >= 0; --i) {
             ways[i] = {1, i + 1, {line[i]}, Places::Same()};
             std::vector<Move> path;
-            Explore(tables[i], CanonicalKey(tables[i]), i, depth, where, rest, path, ways[i]);
+            Explore(tables[i], CanonicalKey(tables[i]), i, depth, where, rest, path, movesAt,
+                    ways[i]);
             rest[i] = ways[i].moves + rest[ways[i].to];
         }
         if (rest[0] == last) {
