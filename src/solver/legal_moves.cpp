@@ -59,8 +59,8 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bo
     const int freePlaces = rules::FreePlaces(position, -1);
     const int freeCell = FirstFreeCell(position);
     // A run goes only onto a card above its top card by no more than the
-    // run's length, so the rule is asked only then: most pairs of columns
-    // fail that at once.
+    // run's length, of the colour its lowest card lacks, so the rule is
+    // asked only then: most pairs of columns fail that at once.
     std::array<int, rules::kColumns> topRank{};
     for (int k = 0; k < rules::kColumns; ++k) {
         topRank[k] = position.top[k] < 0 ? 0 : rules::TopCard(position, k).nRank;
@@ -78,7 +78,13 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bo
             if (topRank[target] <= topRank[source] || topRank[target] > highest) {
                 continue;
             }
-            fitsATop = fitsATop || FitsOn(card, rules::TopCard(position, target));
+            // The colours of a run alternate: an odd run ends in its top's.
+            const Card onto = rules::TopCard(position, target);
+            const bool odd = (topRank[target] - topRank[source]) % 2 == 1;
+            if (SameColour(card.nSuit, onto.nSuit) == odd) {
+                continue;
+            }
+            fitsATop = fitsATop || FitsOn(card, onto);
             const int length = rules::FittingRunLength(position, source, target, freePlaces);
             if (length > 0) {
                 moves.push_back(
