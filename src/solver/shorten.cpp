@@ -144,7 +144,9 @@ void Explore(const Position& position, std::uint64_t key, int from, int depth,
     std::vector<Move>& moves = movesAt[steps];
     const bool fromDeal = from == 0 && steps == 0;
     const CanonicalKeyFrom keys(position);
-    LegalMoves(position, fromDeal, moves);
+    // Past the first move only the likely moves: nearly every shortcut they
+    // leave out is matched by one as short.
+    LegalMoves(position, fromDeal, moves, steps > 0);
     for (const Move& move : moves) {
         // A table of the line is never one the game counts lost: only the
         // tables a shortcut passes on its way need judging.
