@@ -66,7 +66,17 @@ bool DistanceFrom::SameHome(const Position& next) const {
 }
 
 int DistanceFrom::Of(const Position& next) const {
-    return PlacesDistance(next, *m_weights) + Next(next).m_columns;
+    // Met for every table one move away: only the sum is needed, not a copy.
+    if (!SameHome(next)) {
+        return Distance(next, *m_weights);
+    }
+    int columns = m_columns;
+    for (int k = 0; k < rules::kColumns; ++k) {
+        if (m_tops.Moved(next, k)) {
+            columns += ColumnDistance(next, k, *m_weights) - m_column[k];
+        }
+    }
+    return PlacesDistance(next, *m_weights) + columns;
 }
 
 DistanceFrom DistanceFrom::Next(const Position& next) const {

@@ -54,26 +54,37 @@ void AddCellMoves(const Position& position, int emptyColumn, bool fromDeal,
     }
 }
 
-void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal,
+void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bool likely,
                     std::vector<Move>& moves) {
     const int freePlaces = rules::FreePlaces(position, rules::kNoColumnExcluded);
     const int freeCell = FirstFreeCell(position);
-    // A run goes only onto a higher card, so the rule is asked only then:
-    // most pairs of columns fail that at once.
+    // A run goes only onto a card above its top card by no more than the
+    // run's length, of the colour its lowest card lacks, so the rule is
+    // asked only then: most pairs of columns fail that at once.
     std::array<int, rules::kColumns> topRank{};
     for (int k = 0; k < rules::kColumns; ++k) {
         topRank[k] = position.top[k] < 0 ? 0 : rules::TopCard(position, k).nRank;
     }
+    const int runLimit = rules::RunLimit(freePlaces);
     for (int source = 0; source < rules::kColumns; ++source) {
         if (position.top[source] < 0) {
             continue;
         }
-        AddHomeMove(position, Move::kColumn, source, rules::TopCard(position, source), fromDeal,
-                    moves);
+        const Card card = rules::TopCard(position, source);
+        AddHomeMove(position, Move::kColumn, source, card, fromDeal, moves);
+        const int highest = topRank[source] + rules::TopRunLength(position, source, runLimit);
+        bool fitsATop = false;
         for (int target = 0; target < rules::kColumns; ++target) {
-            if (topRank[target] <= topRank[source]) {
+            if (topRank[target] <= topRank[source] || topRank[target] > highest) {
                 continue;
             }
+            // The colours of a run alternate: an odd run ends in its top's.
+            const Card onto = rules::TopCard(position, target);
+            const bool odd = (topRank[target] - topRank[source]) % 2 == 1;
+            if (SameColour(card.nSuit, onto.nSuit) == odd) {
+                continue;
+            }
+            fitsATop = fitsATop || FitsOn(card, onto);
             const int length = rules::FittingRunLength(position, source, target, freePlaces);
             if (length > 0) {
                 moves.push_back(
@@ -81,6 +92,12 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal,
             }
         }
         const int cards = position.top[source] + 1;
+        // A card that fits on a column's top card goes there, the free place
+        // kept; one that lies on a card it fits, or alone in its column,
+        // would leave a reserve cell taken for nothing uncovered that counts.
+        const bool aside =
+            !likely || !(fitsATop || cards == 1 ||
+                         FitsOn(card, position.At(source, position.top[source] - 1)));
         if (emptyColumn >= 0 && cards > 1) {
             const int placesLeft = rules::FreePlaces(position, emptyColumn);
             if (rules::AsksRunOrCard(position, source, placesLeft)) {
@@ -91,9 +108,12 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal,
                         MoveOf(position, Move::kColumn, source, Move::kColumn, emptyColumn, run));
                 }
             }
-            moves.push_back(MoveOf(position, Move::kColumn, source, Move::kColumn, emptyColumn, 1));
+            if (!likely || !fitsATop) {
+                moves.push_back(
+                    MoveOf(position, Move::kColumn, source, Move::kColumn, emptyColumn, 1));
+            }
         }
-        if (freeCell >= 0) {
+        if (freeCell >= 0 && aside) {
             moves.push_back(MoveOf(position, Move::kColumn, source, Move::kCell, freeCell, 1));
         }
     }
@@ -106,11 +126,11 @@ bool NothingBuildsOn(const Position& position, const Card& card) {
 
 }  // namespace
 
-void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves) {
+void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves, bool likely) {
     moves.clear();
     const int emptyColumn = FirstEmptyColumn(position);
     AddCellMoves(position, emptyColumn, fromDeal, moves);
-    AddColumnMoves(position, emptyColumn, fromDeal, moves);
+    AddColumnMoves(position, emptyColumn, fromDeal, likely, moves);
 }
 
 std::vector<Move> LegalMoves(const Position& position) {

@@ -10,8 +10,13 @@ namespace solver {
 // first free reserve cell and the first empty column, the others being the
 // same table in another order. `fromDeal` leaves out the cards automatic
 // play would send home itself: on the table as dealt it starts with the
-// first move.
-void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves);
+// first move. `likely` leaves out as well the moves that lay a column's top
+// card aside where the search for a short win seldom needs it: into a free
+// place when it fits on a column's top card, into a reserve cell when it
+// lies on a card it fits or alone in its column. A search that must meet
+// every table cannot leave them out.
+void LegalMoves(const Position& position, bool fromDeal, std::vector<Move>& moves,
+                bool likely = false);
 std::vector<Move> LegalMoves(const Position& position);
 
 // A move made and the table settled: every card automatic play sends goes

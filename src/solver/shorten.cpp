@@ -1,5 +1,6 @@
 #include "solver/shorten.h"
 
+#include <bitset>
 #include <numeric>
 #include <unordered_map>
 
@@ -87,15 +88,24 @@ class LineTables {
     explicit LineTables(const std::vector<Position>& tables) : m_tables(tables) {
         for (std::size_t i = 0; i < tables.size(); ++i) {
             m_exact.push_back(CanonicalTable(tables[i]));
-            m_last[CanonicalKey(tables[i])] = static_cast<int>(i);
+            const std::uint64_t key = CanonicalKey(tables[i]);
+            m_last[key] = static_cast<int>(i);
+            m_maybe.set(key % m_maybe.size());
         }
     }
-    // `key`: the table's CanonicalKey.
-    int Find(const Position& position, std::uint64_t key) const {
+    // The table of the line whose key is `key`, a table's CanonicalKey, if
+    // any: one that may be the same. Most tables tried are on no line, and
+    // one bit says so.
+    int Find(std::uint64_t key) const {
+        if (!m_maybe.test(key % m_maybe.size())) {
+            return -1;
+        }
         const auto found = m_last.find(key);
-        return found != m_last.end() && m_exact[found->second] == CanonicalTable(position)
-                   ? found->second
-                   : -1;
+        return found != m_last.end() ? found->second : -1;
+    }
+    // Whether table i of the line is `position`, in whatever order.
+    bool Holds(int i, const Position& position) const {
+        return m_exact[i] == CanonicalTable(position);
     }
     const Position& At(int i) const { return m_tables[i]; }
 
@@ -103,6 +113,7 @@ class LineTables {
     const std::vector<Position>& m_tables;
     std::vector<ExactTable> m_exact;
     std::unordered_map<std::uint64_t, int> m_last;
+    std::bitset<4096> m_maybe;
 };
 
 // A way from one table of the line to a later one: `line` from the first,
@@ -117,21 +128,25 @@ struct Shortcut {
 // Looks from `position`, reached from table `from` of the line by `path`, for
 // the way to a later table of the line that leaves the fewest moves in all,
 // the line after table j taking `rest[j]`.
+// `moves[i]` holds the moves from the table i moves along `path`.
 void Explore(const Position& position, std::uint64_t key, int from, int depth,
              const LineTables& tables, const std::vector<int>& rest, std::vector<Move>& path,
-             Shortcut& best) {
-    const int found = tables.Find(position, key);
+             std::vector<std::vector<Move>>& movesAt, Shortcut& best) {
+    const int found = tables.Find(key);
     const int steps = static_cast<int>(path.size());
-    if (found > from && steps + rest[found] < best.moves + rest[best.to]) {
+    if (found > from && steps + rest[found] < best.moves + rest[best.to] &&
+        tables.Holds(found, position)) {
         best = {steps, found, path, Places::Between(tables.At(found), position)};
     }
     if (steps == depth) {
         return;
     }
-    std::vector<Move> moves;
+    std::vector<Move>& moves = movesAt[steps];
     const bool fromDeal = from == 0 && steps == 0;
     const CanonicalKeyFrom keys(position);
-    LegalMoves(position, fromDeal, moves);
+    // Past the first move only the likely moves: nearly every shortcut they
+    // leave out is matched by one as short.
+    LegalMoves(position, fromDeal, moves, steps > 0);
     for (const Move& move : moves) {
         // A table of the line is never one the game counts lost: only the
         // tables a shortcut passes on its way need judging.
@@ -141,7 +156,7 @@ void Explore(const Position& position, std::uint64_t key, int from, int depth,
             continue;
         }
         path.push_back(move);
-        Explore(next, keys.Of(next), from, depth, tables, rest, path, best);
+        Explore(next, keys.Of(next), from, depth, tables, rest, path, movesAt, best);
         path.pop_back();
     }
 }
@@ -160,10 +175,12 @@ std::vector<Move> Shorten(const Position& deal, std::vector<Move> line, int dept
         const int last = static_cast<int>(line.size());
         std::vector<int> rest(last + 1, 0);
         std::vector<Shortcut> ways(last + 1);
+        std::vector<std::vector<Move>> movesAt(depth);
         for (int i = last - 1; i >= 0; --i) {
             ways[i] = {1, i + 1, {line[i]}, Places::Same()};
             std::vector<Move> path;
-            Explore(tables[i], CanonicalKey(tables[i]), i, depth, where, rest, path, ways[i]);
+            Explore(tables[i], CanonicalKey(tables[i]), i, depth, where, rest, path, movesAt,
+                    ways[i]);
             rest[i] = ways[i].moves + rest[ways[i].to];
         }
         if (rest[0] == last) {
