@@ -114,15 +114,17 @@ class TableWidgetTest : public QObject {
     // Each fixed shape on a table of another colour than the view's, so that its
     // erase boxes show: exactly the boxes it covers, in their colours, with the
     // king, the clock and the count inside. Lines stop before their last point.
+    // The view's teal has every part of a colour, so the outlines show its inverse.
     void fixedShapesCoverExactlyTheirPixels() {
         const QRgb kTable = qRgb(10, 20, 30);
+        const QRgb kTeal = qRgb(0, 64, 128);
         using Boxes = QList<std::pair<QRect, QRgb>>;
-        const auto outlines = [](Boxes boxes) {
+        const auto outlines = [kTeal](Boxes boxes) {
             for (const int left : {0, 340}) {  // the reserve and the home cells, four each
-                boxes.push_back({QRect(left, 0, 281, 1), kNavyInverse});
-                boxes.push_back({QRect(left, 95, 281, 1), kNavyInverse});
+                boxes.push_back({QRect(left, 0, 281, 1), kTeal ^ 0xffffff});
+                boxes.push_back({QRect(left, 95, 281, 1), kTeal ^ 0xffffff});
                 for (int x = left; x <= left + 280; x += 70) {
-                    boxes.push_back({QRect(x, 0, 1, 96), kNavyInverse});
+                    boxes.push_back({QRect(x, 0, 1, 96), kTeal ^ 0xffffff});
                 }
             }
             return boxes;
@@ -142,7 +144,7 @@ class TableWidgetTest : public QObject {
         } shapes[] = {
             // clang-format off
             {.what = "table without a game", .draw = [](Drawn& d) { d.view.OnPaint(); },
-             .boxes = outlines(Boxes{{QRect(QPoint(0, 0), kClient), kNavy}} + kingFrame),
+             .boxes = outlines(Boxes{{QRect(QPoint(0, 0), kClient), kTeal}} + kingFrame),
              .inside = [&](ImageSurface& s, const CSolView&) { king(s, 1000); }},
             {.what = "king box looking right, with the clock",
              .draw = [](Drawn& d) {
@@ -153,7 +155,7 @@ class TableWidgetTest : public QObject {
              .inside = [&](ImageSurface& s, const CSolView&) {
                  s.TextOut(307, 9, "5"), king(s, 2000); }},
             {.what = "move count", .draw = [](Drawn& d) { d.view.UpdateMoveCount(); },
-             .boxes = {{QRect(611, 386, 18, 18), kNavy}},
+             .boxes = {{QRect(611, 386, 18, 18), kTeal}},
              .inside = [](ImageSurface& s, const CSolView& v) {
                  s.TextOut(612, 387, std::to_string(v.m_nMovesLeft)); }},
             {.what = "lines", .draw = [](Drawn& d) {
@@ -187,6 +189,7 @@ class TableWidgetTest : public QObject {
         for (const auto& shape : shapes) {
             Drawn table(kTable);
             table.view.m_Show = 0;
+            table.view.m_crBackground = MakeColorRef(qRed(kTeal), qGreen(kTeal), qBlue(kTeal));
             shape.draw(table);
             ImageSurface expected{nullptr};
             expected.Reset(kClient, QColor(kTable));
