@@ -61,13 +61,14 @@ DistanceFrom::DistanceFrom(const Position& from, const Weights& weights)
     }
 }
 
-bool DistanceFrom::SameHome(const Position& next) const {
-    return std::equal(m_home.begin(), m_home.end(), std::begin(next.home));
+bool DistanceFrom::ColumnsKeep(const Position& next) const {
+    return m_weights->onNext == 0 ||
+           std::equal(m_home.begin(), m_home.end(), std::begin(next.home));
 }
 
 int DistanceFrom::Of(const Position& next) const {
     // Met for every table one move away: only the sum is needed, not a copy.
-    if (!SameHome(next)) {
+    if (!ColumnsKeep(next)) {
         return Distance(next, *m_weights);
     }
     int columns = m_columns;
@@ -81,7 +82,7 @@ int DistanceFrom::Of(const Position& next) const {
 
 DistanceFrom DistanceFrom::Next(const Position& next) const {
     // A card gone home changes what lies on the next card for home anywhere.
-    if (!SameHome(next)) {
+    if (!ColumnsKeep(next)) {
         return DistanceFrom(next, *m_weights);
     }
     DistanceFrom from = *this;

@@ -32,7 +32,10 @@ class DistanceFrom {
     DistanceFrom Next(const Position& next) const;
 
   private:
-    bool SameHome(const Position& next) const;
+    // Whether the columns of `next` that kept their tops weigh what they did:
+    // only a card gone home can change that, and only when the cards on the
+    // next card for home count.
+    bool ColumnsKeep(const Position& next) const;
 
     const Weights* m_weights;
     ColumnTops m_tops;

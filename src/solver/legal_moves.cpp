@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace solver {
 
@@ -54,16 +55,26 @@ void AddCellMoves(const Position& position, int emptyColumn, bool fromDeal,
     }
 }
 
+int Colour(const Card& card) {
+    return card.nSuit <= 1 ? 0 : 1;
+}
+
 void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bool likely,
                     std::vector<Move>& moves) {
     const int freePlaces = rules::FreePlaces(position, rules::kNoColumnExcluded);
     const int freeCell = FirstFreeCell(position);
     // A run goes only onto a card above its top card by no more than the
     // run's length, of the colour its lowest card lacks, so the rule is
-    // asked only then: most pairs of columns fail that at once.
+    // asked only then: the columns whose top cards have each rank and
+    // colour, as bits, say which those are at once.
+    std::array<std::array<unsigned, 2>, rules::kKing + 1> columnsOf{};
     std::array<int, rules::kColumns> topRank{};
     for (int k = 0; k < rules::kColumns; ++k) {
-        topRank[k] = position.top[k] < 0 ? 0 : rules::TopCard(position, k).nRank;
+        if (position.top[k] >= 0) {
+            const Card top = rules::TopCard(position, k);
+            topRank[k] = top.nRank;
+            columnsOf[top.nRank][Colour(top)] |= 1u << k;
+        }
     }
     const int runLimit = rules::RunLimit(freePlaces);
     for (int source = 0; source < rules::kColumns; ++source) {
@@ -72,19 +83,18 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bo
         }
         const Card card = rules::TopCard(position, source);
         AddHomeMove(position, Move::kColumn, source, card, fromDeal, moves);
-        const int highest = topRank[source] + rules::TopRunLength(position, source, runLimit);
-        bool fitsATop = false;
-        for (int target = 0; target < rules::kColumns; ++target) {
-            if (topRank[target] <= topRank[source] || topRank[target] > highest) {
-                continue;
-            }
-            // The colours of a run alternate: an odd run ends in its top's.
-            const Card onto = rules::TopCard(position, target);
-            const bool odd = (topRank[target] - topRank[source]) % 2 == 1;
-            if (SameColour(card.nSuit, onto.nSuit) == odd) {
-                continue;
-            }
-            fitsATop = fitsATop || FitsOn(card, onto);
+        const int highest = std::min<int>(
+            rules::kKing, topRank[source] + rules::TopRunLength(position, source, runLimit));
+        // The colours of a run alternate: an odd run ends in its top's.
+        unsigned targets = 0;
+        for (int rank = topRank[source] + 1; rank <= highest; ++rank) {
+            const bool odd = (rank - topRank[source]) % 2 == 1;
+            targets |= columnsOf[rank][Colour(card) ^ (odd ? 1 : 0)];
+        }
+        const bool fitsATop =
+            card.nRank < rules::kKing && columnsOf[card.nRank + 1][Colour(card) ^ 1] != 0;
+        for (; targets != 0; targets &= targets - 1) {
+            const int target = std::countr_zero(targets);
             const int length = rules::FittingRunLength(position, source, target, freePlaces);
             if (length > 0) {
                 moves.push_back(
