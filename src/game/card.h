@@ -14,9 +14,13 @@ constexpr int CardCode(const Card& card) {
     return card.nSuit * 13 + card.nRank;
 }
 
-// Clubs and spades are black, hearts and diamonds red.
+// Clubs and spades are black (0), hearts and diamonds red (1).
+constexpr int ColourOf(int suit) {
+    return suit <= 1 ? 0 : 1;
+}
+
 constexpr bool SameColour(int suitA, int suitB) {
-    return (suitA <= 1 && suitB <= 1) || (suitA >= 2 && suitB >= 2);
+    return ColourOf(suitA) == ColourOf(suitB);
 }
 
 // `upper` may lie on `lower` in a column: one rank lower, the other colour.

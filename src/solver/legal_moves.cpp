@@ -55,10 +55,6 @@ void AddCellMoves(const Position& position, int emptyColumn, bool fromDeal,
     }
 }
 
-int Colour(const Card& card) {
-    return card.nSuit <= 1 ? 0 : 1;
-}
-
 void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bool likely,
                     std::vector<Move>& moves) {
     const int freePlaces = rules::FreePlaces(position, rules::kNoColumnExcluded);
@@ -73,7 +69,7 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bo
         if (position.top[k] >= 0) {
             const Card top = rules::TopCard(position, k);
             topRank[k] = top.nRank;
-            columnsOf[top.nRank][Colour(top)] |= 1u << k;
+            columnsOf[top.nRank][ColourOf(top.nSuit)] |= 1u << k;
         }
     }
     const int runLimit = rules::RunLimit(freePlaces);
@@ -89,10 +85,10 @@ void AddColumnMoves(const Position& position, int emptyColumn, bool fromDeal, bo
         unsigned targets = 0;
         for (int rank = topRank[source] + 1; rank <= highest; ++rank) {
             const bool odd = (rank - topRank[source]) % 2 == 1;
-            targets |= columnsOf[rank][Colour(card) ^ (odd ? 1 : 0)];
+            targets |= columnsOf[rank][ColourOf(card.nSuit) ^ (odd ? 1 : 0)];
         }
         const bool fitsATop =
-            card.nRank < rules::kKing && columnsOf[card.nRank + 1][Colour(card) ^ 1] != 0;
+            card.nRank < rules::kKing && columnsOf[card.nRank + 1][ColourOf(card.nSuit) ^ 1] != 0;
         for (; targets != 0; targets &= targets - 1) {
             const int target = std::countr_zero(targets);
             const int length = rules::FittingRunLength(position, source, target, freePlaces);
