@@ -15,6 +15,7 @@
 #include "solver/game_solver.h"
 #include "solver/headless_game.h"
 #include "solver/legal_moves.h"
+#include "solver/seen_set.h"
 #include "solver/shorten.h"
 
 namespace {
@@ -171,6 +172,9 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     solver::Position lone = few;  // the lone cards trade columns
     std::swap(lone.cards[1], lone.cards[2]);
     EXPECT_EQ(solver::CanonicalTable(lone), solver::CanonicalTable(few));
+    solver::SeenSet<solver::ExactTable> seen;  // once seen, even with no reserve card
+    EXPECT_TRUE(seen.Insert(solver::CanonicalTable(few)));
+    EXPECT_FALSE(seen.Insert(solver::CanonicalTable(lone)));
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cards[0][4], t.cards[1][4]); }));
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cells[0], t.cards[7][3]); }));
     EXPECT_FALSE(changed([](solver::Position& t) { t.cells[3] = 24; }));  // the smallest, QS to JS
