@@ -292,6 +292,7 @@ TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
         {{"5-3"}, "malformed range: 5-3"},
         {{"1-x"}, "malformed range: 1-x"},
         {{"--fast"}, "unknown option --fast"},
+        {{"-q"}, "unknown option -q"},
         {{"1", "2"}, kOne},
         {{"-j", "0", "1"}, kJobs + "0"},
         {{"1", "-j"}, "-j needs a number of jobs"},
