@@ -285,9 +285,11 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
         const char* what;
         Handler action;
         Rect box;
+        int selected = kNone;
     } boxes[] = {
         {.what = "column 0 down to its top card", .action = kPress, .box = {4, 110, 74, 223}},
         {.what = "reserve cell 0", .action = kPress, .box = {0, 0, 70, 98}},
+        {.what = "home cell 0", .action = kPress, .box = {340, 0, 420, 98}, .selected = kCell},
         {.what = "the covered King's strip", .action = kPeek, .box = {4, 110, 74, 128}},
         {.what = "the king box", .action = kLeft, .box = {295, 35, 327, 67}},
         {.what = "column 2's top card, 75 wide", .action = kRight, .box = {160, 128, 235, 223}},
@@ -299,7 +301,7 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
         const int py[] = {c.box.top + 1, c.box.bottom - 1, y, y, c.box.top, c.box.bottom};
         for (int i = 0; i < 6; ++i) {  // two inside, four on the edges
             FakeTable t;
-            LayOutPressTable(t);
+            LayOutPressTable(t, c.selected);
             ((*t.view).*c.action)(0, px[i], py[i]);
             EXPECT_EQ(!t.surface.Take().empty(), i < 2) << c.what << ", point " << i;
         }

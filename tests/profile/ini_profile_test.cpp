@@ -1,5 +1,6 @@
 // The profile file on real files, each test in a temporary folder of its own.
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -312,8 +313,11 @@ TEST_F(IniProfileFile, AWinIsKeptWholeOrNotAtAllBeforeItsNameIsAsked) {
 }
 
 TEST(ProfileLocation, ConfigHomeWhenAbsoluteElseDotConfigInHome) {
-    ::setenv("HOME", "/home/player", 1);
+    ::setenv("HOME", "", 1);  // no home given: the account's own
     ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(IniProfile::DefaultPath(), std::filesystem::path(::getpwuid(::getuid())->pw_dir) /
+                                             ".config/kelmora/kelmora.ini");
+    ::setenv("HOME", "/home/player", 1);
     EXPECT_EQ(IniProfile::DefaultPath(), "/home/player/.config/kelmora/kelmora.ini");
     ::setenv("XDG_CONFIG_HOME", "/srv/config", 1);
     EXPECT_EQ(IniProfile::DefaultPath(), "/srv/config/kelmora/kelmora.ini");
