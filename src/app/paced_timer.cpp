@@ -16,7 +16,8 @@ void PacedTimer::Stop() {
 }
 
 bool PacedTimer::IsTick(const QTimerEvent& event) const {
-    return m_timer.isActive() && event.timerId() == m_timer.timerId();
+    // A stopped timer has the id 0, which no event carries.
+    return event.timerId() == m_timer.timerId();
 }
 
 void PacedTimer::Run(const std::function<void()>& handler) {

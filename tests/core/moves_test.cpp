@@ -121,6 +121,7 @@ const RunCase kCases[] = {
     // How many cards move: fixed by the target, limited by the free places.
     {.what = "three free places: four move", .source = kFive, .target = {10, kClubs},
      .usedCells = 2, .emptyColumns = 1, .moved = 4, .steps = 13},
+    {.what = "no free place for four", .source = kFive, .target = {10, kClubs}, .usedCells = 4},
     {.what = "same colour below the top card", .source = kSame, .target = {10, kClubs}},
     // How far an emptied column is erased: by the run's length and its target.
     Emptied(1, Above(1), 210), Emptied(2, Above(2), 230), Emptied(3, Above(3), 250),
