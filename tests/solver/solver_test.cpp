@@ -211,6 +211,8 @@ TEST(Solver, GivesTheSameVerdictsAndLinesWithOneThreadAndWithManyOnALateStage) {
     ASSERT_EQ(alone.size(), 2u);
     EXPECT_EQ(alone[1].first, solver::Verdict::kWon);
     EXPECT_EQ(solve(8), alone);
+    // What a later look wins is straightened: 68 moves long before.
+    EXPECT_EQ(solver::SolveGame(4755).line.size(), 63u);
 }
 
 struct Outcome {
