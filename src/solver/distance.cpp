@@ -25,7 +25,7 @@ int ColumnDistance(const Position& position, int k, const Weights& weights) {
     }
     int distance = 0;
     Card below{};
-    int lowestBelow = rules::kKing + 1;
+    int lowestBelow = rules::kKing;  // no rank lies above a King
     for (int row = 0; row <= top; ++row) {
         const Card card = position.At(k, row);
         if (card.nRank == position.home[card.nSuit] + 1) {

@@ -2,11 +2,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "solver/headless_game.h"
 #include "solver/shorten.h"
@@ -62,9 +63,11 @@ void SolveRange(int first, int last, unsigned threads,
 
     const int deals = static_cast<int>(dealNumber.size());
     std::vector<GameResult> results(deals);
-    const auto ready = std::make_unique<std::atomic<bool>[]>(deals);
+    std::vector<bool> ready(deals);  // guarded by `finishing`, as is `done`
+    int done = 0;
+    std::mutex finishing;
+    std::condition_variable finished;
     std::atomic<int> next = 0;
-    std::atomic<int> done = 0;
     // One search at a time may hold more than the small budget. The small
     // budgets share what is left beside the large one; where a search waits
     // for the large one changes only when it finishes, not what it finds.
@@ -76,28 +79,36 @@ void SolveRange(int first, int last, unsigned threads,
     for (unsigned t = 0; t < threads; ++t) {
         workers.emplace_back([&] {
             for (int deal = next++; deal < deals; deal = next++) {
-                results[deal] = SolveGame(dealNumber[deal], budget);
-                ready[deal].store(true, std::memory_order_release);
-                ++done;
+                GameResult result = SolveGame(dealNumber[deal], budget);
+                {
+                    const std::lock_guard lock(finishing);
+                    results[deal] = std::move(result);
+                    ready[deal] = true;
+                    ++done;
+                }
+                finished.notify_one();
             }
         });
     }
 
+    // The progress shows while a result is awaited, at most every 200 ms.
     Clock::time_point shown{};
     for (int number = first; number <= last;) {
         const int deal = dealOf[number - first];
-        if (ready[deal].load(std::memory_order_acquire)) {
-            if (!verdict(number++, results[deal])) {
-                next = deals;
-                return;
-            }
+        std::unique_lock lock(finishing);
+        if (!finished.wait_until(lock, shown + std::chrono::milliseconds(200),
+                                 [&] { return ready[deal]; })) {
+            const int doneNow = done;
+            lock.unlock();
+            progress(doneNow, deals);
+            shown = Clock::now();
             continue;
         }
-        if (Clock::now() - shown > std::chrono::milliseconds(200)) {
-            progress(done, deals);
-            shown = Clock::now();
+        lock.unlock();  // a finished result is never written again
+        if (!verdict(number++, results[deal])) {
+            next = deals;
+            return;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     progress(deals, deals);
 }
