@@ -62,19 +62,18 @@ constexpr int kEmptiedToColumn = 230;
 // An empty column that showed a parked card.
 constexpr int kParkedColumnBottom = 205;
 
-// How far a source column is erased once a run of L cards (the index) has left
-// it: to y = emptied when it is now empty, else down to y = kept + kRowStep *
-// its new top row.
+// How far a source column is erased once a run has left it: to y = emptied
+// when it is now empty, else down to y = kept + kRowStep * its new top row.
 struct SourceErase {
     int emptied;
     int kept;
 };
+// By the run's length, from one card on.
 constexpr SourceErase kRunToColumnErase[] = {
-    {0, 0}, {210, 228}, {230, 248}, {250, 268}, {270, 288}, {310, 328},
+    {210, 228}, {230, 248}, {250, 268}, {270, 288}, {310, 328},
 };
-constexpr SourceErase kRunToEmptyColumnErase[] = {
-    {0, 0}, {0, 0}, {270, 270}, {270, 270}, {270, 290}, {310, 310},
-};
+// From two cards on: one card into an empty column is a move of its own.
+constexpr SourceErase kRunToEmptyColumnErase[] = {{270, 270}, {270, 270}, {270, 290}, {310, 310}};
 
 // --- press edges (every comparison is strict) ---
 constexpr int kColumnHitWidth = 70;

@@ -80,8 +80,8 @@ void CSolView::MoveRunToEmptyColumn(int k, int n) {
     moves::ClearParkedCards(*this, places, length - 1);
     m_nTop[source] = std::max(sourceTop - length, -1);
 
-    static_assert(std::size(table::kRunToEmptyColumnErase) == moves::kLongestRun + 1);
+    static_assert(std::size(table::kRunToEmptyColumnErase) == moves::kLongestRun - 1);
     moves::ShowRunSource(*this, source, table::kLiftedBandTop,
-                         table::kRunToEmptyColumnErase[length], false);
+                         table::kRunToEmptyColumnErase[length - 2], false);
     moves::EndMove(*this);
 }

@@ -46,8 +46,9 @@ void CSolView::MoveRun(int L, int nTarget) {
     }
     m_nTop[source] = bottomRow - 1;
 
-    static_assert(std::size(table::kRunToColumnErase) == moves::kLongestRun + 1);
+    static_assert(std::size(table::kRunToColumnErase) == moves::kLongestRun);
     // A single card always clears the strip it leaves, even from a column it empties.
-    moves::ShowRunSource(*this, source, table::kRunBandTop, table::kRunToColumnErase[L], L == 1);
+    moves::ShowRunSource(*this, source, table::kRunBandTop, table::kRunToColumnErase[L - 1],
+                         L == 1);
     moves::EndMove(*this);
 }
