@@ -241,6 +241,7 @@ class TableWidgetTest : public QObject {
             const QImage played = table.shown;  // each device pixel, the last row and column too
             QCOMPARE(PixelsOtherThan(played, played.rect(), kUnpainted),
                      played.width() * played.height());
+            QCOMPARE(played.pixel(0, played.height() - 1), kNavy);  // the table's own colour
             table.view.OnPaint();
             table.view.UpdateMoveCount();
             QCOMPARE(table.shown, played);
