@@ -76,7 +76,7 @@ QPushButton* QtModalDialog::AddButton(const QString& text, int id) {
     // buttons all stand in its body ends right under them.
     if (m_buttons == nullptr) {
         m_buttons = new QHBoxLayout;
-        m_buttons->addStretch(1);
+        m_buttons->addStretch();
         m_outer->addSpacing(kButtonRowGap);
         m_outer->addLayout(m_buttons);
     }

@@ -54,7 +54,7 @@ QtStatisticsDialog::QtStatisticsDialog(QWidget* owner, CStatisticsDlg& dlg, Dial
     lineLabels->addWidget(ranks);
     lineLabels->addSpacing(kTotalLine * metrics.lineSpacing() - ranks->sizeHint().height());
     lineLabels->addWidget(new QLabel(QStringLiteral("Total "), this));
-    lineLabels->addStretch(1);
+    lineLabels->addStretch();
 
     auto* table = new QGridLayout;
     table->setVerticalSpacing(2);
