@@ -309,6 +309,20 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
     }
 }
 
+// Over a column, the pointer tells whether a press there would move the selection.
+TEST(Pointer, ShowsADropOnlyWhereTheSelectionWouldGo) {
+    const struct {
+        int selected, over, pointer;
+    } cases[] = {{kCell, 0, kDropCursor}, {kCell, 2, kArrowCursor}, {2, 2, kArrowCursor}};
+    for (const auto& c : cases) {
+        FakeTable t;
+        LayOutPressTable(t, c.selected);
+        const auto [x, y] = Middle(*t.view, c.over);
+        t.view->OnMouseMove(0, x, y);
+        EXPECT_EQ(t.window.pointer, c.pointer) << c.selected << " over " << c.over;
+    }
+}
+
 // The king looks left, then right, twice.
 TEST(KingBox, DoubleClickTurnsTheKingTwiceThenShowsTheGameNumber) {
     FakeTable t;
