@@ -56,8 +56,9 @@ void ImageSurface::Reset(QSize size, QColor fill, int factor) {
     const QRect client(QPoint(0, 0), m_size);
     std::vector<QRect> areas = {QRect(QPoint(0, 0), m_size.boundedTo(kTableExtent))};
     if (areas.front() != client) {
-        const QPoint corner = client.bottomRight() - QPoint(kCornerTile - 1, kCornerTile - 1);
-        areas.push_back(QRect(corner, QSize(kCornerTile, kCornerTile)).intersected(client));
+        QRect corner(QPoint(), QSize(kCornerTile, kCornerTile));
+        corner.moveBottomRight(client.bottomRight());
+        areas.push_back(corner.intersected(client));
     }
     m_parts.clear();
     for (const QRect& area : areas) {

@@ -8,8 +8,8 @@
 namespace solver {
 
 struct Spot {
-    int x = 0;
-    int y = 0;
+    int x;
+    int y;
 };
 
 // The middle of column k's top card, or of the empty column's upper part.
