@@ -311,15 +311,13 @@ TEST(Press, HitBoxesEndJustInsideTheirEdges) {
 
 // Over a column, the pointer tells whether a press there would move the selection.
 TEST(Pointer, ShowsADropOnlyWhereTheSelectionWouldGo) {
-    const struct {
-        int selected, over, pointer;
-    } cases[] = {{kCell, 0, kDropCursor}, {kCell, 2, kArrowCursor}, {2, 2, kArrowCursor}};
-    for (const auto& c : cases) {
+    for (const auto& [selected, over, pointer] :
+         {std::tuple{kCell, 0, kDropCursor}, {kCell, 2, kArrowCursor}, {2, 2, kArrowCursor}}) {
         FakeTable t;
-        LayOutPressTable(t, c.selected);
-        const auto [x, y] = Middle(*t.view, c.over);
+        LayOutPressTable(t, selected);
+        const auto [x, y] = Middle(*t.view, over);
         t.view->OnMouseMove(0, x, y);
-        EXPECT_EQ(t.window.pointer, c.pointer) << c.selected << " over " << c.over;
+        EXPECT_EQ(t.window.pointer, pointer) << selected << " over " << over;
     }
 }
 
