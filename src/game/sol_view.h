@@ -113,7 +113,7 @@ class CSolView {
     int m_Show = 1;
     int m_nCardColor = 0;
     int m_nGameNumber = 0;
-    ColorRef m_crBackground = MakeColorRef(0, 0, 128);
+    ColorRef m_crBackground = MakeColorRef(m_Red, m_Green, m_Blue);
     int m_nAutoSource = 0;
     int m_nNextGame = 0;
     int m_nReplayGame = 0;
