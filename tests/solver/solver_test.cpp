@@ -321,6 +321,9 @@ TEST(SolveCommand, NamesAFullDiskAndDrawsItsBarFromNoDealDone) {
     ASSERT_EQ(solver::RunSolveCommand({"45-45"}, out, bar, {true, 1}), 0);
     const std::string open = bar.str().substr(0, bar.str().find("\r\x1b[K"));  // until the verdict
     EXPECT_EQ(open.find("] 1/1"), std::string::npos) << open;
+    EXPECT_TRUE(
+        open.starts_with("\r[" + std::string(30, '.') + "] 0/1 deals  0.0/s  1 open for 0:00"))
+        << open;
     const std::string last = bar.str().substr(bar.str().rfind('\r'));
     EXPECT_TRUE(last.starts_with("\r[" + std::string(30, '#') + "] 1/1 deals  ")) << last;
     EXPECT_TRUE(last.ends_with("/s  0:00 left\x1b[K\n")) << last;
