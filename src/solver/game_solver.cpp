@@ -75,6 +75,9 @@ void SolveRange(int first, int last, unsigned threads,
     std::mutex large;
     const Budget budget{.smallBytes = std::max(Budget{}.smallBytes, kAllSmallBytes / threads),
                         .large = &large};
+    // The progress shows at once, then while a result is awaited, at most every 200 ms.
+    progress(0, deals);
+    Clock::time_point shown = Clock::now();
     std::vector<std::jthread> workers;
     for (unsigned t = 0; t < threads; ++t) {
         workers.emplace_back([&] {
@@ -91,8 +94,6 @@ void SolveRange(int first, int last, unsigned threads,
         });
     }
 
-    // The progress shows while a result is awaited, at most every 200 ms.
-    Clock::time_point shown{};
     for (int number = first; number <= last;) {
         const int deal = dealOf[number - first];
         std::unique_lock lock(finishing);

@@ -25,8 +25,8 @@ GameResult SolveGame(int number, const Budget& budget = {});
 // do not depend on it. `verdict` receives every number in order with its
 // deal's result (the same object for every number of that deal) as soon as
 // it and all before it are known, and returns false to stop; `progress`
-// (deals done, deals in all) is called now and then meanwhile, on the
-// calling thread.
+// (deals done, deals in all) is called before any deal is done and now and
+// then meanwhile, on the calling thread.
 void SolveRange(int first, int last, unsigned threads,
                 const std::function<bool(int number, const GameResult&)>& verdict,
                 const std::function<void(int done, int total)>& progress);

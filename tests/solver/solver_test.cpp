@@ -246,10 +246,10 @@ TEST(SolveCommand, PrintsTheLineForOneGameAndAVerdictPerGameOfARange) {
     EXPECT_EQ(one.out, Known("game_1.txt"));
 
     // A range; one game as a range, and the last number at the end of one, with
-    // the two other ways to give the jobs.
+    // the two other ways to give the jobs, and the most jobs there may be.
     for (const auto& [arguments, verdicts] :
          {std::pair{std::vector<std::string>{"-j", "1", "1-40"}, Known("games_1-40.txt")},
-          {{"-j2", "7-7"}, "7 won 47\nwon: 1 of 1\ncannot be won: none\nundecided: none\n"},
+          {{"-j1024", "7-7"}, "7 won 47\nwon: 1 of 1\ncannot be won: none\nundecided: none\n"},
           {{"--jobs=2", "45898-45899"},
            "45898 won 38\n45899 won 43\nwon: 2 of 2\ncannot be won: none\nundecided: none\n"}}) {
         const Outcome run = Command(arguments);
