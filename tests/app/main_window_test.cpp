@@ -152,6 +152,18 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // A killed timer ticks no more.
+    void aKilledTimerTicksNoMore() {
+        int ticks = 0;
+        m_services.SetTimerHandler([&ticks](int) { ++ticks; });
+        m_services.SetTimer(1, 1);
+        QTRY_VERIFY(ticks > 0);
+        m_services.KillTimer(1);
+        const int killedAt = ticks;
+        QTest::qWait(20);
+        QCOMPARE(ticks, killedAt);
+    }
+
     void colourChooserStartsAtTheGivenColourAndCancelKeepsIt() {
         for (const bool ok : {true, false}) {
             AnswerNext(QStringLiteral("Select Color"), [&](QDialog& modal) {
