@@ -174,9 +174,11 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     solver::SeenSet<solver::ExactTable> seen;  // once seen, even with no reserve card
     EXPECT_TRUE(seen.Insert(solver::CanonicalTable(few)));
     EXPECT_FALSE(seen.Insert(solver::CanonicalTable(lone)));
-    solver::Position parked = few;  // any card in a cell counts in the key, the last one too
-    parked.cells[0] = 52;
-    EXPECT_NE(solver::CanonicalKey(parked), solver::CanonicalKey(few));
+    for (const std::uint8_t code : {1, 52}) {  // any card in a cell counts in the key
+        solver::Position parked = few;
+        parked.cells[0] = code;
+        EXPECT_NE(solver::CanonicalKey(parked), solver::CanonicalKey(few)) << int{code};
+    }
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cards[0][4], t.cards[1][4]); }));
     EXPECT_FALSE(changed([](solver::Position& t) { std::swap(t.cells[0], t.cards[7][3]); }));
     EXPECT_FALSE(changed([](solver::Position& t) { t.cells[3] = 24; }));  // the smallest, QS to JS
@@ -246,11 +248,12 @@ TEST(SolveCommand, PrintsTheLineForOneGameAndAVerdictPerGameOfARange) {
     EXPECT_EQ(one.status, 0);
     EXPECT_EQ(one.out, Known("game_1.txt"));
 
-    // A range; one game as a range, and the last number at the end of one, with
-    // the two other ways to give the jobs, and the most jobs there may be.
+    // A range; one game as a range, shortened two moves at a time, and the last
+    // number at the end of a range; the jobs given three ways, the most of them too.
     for (const auto& [arguments, verdicts] :
          {std::pair{std::vector<std::string>{"-j", "1", "1-40"}, Known("games_1-40.txt")},
-          {{"-j1024", "7-7"}, "7 won 47\nwon: 1 of 1\ncannot be won: none\nundecided: none\n"},
+          {{"-j1024", "141-141"},
+           "141 won 49\nwon: 1 of 1\ncannot be won: none\nundecided: none\n"},
           {{"--jobs=2", "45898-45899"},
            "45898 won 38\n45899 won 43\nwon: 2 of 2\ncannot be won: none\nundecided: none\n"}}) {
         const Outcome run = Command(arguments);
