@@ -16,6 +16,11 @@ constexpr int kRowStep = 18;  // the strip of a covered card that stays visible
 constexpr int kColumnTop = 110;
 constexpr int kCellSpacing = 70;  // cells stand this far apart, one pixel less than a card
 
+// Whether `index` names one of `count` places of a kind: a column, a cell, a row.
+constexpr bool IsIndex(int index, int count) {
+    return index >= 0 && index < count;
+}
+
 constexpr int ColumnX(int column) {
     return 4 + 78 * column;
 }

@@ -10,25 +10,20 @@
 struct ViewTable {
     const CSolView& view;
 
-    int Top(int k) const { return view.m_nTop[ColumnIndex(k)]; }
+    int Top(int k) const { return view.m_nTop[Checked(k, table::kColumns)]; }
     Card At(int k, int row) const {
-        assert(row >= 0 && row < rules::kColumnRows);
-        return view.m_Cards[ColumnIndex(k)][row];
+        return view.m_Cards[Checked(k, table::kColumns)][Checked(row, rules::kColumnRows)];
     }
-    bool CellUsed(int j) const { return view.m_bCellUsed[CellIndex(j)] != 0; }
-    Card Cell(int j) const { return view.m_Cards[CellIndex(j)][table::kCellRow]; }
+    bool CellUsed(int j) const { return view.m_bCellUsed[Checked(j, table::kCells)] != 0; }
+    Card Cell(int j) const { return view.m_Cards[Checked(j, table::kCells)][table::kCellRow]; }
     Card Home(int suit) const {
-        return view.m_Cards[table::kCells + CellIndex(suit)][table::kCellRow];
+        return view.m_Cards[table::kCells + Checked(suit, table::kCells)][table::kCellRow];
     }
 
   private:
-    static int ColumnIndex(int k) {
-        assert(k >= 0 && k < table::kColumns);
-        return k;
-    }
-    static int CellIndex(int j) {  // of a reserve or a home cell
-        assert(j >= 0 && j < table::kCells);
-        return j;
+    static int Checked(int index, int count) {
+        assert(table::IsIndex(index, count));
+        return index;
     }
 };
 static_assert(rules::Table<ViewTable>);

@@ -7,7 +7,8 @@
 namespace moves {
 
 void DrawColumnCard(CSolView& view, int k, int row) {
-    assert(k >= 0 && k < table::kColumns && row >= 0 && row < table::kCellRow);
+    assert(table::IsIndex(k, table::kColumns));
+    assert(table::IsIndex(row, table::kCellRow));
     view.DrawCardFace(view.m_Cards[k][row], table::ColumnX(k), table::RowY(row), kBoxWidth,
                       kBoxHeight);
 }

@@ -23,15 +23,16 @@ constexpr bool IsReserveSelection(int code) {
 }
 
 inline Card& ReserveCell(CSolView& view, int j) {
-    assert(j >= 0 && j < table::kCells);
+    assert(table::IsIndex(j, table::kCells));
     return view.m_Cards[j][table::kCellRow];
 }
 inline Card& HomeCell(CSolView& view, int suit) {
-    assert(suit >= 0 && suit < table::kCells);
+    assert(table::IsIndex(suit, table::kCells));
     return view.m_Cards[table::kCells + suit][table::kCellRow];
 }
 inline Card& TopCard(CSolView& view, int k) {
-    assert(k >= 0 && k < table::kColumns && view.m_nTop[k] >= 0);
+    assert(table::IsIndex(k, table::kColumns));
+    assert(table::IsIndex(view.m_nTop[k], table::kCellRow));
     return view.m_Cards[k][view.m_nTop[k]];
 }
 

@@ -218,6 +218,10 @@ TEST(Solver, GivesTheSameVerdictsAndLinesWithOneThreadAndWithManyOnALateStage) {
     EXPECT_EQ(solver::SolveGame(4755).line.size(), 63u);  // a later look's win, straightened
 }
 
+TEST(GameDeathTest, AnIndexOffTheTableStopsTheGameBeforeAnotherPlaceIsRead) {
+    EXPECT_DEATH(ViewTable{solver::HeadlessGame().View()}.Top(table::kColumns), "");
+}
+
 struct Outcome {
     int status;
     std::string out, err;
