@@ -233,7 +233,7 @@ TEST_F(IniProfileFile, FailedOrKilledWriteLeavesTheOldFileWhole) {
     const struct {
         PlantedFault fault;
         bool kept;
-    } faults[] = {{{"write", 0, 9, 3}, true},    {{"write", EINTR, 3}, true},
+    } faults[] = {{{"write", 0, 9, 1}, true},    {{"write", EINTR, 3}, true},
                   {{"write", ENOSPC, 1}, false}, {{"fsync", EIO, 1}, false},
                   {{"close", EIO, 9}, false},    {{"rename", EACCES, 1}, false},
                   {{"flock", ENOLCK, 1}, false}, {{"flock", EINTR, 2}, true},

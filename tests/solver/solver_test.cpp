@@ -144,6 +144,7 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
     // a lower rank, none in order above one, and the Fours 10 ranks from the Kings.
     solver::Position few;  // in order above a lower rank, two lone cards, 5 empty columns
     lay(few, 0, "5S 9H 8S");
+    few.home[1] = 4;  // the Five of Spades goes home next
     lay(few, 1, "KD");
     lay(few, 2, "QC");
     const struct {
@@ -154,7 +155,7 @@ TEST(Solver, WeighsALockedTableTermByTermAndProvesItCannotBeWon) {
                    {table, {.onNext = 1}, 7},        {table, {.outOfRun = 1}, 27},
                    {table, {.looseAbove = 1}, 17},   {table, {.aboveLower = 1}, 0},
                    {table, {.lowestBehind = 1}, 10}, {few, {.emptyColumn = 1}, -5},
-                   {few, {.aboveLower = 1}, 1}};
+                   {few, {.aboveLower = 1}, 1},      {few, {.onNext = 1}, 2}};
     for (const auto& [on, weights, distance] : weighed) {
         EXPECT_EQ(solver::Distance(on, weights), distance) << distance;
     }
