@@ -276,8 +276,7 @@ TEST(SolveCommand, AnswersHelpAndVersionAndFailsWhenItsOutputCannotBeWritten) {
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     }
     const Outcome version = Command({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "kelmora-solve 1.0\n");
+    EXPECT_EQ(std::tuple(version.status, version.out), std::tuple(0, "kelmora-solve 1.0\n"));
 
     // Output that goes nowhere, as on a full disk.
     for (const std::vector<std::string>& arguments :
