@@ -1,5 +1,6 @@
 #include "solver/headless_game.h"
 
+#include "game/view_table.h"
 #include "moves/move_choice_dlg.h"
 #include "solver/table_spots.h"
 
@@ -10,15 +11,16 @@ constexpr unsigned kLeftButton = 0x0001;
 
 // Cards on the table at the place a move names, or on its home cell.
 int CardsAt(const CSolView& view, Move::Place place, int index) {
+    const ViewTable viewed{view};
     switch (place) {
         case Move::kColumn:
-            return view.m_nTop[index] + 1;
+            return viewed.Top(index) + 1;
         case Move::kCell:
-            return view.m_bCellUsed[index];
+            return viewed.CellUsed(index);
         case Move::kHome:
             break;
     }
-    return view.m_Cards[table::kCells + index][table::kCellRow].nRank;
+    return viewed.Home(index).nRank;
 }
 
 int CardsHome(const CSolView& view) {
@@ -77,17 +79,18 @@ void HeadlessGame::Settle() {
 }
 
 Position PositionOf(const CSolView& view) {
+    const ViewTable viewed{view};
     Position position;
     for (int k = 0; k < table::kColumns; ++k) {
-        position.top[k] = static_cast<std::int8_t>(view.m_nTop[k]);
-        for (int row = 0; row <= view.m_nTop[k]; ++row) {
-            position.cards[k][row] = static_cast<std::uint8_t>(CardCode(view.m_Cards[k][row]));
+        position.top[k] = static_cast<std::int8_t>(viewed.Top(k));
+        for (int row = 0; row <= viewed.Top(k); ++row) {
+            position.cards[k][row] = static_cast<std::uint8_t>(CardCode(viewed.At(k, row)));
         }
     }
     for (int j = 0; j < table::kCells; ++j) {
-        const Card cell = view.m_Cards[j][table::kCellRow];
-        position.cells[j] = static_cast<std::uint8_t>(view.m_bCellUsed[j] ? CardCode(cell) : 0);
-        position.home[j] = static_cast<std::uint8_t>(CardsAt(view, Move::kHome, j));
+        position.cells[j] =
+            static_cast<std::uint8_t>(viewed.CellUsed(j) ? CardCode(viewed.Cell(j)) : 0);
+        position.home[j] = static_cast<std::uint8_t>(viewed.Home(j).nRank);
     }
     return position;
 }
