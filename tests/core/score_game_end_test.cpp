@@ -309,7 +309,7 @@ TEST(GameEnd, TheEndedTableStaysThroughARepaint) {
         std::ranges::copy_if(
             t.surface.Take(), std::back_inserter(cardsAndMarks), [](const std::string& call) {
                 int id = 0;
-                return (std::sscanf(call.c_str(), "blt %d", &id) == 1 && id >= 1 && id <= 52) ||
+                return (std::sscanf(call.c_str(), "blt %d", &id) == 1 && id >= 0 && id <= 52) ||
                        call.ends_with("invert");
             });
         EXPECT_EQ(cardsAndMarks.size(), faces);

@@ -300,7 +300,7 @@ TEST(SolveCommand, RefusesWhatItCannotReadWithOneLineAndStatusTwo) {
         {{"-9"}, kRange + "-9"},
         {{"x"}, "not a game number: x"},
         {{"5-3"}, "malformed range: 5-3"},
-        {{"1-x"}, "malformed range: 1-x"},
+        {{"1-100000"}, "malformed range: 1-100000"},
         {{"--fast"}, "unknown option --fast"},
         {{"-q"}, "unknown option -q"},
         {{"1", "2"}, kOne},
