@@ -99,6 +99,7 @@ TEST(Solver, WeighsMixesAndSettlesTheTablesOneMoveAwayAsIfFromScratch) {
     solver::CanonicalKeyFrom key(table);
     const std::vector<solver::Move> line = solver::SolveGame(1).line;
     ASSERT_FALSE(line.empty());
+    EXPECT_EQ(solver::LegalMoves(deal).size(), 13u);  // the unlikely moves too: 9 without
     for (const solver::Move& step : line) {
         const bool fromDeal = table == deal;
         for (const solver::Move& move : solver::LegalMoves(table)) {
